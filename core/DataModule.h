@@ -1,0 +1,38 @@
+#pragma once
+// The plug-in's one data module: owns the player remote control and the plug-in
+// component, holds the settings record, and starts and stops the alarm worker.
+#include <mutex>
+
+#include "core/GenericPlugin.h"
+#include "core/SettingsRecord.h"
+#include "player/WinAmpControl.h"
+
+class Tdata : public TComponent {
+ public:
+  // Builds the components, then runs DataModuleCreate; an error there is shown in the
+  // application's error box and leaves the alarm unstarted.
+  explicit Tdata(TComponent* owner);
+
+  TGPFWinAmpControl* const WinampControl;
+  TGPFWinAmpGenericPlugin* const GeneralPlugin;
+
+  // A copy of the record taken under its lock. The worker reads the record on its own
+  // thread while the player's thread reloads it.
+  SettingsRecord Settings() const;
+  // Re-reads the record from the registry; on an error the fields read before it keep
+  // their new values and the error passes on.
+  void LoadSettings();
+
+  void DataModuleCreate(TComponent* sender);
+  int GeneralPluginInit(TComponent* sender);
+  void GeneralPluginQuit(TComponent* sender);
+
+ private:
+  void ReplaceSettings(const SettingsRecord& settings);
+
+  mutable std::mutex settingsLock_;
+  SettingsRecord settings_;
+};
+
+// The module's single data module, created on first use.
+extern Tdata* data;

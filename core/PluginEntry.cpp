@@ -1,0 +1,83 @@
+// The module's entry points: the load and unload notifications, the export the player
+// looks for, and the three callbacks of the plug-in header. Nothing thrown here may
+// reach the player.
+#include <windows.h>
+
+#include <exception>
+
+#include "core/DataModule.h"
+#include "core/PluginHeader.h"
+#include "runtime/ErrorBox.h"
+
+namespace {
+
+PluginHeader header;  // static storage: zero-filled until the export first runs
+
+TGPFWinAmpGenericPlugin* GetGeneralPlugin() {
+  if (!data) data = new Tdata(nullptr);
+  return data->GeneralPlugin;
+}
+
+// Runs `action`, showing any error in the application's error box instead of letting
+// it cross into the player.
+template <typename Action>
+void Guarded(Action action) {
+  try {
+    action();
+  } catch (const std::exception& error) {
+    ShowApplicationError(error.what());
+  } catch (...) {
+    ShowApplicationError("Unknown error in the wakeup plugin");
+  }
+}
+
+int InitCallback() {
+  int answer = 0;
+  Guarded([&] {
+    TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
+    if (plugin->OnInit) answer = plugin->OnInit(plugin);
+  });
+  return answer;
+}
+
+void ConfigCallback() {
+  Guarded([] {
+    TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
+    data->LoadSettings();
+    if (plugin->OnConfig) plugin->OnConfig(plugin);
+  });
+}
+
+void QuitCallback() {
+  Guarded([] {
+    TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
+    if (plugin->OnQuit) plugin->OnQuit(plugin);
+  });
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) PluginHeader* winampGetGeneralPurposePlugin() {
+  Guarded([] {
+    TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
+    header.version = PluginHeaderVersion;
+    header.description = plugin->Description().c_str();
+    header.init = &InitCallback;
+    header.config = &ConfigCallback;
+    header.quit = &QuitCallback;
+    plugin->SetPluginHeader(&header);
+  });
+  return &header;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    Guarded([] { GetGeneralPlugin(); });
+  } else if (reason == DLL_PROCESS_DETACH) {
+    // The worker is not touched: it holds this module loaded while it runs, so an
+    // unload only gets here once it has ended (or the process is ending).
+    delete data;
+    data = nullptr;
+  }
+  return TRUE;
+}

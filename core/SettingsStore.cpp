@@ -1,0 +1,31 @@
+#include "core/SettingsStore.h"
+
+#include "runtime/LocalTime.h"
+#include "runtime/RegistryKey.h"
+
+namespace SN = SettingNames;
+
+namespace {
+// A fresh installation is armed for the time of day 1 - t, t being the moment of the
+// first load: the stored value is t - 2.0, whose magnitude gives that time of day.
+TTime DefaultWakeUp() { return LocalTimeOfDay() - 2.0; }
+}  // namespace
+
+void EnsureDefaults(RegistryKey& key) {
+  if (!key.ValueExists(SN::WakeupTime)) key.WriteBinaryDouble(SN::WakeupTime, DefaultWakeUp());
+  if (!key.ValueExists(SN::URL)) key.WriteString(SN::URL, "");
+  for (const char* name : {SN::Active, SN::Volume, SN::Streaming, SN::Snooze, SN::NoRestart})
+    if (!key.ValueExists(name)) key.WriteBool(name, true);
+}
+
+void LoadSettings(SettingsRecord& record) {
+  RegistryKey key(SN::Key);
+  EnsureDefaults(key);
+  record.VelURL = key.ReadString(SN::URL);
+  record.VelWakeUp = key.ReadBinaryDouble(SN::WakeupTime);
+  record.VelPluginActive = key.ReadBool(SN::Active);
+  record.VelMaxVolume = key.ReadBool(SN::Volume);
+  record.VelSnooze = key.ReadBool(SN::Snooze);
+  record.VelStreamURL = key.ReadBool(SN::Streaming);
+  record.VelNoRestart = key.ReadBool(SN::NoRestart);
+}

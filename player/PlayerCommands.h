@@ -1,0 +1,26 @@
+#pragma once
+// What the alarm asks of the player: one synchronous command each.
+#include <cstdint>
+#include <string>
+
+enum TGPFWinAmpPlayStatus : std::uint8_t { wpsPlaying = 0, wpsStopped = 1, wpsPaused = 2 };
+
+// The player answers its status query with 1 while playing and 3 while paused;
+// anything else, a missing player's 0 included, means stopped.
+inline TGPFWinAmpPlayStatus PlayStatusFromReply(std::intptr_t reply) {
+  if (reply == 1) return wpsPlaying;
+  if (reply == 3) return wpsPaused;
+  return wpsStopped;
+}
+
+class PlayerCommands {
+ public:
+  virtual ~PlayerCommands() = default;
+  virtual TGPFWinAmpPlayStatus GetPlayStatus() = 0;
+  virtual std::int32_t GetPlaylistLength() = 0;
+  virtual void SetPlaylistPosition(std::int32_t position) = 0;
+  virtual void SetVolume(std::uint8_t volume) = 0;
+  virtual void StartPlay() = 0;
+  virtual void Play() = 0;
+  virtual void AddFile(const std::string& address) = 0;
+};

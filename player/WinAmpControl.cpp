@@ -1,0 +1,75 @@
+#include "player/WinAmpControl.h"
+
+namespace {
+// The player's published commands (lParam of WM_USER) and its Play button.
+constexpr LPARAM CommandStartPlay = 102;
+constexpr LPARAM CommandPlayStatus = 104;
+constexpr LPARAM CommandSetPlaylistPosition = 121;
+constexpr LPARAM CommandSetVolume = 122;
+constexpr LPARAM CommandPlaylistLength = 124;
+constexpr WPARAM PlayButton = 40045;
+constexpr ULONG_PTR CopyDataAddToPlaylist = 100;
+}  // namespace
+
+TGPFWinAmpNonePlugin::TGPFWinAmpNonePlugin(TGPFWinAmpControl* owner)
+    : TGPFWinAmpCustomPlugin(owner), control_(owner) {}
+
+HWND TGPFWinAmpNonePlugin::GetWindowHandle() {
+  return FindWindowA(control_->WindowClassName().c_str(), nullptr);
+}
+
+TGPFWinAmpControl::TGPFWinAmpControl(TComponent* owner)
+    : TComponent(owner), fallback_(new TGPFWinAmpNonePlugin(this)) {}
+
+void TGPFWinAmpControl::SetWindowClassName(const std::string& name) {
+  if (name != windowClassName_) windowClassName_ = name;
+}
+
+void TGPFWinAmpControl::SetPlugin(TGPFWinAmpCustomPlugin* plugin) {
+  plugin_ = plugin;
+  if (plugin_) FreeNotification(plugin_);
+}
+
+void TGPFWinAmpControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == plugin_) plugin_ = nullptr;
+}
+
+HWND TGPFWinAmpControl::WinampHandle() {
+  if (plugin_) {
+    if (HWND fromPlugin = plugin_->GetWindowHandle()) return fromPlugin;
+  }
+  return fallback_->GetWindowHandle();
+}
+
+LRESULT TGPFWinAmpControl::SendUserMessage(WPARAM wParam, LPARAM command) {
+  return SendMessageA(WinampHandle(), WM_USER, wParam, command);
+}
+
+TGPFWinAmpPlayStatus TGPFWinAmpControl::GetPlayStatus() {
+  return PlayStatusFromReply(SendUserMessage(0, CommandPlayStatus));
+}
+
+std::int32_t TGPFWinAmpControl::GetPlaylistLength() {
+  return static_cast<std::int32_t>(SendUserMessage(0, CommandPlaylistLength));
+}
+
+void TGPFWinAmpControl::SetPlaylistPosition(std::int32_t position) {
+  // The position travels as the signed 32-bit value it is, sign-extended on 64-bit.
+  SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(position)), CommandSetPlaylistPosition);
+}
+
+void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, CommandSetVolume); }
+
+void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, CommandStartPlay); }
+
+void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PlayButton, 0); }
+
+void TGPFWinAmpControl::AddFile(const std::string& address) {
+  // The text and the record need only live until the synchronous send returns.
+  COPYDATASTRUCT record;
+  record.dwData = CopyDataAddToPlaylist;
+  record.cbData = static_cast<DWORD>(address.size() + 1);
+  record.lpData = const_cast<char*>(address.c_str());
+  SendMessageA(WinampHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Drives the player from outside its code: each command looks up the player's main
+// window afresh and sends it one of the player's published messages.
+#include <windows.h>
+
+#include <string>
+
+#include "player/PlayerCommands.h"
+#include "player/WinAmpCustomPlugin.h"
+
+class TGPFWinAmpControl;
+
+// The fallback: finds the player's main window by its class name.
+class TGPFWinAmpNonePlugin : public TGPFWinAmpCustomPlugin {
+ public:
+  explicit TGPFWinAmpNonePlugin(TGPFWinAmpControl* owner);
+  HWND GetWindowHandle() override;
+  bool IsHostPlugin() override { return false; }
+
+ private:
+  TGPFWinAmpControl* control_;
+};
+
+class TGPFWinAmpControl : public TComponent, public PlayerCommands {
+ public:
+  explicit TGPFWinAmpControl(TComponent* owner);
+
+  const std::string& WindowClassName() const { return windowClassName_; }
+  void SetWindowClassName(const std::string& name);
+  TGPFWinAmpCustomPlugin* Plugin() const { return plugin_; }
+  void SetPlugin(TGPFWinAmpCustomPlugin* plugin);
+
+  // The window the next command goes to: the plug-in's answer, else the class search.
+  HWND WinampHandle();
+
+  TGPFWinAmpPlayStatus GetPlayStatus() override;
+  std::int32_t GetPlaylistLength() override;
+  void SetPlaylistPosition(std::int32_t position) override;
+  void SetVolume(std::uint8_t volume) override;
+  void StartPlay() override;
+  void Play() override;
+  void AddFile(const std::string& address) override;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  LRESULT SendUserMessage(WPARAM wParam, LPARAM command);
+
+  std::string windowClassName_ = "Winamp v1.x";
+  TGPFWinAmpCustomPlugin* plugin_ = nullptr;
+  TGPFWinAmpNonePlugin* fallback_;  // owned through the component tree
+};

@@ -1,0 +1,81 @@
+#include "runtime/RegistryKey.h"
+
+#include <cstring>
+#include <vector>
+
+#include "runtime/Exception.h"
+
+namespace {
+Exception FailedToGet(const std::string& name) { return Exception("Failed to get data for '" + name + "'"); }
+Exception InvalidType(const std::string& name) { return Exception("Invalid data type for '" + name + "'"); }
+Exception FailedToSet(const std::string& name) { return Exception("Failed to set data for '" + name + "'"); }
+
+constexpr REGSAM FullAccess = 0xF003F;
+}  // namespace
+
+RegistryKey::RegistryKey(const std::string& path) {
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      FullAccess, nullptr, &key_, nullptr) != ERROR_SUCCESS)
+    key_ = nullptr;
+}
+
+RegistryKey::~RegistryKey() {
+  if (key_) RegCloseKey(key_);
+}
+
+bool RegistryKey::ValueExists(const std::string& name) const {
+  DWORD type = 0, size = 0;
+  return key_ && RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+}
+
+std::string RegistryKey::ReadString(const std::string& name) const {
+  DWORD type = 0, size = 0;
+  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      size < 1)
+    return std::string();
+  std::vector<char> buffer(size + 1, '\0');  // one spare NUL for data stored without one
+  if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                       &size) != ERROR_SUCCESS)
+    throw FailedToGet(name);
+  if (type != REG_SZ && type != REG_EXPAND_SZ) throw InvalidType(name);
+  return std::string(buffer.data());  // the text ends at the first NUL
+}
+
+double RegistryKey::ReadBinaryDouble(const std::string& name) const {
+  unsigned char bytes[sizeof(double)] = {};
+  DWORD type = 0, size = sizeof bytes;
+  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, bytes, &size) != ERROR_SUCCESS)
+    throw FailedToGet(name);
+  if (type != REG_BINARY || size != sizeof bytes) throw InvalidType(name);
+  double value;
+  std::memcpy(&value, bytes, sizeof value);
+  return value;
+}
+
+bool RegistryKey::ReadBool(const std::string& name) const {
+  DWORD value = 0, type = 0, size = sizeof value;
+  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                                &size) != ERROR_SUCCESS)
+    throw FailedToGet(name);
+  if (type != REG_DWORD) throw InvalidType(name);
+  return value != 0;
+}
+
+void RegistryKey::WriteString(const std::string& name, const std::string& value) {
+  Write(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+void RegistryKey::WriteBinaryDouble(const std::string& name, double value) {
+  Write(name, REG_BINARY, &value, sizeof value);
+}
+
+void RegistryKey::WriteBool(const std::string& name, bool value) {
+  const DWORD dword = value ? 1 : 0;
+  Write(name, REG_DWORD, &dword, sizeof dword);
+}
+
+void RegistryKey::Write(const std::string& name, DWORD type, const void* data, DWORD size) {
+  if (!key_ ||
+      RegSetValueExA(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+    throw FailedToSet(name);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// One open key of the current user's registry. Reads and writes follow the plug-in's
+// rules for its three kinds of value and raise the three registry messages.
+#include <windows.h>
+
+#include <string>
+
+class RegistryKey {
+ public:
+  // Opens the key below HKEY_CURRENT_USER for full access, creating it when missing.
+  // A key that cannot be opened is not an error here: every use of it then fails.
+  explicit RegistryKey(const std::string& path);
+  ~RegistryKey();
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+
+  // True when the value's type and size can be queried.
+  bool ValueExists(const std::string& name) const;
+
+  std::string ReadString(const std::string& name) const;  // REG_SZ or, unexpanded, REG_EXPAND_SZ
+  double ReadBinaryDouble(const std::string& name) const; // REG_BINARY of exactly 8 bytes
+  bool ReadBool(const std::string& name) const;           // REG_DWORD, nonzero is true
+
+  void WriteString(const std::string& name, const std::string& value);
+  void WriteBinaryDouble(const std::string& name, double value);
+  void WriteBool(const std::string& name, bool value);
+
+ private:
+  void Write(const std::string& name, DWORD type, const void* data, DWORD size);
+
+  HKEY key_ = nullptr;
+};

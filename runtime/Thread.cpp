@@ -1,0 +1,77 @@
+#include "runtime/Thread.h"
+
+#include "runtime/Exception.h"
+#include "runtime/SystemError.h"
+
+TThread::TThread() {
+  terminateEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (!terminateEvent_) throw Exception("Cannot create the thread's stop signal: " + LastErrorText());
+  thread_ = CreateThread(nullptr, 0, &TThread::ThreadEntry, this, CREATE_SUSPENDED, nullptr);
+  if (!thread_) {
+    const std::string reason = LastErrorText();
+    CloseHandle(terminateEvent_);
+    throw Exception("Thread creation error: " + reason);
+  }
+}
+
+TThread::~TThread() {
+  TerminateAndWait();
+  CloseHandle(thread_);
+  CloseHandle(terminateEvent_);
+}
+
+void TThread::Start() {
+  if (started_) return;
+  // The thread keeps the module that holds its code loaded until it has ended, so an
+  // unload that forgot to stop it cannot pull the code from under it.
+  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                          reinterpret_cast<LPCWSTR>(&TThread::ThreadEntry), &heldModule_))
+    heldModule_ = nullptr;
+  started_ = true;
+  if (ResumeThread(thread_) == static_cast<DWORD>(-1)) {
+    started_ = false;
+    if (heldModule_) FreeLibrary(heldModule_);
+    heldModule_ = nullptr;
+    throw Exception("Cannot start thread: " + LastErrorText());
+  }
+}
+
+void TThread::Terminate() {
+  terminated_ = true;
+  SetEvent(terminateEvent_);
+}
+
+void TThread::TerminateAndWait() {
+  Terminate();
+  if (!started_) {
+    // A thread that never ran still has to run to its end; it finds the request set.
+    started_ = true;
+    ResumeThread(thread_);
+  }
+  WaitServicingSentMessages(thread_);
+}
+
+void TThread::SleepUnlessTerminated(unsigned milliseconds) {
+  WaitForSingleObject(terminateEvent_, milliseconds);
+}
+
+DWORD WINAPI TThread::ThreadEntry(void* self) {
+  auto* thread = static_cast<TThread*>(self);
+  const HMODULE held = thread->heldModule_;
+  try {
+    thread->Execute();
+  } catch (...) {
+    // A thread's failure ends the thread, never the process that hosts it.
+  }
+  if (held) FreeLibraryAndExitThread(held, 0);
+  return 0;
+}
+
+void WaitServicingSentMessages(HANDLE handle) {
+  for (;;) {
+    const DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE);
+    if (woke != WAIT_OBJECT_0 + 1) return;  // ended, or nothing left to wait on
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
