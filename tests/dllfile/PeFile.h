@@ -1,0 +1,17 @@
+#pragma once
+// Just enough of a Windows PE reader to check what the built DLL promises a player:
+// its machine type, its export directory and the DLLs it imports from.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct PeFacts {
+  std::uint16_t machine = 0;
+  bool isDll = false;
+  std::string exportModuleName;
+  std::vector<std::string> exportNames;
+  std::vector<std::string> importedDlls;
+};
+
+// Reads the file at `path`; throws std::runtime_error when it is not a readable PE image.
+PeFacts ReadPeFacts(const std::string& path);

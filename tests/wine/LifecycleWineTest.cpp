@@ -1,0 +1,60 @@
+// Load, export, quit and unload as the player does them, including the awkward moments:
+// quitting while the worker pauses or waits for the player's own thread.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SimulatorRun.h"
+
+namespace {
+// Far below the 62 s post-wake pause a broken quit would wait out, far above a slow start.
+constexpr long long PromptQuitMs = 10000;
+
+const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart",
+                                           "off", "--stream", "off"};
+
+std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra) {
+  base.insert(base.end(), extra.begin(), extra.end());
+  return base;
+}
+}  // namespace
+
+TEST(Lifecycle, ExportHandsTheSameHeaderEveryTime) {
+  const SimulatorLog log = RunSimulator({"--reset-settings", "--export-calls", "2", "--run", "200"});
+  const std::vector<std::string> exports = log.Starting("export: ");
+  ASSERT_EQ(exports.size(), 2u) << log.Text();
+  EXPECT_EQ(exports[0], exports[1]);
+  EXPECT_NE(exports[0].find("version 16, description 'Velmora Wakeup by Orvik'"), std::string::npos) << exports[0];
+  EXPECT_TRUE(log.Has("init returned 0"));
+}
+
+TEST(Lifecycle, QuitWhileIdleReturnsPromptly) {
+  const SimulatorLog log = RunSimulator({"--reset-settings", "--active", "off", "--run", "1500"});
+  EXPECT_LT(log.NumberAfter("quit returned after "), PromptQuitMs);
+  EXPECT_TRUE(log.Has("module gone after unload")) << log.Text();
+}
+
+TEST(Lifecycle, QuitRightAfterAWakeUpDoesNotWaitOutThePostWakePause) {
+  const SimulatorLog log = RunSimulator(With(ArmedNow, {"--run", "2500"}));
+  ASSERT_TRUE(log.Has("Play button")) << log.Text();
+  EXPECT_LT(log.NumberAfter("quit returned after "), PromptQuitMs);
+  EXPECT_TRUE(log.Has("module gone after unload"));
+}
+
+TEST(Lifecycle, QuitWhileTheWorkerWaitsForThePlayersThreadDoesNotDeadlock) {
+  // The player's thread is busy while the alarm fires, so the worker sits in its send;
+  // the quit callback's wait must let that send through.
+  const SimulatorLog log = RunSimulator(With(ArmedNow, {"--stall", "3000", "--run", "0"}), 90);
+  ASSERT_TRUE(log.Has("quit returned after ")) << log.Text();
+  EXPECT_LT(log.IndexOf("quit called"), log.IndexOf("volume 255")) << log.Text();
+  EXPECT_LT(log.IndexOf("Play button"), log.IndexOf("quit returned after ")) << log.Text();
+  EXPECT_LT(log.NumberAfter("quit returned after "), PromptQuitMs);
+}
+
+TEST(Lifecycle, UnloadWithoutQuitKeepsTheCodeLoadedWhileTheWorkerRuns) {
+  const SimulatorLog log = RunSimulator(With(ArmedNow, {"--run", "200", "--no-quit", "--after-unload", "2500"}));
+  EXPECT_TRUE(log.Has("quit skipped"));
+  EXPECT_TRUE(log.Has("module still mapped after unload")) << log.Text();
+  EXPECT_TRUE(log.Has("exit 0")) << log.Text();
+}

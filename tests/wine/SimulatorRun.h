@@ -1,0 +1,36 @@
+#pragma once
+// Runs the 64-bit player simulator with the real 64-bit DLL under Wine and hands back
+// its log, one entry per line it printed.
+#include <string>
+#include <vector>
+
+struct LogLine {
+  int millisecondOfDay = -1;  // from the line's [hh:mm:ss.mmm] stamp
+  std::string text;           // the rest of the line
+};
+
+class SimulatorLog {
+ public:
+  explicit SimulatorLog(std::vector<LogLine> lines) : lines_(std::move(lines)) {}
+
+  const std::vector<LogLine>& Lines() const { return lines_; }
+  // Every line whose text starts with `prefix`.
+  std::vector<std::string> Starting(const std::string& prefix) const;
+  bool Has(const std::string& prefix) const { return !Starting(prefix).empty(); }
+  // The first line starting with `prefix`, or an empty line.
+  LogLine First(const std::string& prefix) const;
+  // Index of the first line starting with `prefix`, or -1.
+  int IndexOf(const std::string& prefix) const;
+  // The number after `prefix` in the first line starting with it (e.g. "quit returned after ").
+  long long NumberAfter(const std::string& prefix) const;
+  // The simulator's "setting NAME ..." dump line for one value, without "setting NAME ".
+  std::string Setting(const std::string& name) const;
+  std::string Text() const;
+
+ private:
+  std::vector<LogLine> lines_;
+};
+
+// Runs player-sim.exe with `arguments` (the plug-in is dist/win64/gen_Rousa.dll) and
+// waits at most `timeoutSeconds` for it.
+SimulatorLog RunSimulator(const std::vector<std::string>& arguments, int timeoutSeconds = 150);

@@ -1,0 +1,32 @@
+#include "tools/player-sim/ArmMinute.h"
+
+#include <windows.h>
+
+namespace {
+constexpr int LatestSecondForNow = 56;
+// Lands safely inside the next minute even when the clock's ticks are coarse.
+constexpr unsigned long MarginMilliseconds = 50;
+
+ClockMinute Following(const SYSTEMTIME& time) {
+  const int minuteOfDay = (time.wHour * 60 + time.wMinute + 1) % (24 * 60);
+  return {minuteOfDay / 60, minuteOfDay % 60};
+}
+}  // namespace
+
+ClockMinute ChooseArmMinute(const ArmRequest& request, const std::function<void(unsigned long)>& waitNote) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  switch (request.kind) {
+    case ArmRequest::Kind::at:
+      return {request.hour, request.minute};
+    case ArmRequest::Kind::next:
+      return Following(now);
+    case ArmRequest::Kind::now:
+      break;
+  }
+  if (now.wSecond <= LatestSecondForNow) return {now.wHour, now.wMinute};
+  const unsigned long wait = (60 - now.wSecond) * 1000UL - now.wMilliseconds + MarginMilliseconds;
+  waitNote(wait);
+  Sleep(wait);
+  return Following(now);
+}

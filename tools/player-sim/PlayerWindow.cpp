@@ -1,0 +1,229 @@
+#include "tools/player-sim/PlayerWindow.h"
+
+#include <chrono>
+#include <cstdint>
+#include <stdexcept>
+#include <utility>
+
+#include "runtime/SystemError.h"
+#include "tools/player-sim/LogText.h"
+#include "tools/player-sim/SimLog.h"
+
+namespace {
+// The player's published message numbers.
+constexpr LPARAM StartPlaybackQuery = 102;
+constexpr LPARAM StatusQuery = 104;
+constexpr LPARAM PositionCommand = 121;
+constexpr LPARAM VolumeCommand = 122;
+constexpr LPARAM LengthQuery = 124;
+constexpr WORD PlayButtonCommand = 40045;
+constexpr ULONG_PTR AddToPlaylistCode = 100;
+
+std::string EntryOrNothing(const std::optional<std::string>& entry) {
+  return entry ? Quoted(*entry) : std::string("nothing selected");
+}
+
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintScope() { EndPaint(window_, &paint_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  HDC Dc() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+}  // namespace
+
+PlayerWindow::PlayerWindow(SimLog& log, PlayerState state, bool findableByPlugin)
+    : log_(log),
+      state_(std::move(state)),
+      className_(findableByPlugin ? PlayerClassName : HiddenClassName),
+      instance_(GetModuleHandleA(nullptr)) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.hInstance = instance_;
+  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = className_.c_str();
+  if (!RegisterClassExA(&windowClass)) {
+    throw std::runtime_error("cannot register the window class: " + SystemErrorText(GetLastError()));
+  }
+  window_ = CreateWindowExA(0, className_.c_str(), "Winamp (simulated player)", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 420, 300, nullptr, nullptr, instance_, this);
+  if (!window_) {
+    const DWORD error = GetLastError();
+    UnregisterClassA(className_.c_str(), instance_);
+    throw std::runtime_error("cannot create the player window: " + SystemErrorText(error));
+  }
+  ShowWindow(window_, SW_SHOWNOACTIVATE);
+  log_.Line(Format("player window %s class '%s'", HexAddress(window_).c_str(), className_.c_str()));
+}
+
+PlayerWindow::~PlayerWindow() {
+  DestroyWindow(window_);
+  UnregisterClassA(className_.c_str(), instance_);
+}
+
+void PlayerWindow::HandleMessagesFor(unsigned long milliseconds) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+  while (!stopRequested_) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return;
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        log_.Line(Format("WM_QUIT posted (code %lld): the player stops handling messages",
+                         static_cast<long long>(message.wParam)));
+        stopRequested_ = true;
+        return;
+      }
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+}
+
+LRESULT CALLBACK PlayerWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    auto* self = static_cast<PlayerWindow*>(creation->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<PlayerWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  try {
+    return self->Route(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    self->log_.Line(Format("player window error: %s", error.what()));
+  } catch (...) {
+    self->log_.Line("player window error: unknown exception");
+  }
+  return 0;
+}
+
+LRESULT PlayerWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_USER:
+      return OnPlayerMessage(wParam, lParam);
+    case WM_COMMAND:
+      return OnCommand(wParam, lParam);
+    case WM_COPYDATA:
+      return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_CLOSE:
+      // The demo's user closes the player: it shuts the plug-in down as at exit.
+      log_.Line("window closed: the player stops handling messages");
+      stopRequested_ = true;
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
+  const auto w = static_cast<unsigned long long>(wParam);
+  switch (lParam) {
+    case StatusQuery:
+      log_.Line(Format("status asked: %s (WM_USER lParam 104, answer %d)", PlayStateName(state_.State()),
+                       state_.StatusReply()));
+      return state_.StatusReply();
+    case LengthQuery:
+      log_.Line(Format("playlist length asked: %d (WM_USER lParam 124)", state_.Length()));
+      return state_.Length();
+    case PositionCommand: {
+      // The alarm sends a signed 32-bit position; only those bits count.
+      const auto position = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
+      const auto entry = state_.Select(position);
+      log_.Line(Format("position %d (WM_USER wParam %llu lParam 121; positions count from 1: %s)", position, w,
+                       EntryOrNothing(entry).c_str()));
+      StateChanged();
+      return 0;
+    }
+    case VolumeCommand:
+      state_.SetVolume(static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)));
+      log_.Line(Format("volume %d (WM_USER wParam %llu lParam 122)", state_.Volume(), w));
+      StateChanged();
+      return 0;
+    case StartPlaybackQuery:
+      state_.StartPlayback();
+      log_.Line("start playback (WM_USER lParam 102)");
+      StateChanged();
+      return 0;
+    default:
+      log_.Line(Format("unknown WM_USER wParam %llu lParam %lld", w, static_cast<long long>(lParam)));
+      return 0;
+  }
+}
+
+LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (wParam != PlayButtonCommand) {
+    log_.Line(Format("unknown WM_COMMAND wParam %llu lParam %lld", static_cast<unsigned long long>(wParam),
+                     static_cast<long long>(lParam)));
+    return 0;
+  }
+  const auto entry = state_.PressPlay();
+  if (entry) {
+    log_.Line("Play button (WM_COMMAND wParam 40045): playing " + Quoted(*entry));
+  } else {
+    log_.Line("Play button (WM_COMMAND wParam 40045): nothing to play");
+  }
+  StateChanged();
+  return 0;
+}
+
+LRESULT PlayerWindow::OnCopyData(const COPYDATASTRUCT* record) {
+  if (!record) {
+    log_.Line("copydata ignored (no record)");
+    return FALSE;
+  }
+  if (record->dwData != AddToPlaylistCode) {
+    log_.Line(Format("copydata ignored (code %llu, bytes %lu)", static_cast<unsigned long long>(record->dwData),
+                     record->cbData));
+    return FALSE;
+  }
+  // Never read past the byte count: the text ends at its first NUL or at the count.
+  const char* bytes = static_cast<const char*>(record->lpData);
+  const std::size_t count = bytes ? record->cbData : 0;
+  const bool terminated = count > 0 && bytes[count - 1] == '\0';
+  std::size_t length = 0;
+  while (length < count && bytes[length] != '\0') ++length;
+  const std::string text(bytes ? bytes : "", length);
+  const std::int32_t entries = state_.Append(text);
+  log_.Line(Format("playlist add %s (WM_COPYDATA code 100 bytes %lu %s) (%d entries)", Quoted(text).c_str(),
+                   record->cbData, terminated ? "NUL-terminated" : "not NUL-terminated", entries));
+  StateChanged();
+  return TRUE;
+}
+
+void PlayerWindow::OnPaint() {
+  PaintScope paint(window_);
+  SetBkMode(paint.Dc(), TRANSPARENT);
+  const HGDIOBJ previousFont = SelectObject(paint.Dc(), GetStockObject(DEFAULT_GUI_FONT));
+  std::string lines = Format("%s, volume %d, position %d (positions count from 1)\n",
+                             PlayStateName(state_.State()), state_.Volume(), state_.Position());
+  for (std::int32_t i = 1; i <= state_.Length(); ++i) {
+    lines += Format("%s%d. %s\n", i == state_.Position() ? "> " : "   ", i,
+                    state_.Playlist()[static_cast<std::size_t>(i) - 1].c_str());
+  }
+  RECT area;
+  GetClientRect(window_, &area);
+  InflateRect(&area, -8, -8);
+  DrawTextA(paint.Dc(), lines.c_str(), static_cast<int>(lines.size()), &area, DT_LEFT | DT_NOPREFIX);
+  SelectObject(paint.Dc(), previousFont);
+}
+
+void PlayerWindow::StateChanged() { InvalidateRect(window_, nullptr, TRUE); }

@@ -1,0 +1,45 @@
+#pragma once
+// The simulated player's main window. It answers the player's window messages from
+// PlayerState on its own thread, logs each one, and shows the state for the demo.
+#include <windows.h>
+
+#include <string>
+
+#include "tools/player-sim/PlayerState.h"
+
+class SimLog;
+
+class PlayerWindow {
+ public:
+  static constexpr const char* PlayerClassName = "Winamp v1.x";
+  static constexpr const char* HiddenClassName = "PlayerSimHidden";
+
+  // findableByPlugin false gives the window a class the plug-in does not search for.
+  // Throws std::runtime_error when the window cannot be made.
+  PlayerWindow(SimLog& log, PlayerState state, bool findableByPlugin);
+  ~PlayerWindow();
+  PlayerWindow(const PlayerWindow&) = delete;
+  PlayerWindow& operator=(const PlayerWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+
+  // Dispatches messages, the ones sent by other threads included, until the time is up
+  // or the user closed the window. Zero handles nothing at all.
+  void HandleMessagesFor(unsigned long milliseconds);
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnPlayerMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCopyData(const COPYDATASTRUCT* record);
+  void OnPaint();
+  void StateChanged();
+
+  SimLog& log_;
+  PlayerState state_;
+  std::string className_;
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  bool stopRequested_ = false;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// One life of the plug-in as the player gives it: load, export, header filled in,
+// init, (config), run, quit, unload; each step logged, each call into the plug-in
+// bounded by the call limit.
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+#include "core/PluginHeader.h"
+
+class PlayerWindow;
+class SimLog;
+struct SimOptions;
+
+class PluginSession {
+ public:
+  PluginSession(SimLog& log, PlayerWindow& player, const SimOptions& options, std::string pluginPath);
+  // A module still loaded here had its quit skipped by an error: its threads may still
+  // run, so it stays mapped until the process ends rather than being freed under them.
+  ~PluginSession() = default;
+  PluginSession(const PluginSession&) = delete;
+  PluginSession& operator=(const PluginSession&) = delete;
+
+  // Returns the exit code: 0, or 2 when the plug-in could not be loaded or started.
+  int Run();
+
+ private:
+  bool Load();
+  PluginHeader* CallExport();
+  bool Start(PluginHeader& header);
+  void Configure(PluginHeader& header);
+  void RunPeriod();
+  void Stop(PluginHeader& header);
+  void Unload();
+
+  SimLog& log_;
+  PlayerWindow& player_;
+  const SimOptions& options_;
+  std::string path_;
+  std::string loadedPath_;
+  HMODULE module_ = nullptr;
+  std::chrono::steady_clock::time_point loadBegan_;
+};

@@ -1,0 +1,63 @@
+#pragma once
+// The simulator's command line. Tests and the demo script build these options, so the
+// names and meanings stay as they are.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tools/player-sim/ArmMinute.h"
+#include "tools/player-sim/PlayerState.h"
+
+struct RawSettingEdit {
+  bool remove = false;
+  std::string name;
+  DWORD type = REG_NONE;
+  std::vector<unsigned char> data;
+};
+
+struct SimOptions {
+  bool help = false;
+  std::string pluginPath;  // empty: gen_Rousa.dll beside the simulator
+  int exportCalls = 1;
+  bool callConfig = false;
+  unsigned long stallMs = 0;
+  unsigned long runMs = 3000;
+  bool callQuit = true;
+  unsigned long afterUnloadMs = 0;
+  unsigned long callLimitMs = 120000;  // 0: no limit
+  bool dismissBoxes = false;
+
+  std::vector<std::string> playlist;
+  PlayState state = PlayState::stopped;
+  std::optional<std::int32_t> position;
+  bool playerWindowFindable = true;
+  bool fillParentWindow = true;
+
+  bool resetSettings = false;
+  std::optional<ArmRequest> arm;
+  std::optional<std::string> url;
+  std::optional<bool> streaming;
+  std::optional<bool> maxVolume;
+  std::optional<bool> snooze;
+  std::optional<bool> noRestart;
+  std::optional<bool> active;
+  std::vector<RawSettingEdit> rawEdits;
+  bool dumpSettings = false;
+
+  std::string logPath;
+  bool reportCpu = false;
+};
+
+class OptionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Throws OptionError saying what is wrong with the command line.
+SimOptions ParseOptions(int argc, char** argv);
+
+const char* UsageText();

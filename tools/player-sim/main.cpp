@@ -1,0 +1,115 @@
+// player-sim: stands in for the Winamp player so that the plug-in can be demonstrated
+// and tested without it. Its options and log lines are read by the tests.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/SettingsRecord.h"
+#include "tools/player-sim/AbnormalEnd.h"
+#include "tools/player-sim/BoxDismisser.h"
+#include "tools/player-sim/ExitCodes.h"
+#include "tools/player-sim/LogText.h"
+#include "tools/player-sim/PlayerWindow.h"
+#include "tools/player-sim/PluginSession.h"
+#include "tools/player-sim/SettingsDump.h"
+#include "tools/player-sim/SettingsWriter.h"
+#include "tools/player-sim/SimLog.h"
+#include "tools/player-sim/SimOptions.h"
+
+namespace {
+constexpr const char* PluginFileName = "gen_Rousa.dll";
+
+std::string DefaultPluginPath() {
+  std::vector<char> name(MAX_PATH);
+  DWORD length;
+  while ((length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()))) == name.size()) {
+    name.resize(name.size() * 2);
+  }
+  std::string path(name.data(), length);
+  const auto slash = path.find_last_of("\\/");
+  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + PluginFileName;
+}
+
+void WriteSettings(SimLog& log, const SimOptions& options) {
+  SettingsWriter settings(log);
+  if (options.resetSettings) settings.DeleteKey();
+  if (options.arm) {
+    const ClockMinute minute = ChooseArmMinute(*options.arm, [&log](unsigned long wait) {
+      log.Line(Format("waiting %lu ms for the next minute", wait));
+    });
+    settings.Arm(minute.hour, minute.minute);
+  }
+  if (options.url) settings.WriteText(SettingNames::URL, *options.url);
+  if (options.streaming) settings.WriteFlag(SettingNames::Streaming, *options.streaming);
+  if (options.maxVolume) settings.WriteFlag(SettingNames::Volume, *options.maxVolume);
+  if (options.snooze) settings.WriteFlag(SettingNames::Snooze, *options.snooze);
+  if (options.noRestart) settings.WriteFlag(SettingNames::NoRestart, *options.noRestart);
+  if (options.active) settings.WriteFlag(SettingNames::Active, *options.active);
+  for (const RawSettingEdit& edit : options.rawEdits) {
+    if (edit.remove) {
+      settings.DeleteValue(edit.name);
+    } else {
+      settings.WriteRaw(edit.name, edit.type, edit.data);
+    }
+  }
+}
+
+int Simulate(SimLog& log, const SimOptions& options) {
+  ReportCrashes(log);
+  // A plug-in that cannot be loaded is reported in the log, never by a system box.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX | SEM_NOGPFAULTERRORBOX);
+  WriteSettings(log, options);
+  PlayerWindow player(log, PlayerState(options.playlist, options.state, options.position),
+                      options.playerWindowFindable);
+  std::optional<BoxDismisser> dismisser;
+  if (options.dismissBoxes) dismisser.emplace(log);
+  const int exitCode =
+      PluginSession(log, player, options, options.pluginPath.empty() ? DefaultPluginPath() : options.pluginPath)
+          .Run();
+  if (options.afterUnloadMs > 0) {
+    log.Line(Format("after unload %lu ms", options.afterUnloadMs));
+    player.HandleMessagesFor(options.afterUnloadMs);
+  }
+  if (options.dumpSettings) DumpSettings(log);
+  return exitCode;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    SimOptions options;
+    try {
+      options = ParseOptions(argc, argv);
+    } catch (const OptionError& error) {
+      std::fprintf(stderr, "player-sim: %s\n\n%s", error.what(), UsageText());
+      return ExitBadCommandLine;
+    }
+    if (options.help) {
+      std::fputs(UsageText(), stdout);
+      return ExitNormal;
+    }
+    std::unique_ptr<SimLog> log;
+    try {
+      log = std::make_unique<SimLog>(options.logPath);
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "player-sim: %s\n", error.what());
+      return ExitSimulatorFailed;
+    }
+    int exitCode = ExitSimulatorFailed;
+    try {
+      exitCode = Simulate(*log, options);
+    } catch (const std::exception& error) {
+      log->Line(Format("simulator failed: %s", error.what()));
+    } catch (...) {
+      log->Line("simulator failed: unknown exception");
+    }
+    log->Line(Format("exit %d", exitCode));
+    return exitCode;
+  } catch (...) {
+    std::fputs("player-sim: unexpected failure\n", stderr);
+    return ExitSimulatorFailed;
+  }
+}
