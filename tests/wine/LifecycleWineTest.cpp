@@ -58,3 +58,20 @@ TEST(Lifecycle, UnloadWithoutQuitKeepsTheCodeLoadedWhileTheWorkerRuns) {
   EXPECT_TRUE(log.Has("module still mapped after unload")) << log.Text();
   EXPECT_TRUE(log.Has("exit 0")) << log.Text();
 }
+
+TEST(Lifecycle, ConfigureRereadsTheSettingsAndTheWorkerActsOnThemAtOnce) {
+  // Disarmed at load; armed in the registry just before the configure callback.
+  const SimulatorLog log = RunSimulator(With(ArmedNow, {"--active", "off", "--config-set", "VelActive", "dword",
+                                                        "1", "--run", "2500"}));
+  ASSERT_TRUE(log.Has("config returned")) << log.Text();
+  EXPECT_GT(log.IndexOf("Play button"), log.IndexOf("config returned")) << log.Text();
+}
+
+TEST(Lifecycle, ConfigureErrorIsShownAndNeverReachesThePlayer) {
+  const SimulatorLog log = RunSimulator({"--reset-settings", "--config-set", "VelURL", "dword", "5",
+                                         "--dismiss-boxes", "--run", "300"});
+  EXPECT_EQ(log.Starting("message box "),
+            std::vector<std::string>{"message box 'player-sim': 'Invalid data type for 'VelURL''"});
+  EXPECT_TRUE(log.Has("config returned")) << log.Text();
+  EXPECT_TRUE(log.Has("exit 0")) << log.Text();
+}

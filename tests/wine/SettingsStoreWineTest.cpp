@@ -51,6 +51,10 @@ struct WrongValue {
   const char* message;
 };
 
+void PrintTo(const WrongValue& value, std::ostream* out) {
+  *out << value.name << " as " << value.type << " '" << value.data << "'";
+}
+
 class WrongKindOfValue : public ::testing::TestWithParam<WrongValue> {};
 
 TEST_P(WrongKindOfValue, ShowsItsMessageOnceAndStartsNoAlarm) {
@@ -74,7 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
                       WrongValue{"VelActive", "binary", "0100000000000000", "Failed to get data for 'VelActive'"},
                       WrongValue{"VelWakeupTime", "binary", "00000000", "Invalid data type for 'VelWakeupTime'"},
                       WrongValue{"VelWakeupTime", "sz", "07:30", "Invalid data type for 'VelWakeupTime'"},
-                      WrongValue{"VelNoRestart", "sz", "1", "Invalid data type for 'VelNoRestart'"}));
+                      WrongValue{"VelNoRestart", "sz", "1", "Invalid data type for 'VelNoRestart'"}),
+    [](const ::testing::TestParamInfo<WrongValue>& info) {
+      return std::string(info.param.name) + "_" + info.param.type + "_" + std::to_string(info.index);
+    });
 
 TEST(SettingsStore, NotANumberWakeUpTimeLoadsWithoutErrorAndNeverRings) {
   // A stored NaN passes the type and size checks; the worker must neither fail on it

@@ -10,6 +10,7 @@
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/PlayerWindow.h"
 #include "tools/player-sim/SimLog.h"
+#include "tools/player-sim/SettingsWriter.h"
 #include "tools/player-sim/SimOptions.h"
 
 namespace {
@@ -124,6 +125,7 @@ void PluginSession::Configure(PluginHeader& header) {
     log_.Line("config missing");
     return;
   }
+  if (!options_.configEdits.empty()) SettingsWriter(log_).Apply(options_.configEdits);
   log_.Line("config called");
   {
     CallLimit limit(log_, "config", options_.callLimitMs);

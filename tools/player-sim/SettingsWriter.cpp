@@ -86,3 +86,13 @@ void SettingsWriter::Store(const std::string& name, DWORD type, const std::vecto
     throw std::runtime_error(Format("cannot write %s: %s", name.c_str(), SystemErrorText(status).c_str()));
   }
 }
+
+void SettingsWriter::Apply(const std::vector<RawSettingEdit>& edits) {
+  for (const RawSettingEdit& edit : edits) {
+    if (edit.remove) {
+      DeleteValue(edit.name);
+    } else {
+      WriteRaw(edit.name, edit.type, edit.data);
+    }
+  }
+}

@@ -9,6 +9,14 @@
 
 class SimLog;
 
+// A raw write (any type, any bytes) or a delete, for the wrong-type cases.
+struct RawSettingEdit {
+  bool remove = false;
+  std::string name;
+  DWORD type = REG_NONE;
+  std::vector<unsigned char> data;
+};
+
 class SettingsWriter {
  public:
   explicit SettingsWriter(SimLog& log) : log_(log) {}
@@ -20,6 +28,8 @@ class SettingsWriter {
   void WriteFlag(const std::string& name, bool on);
   void WriteRaw(const std::string& name, DWORD type, const std::vector<unsigned char>& data);
   void DeleteValue(const std::string& name);
+  // Applies the edits in order.
+  void Apply(const std::vector<RawSettingEdit>& edits);
 
  private:
   void Store(const std::string& name, DWORD type, const std::vector<unsigned char>& data);

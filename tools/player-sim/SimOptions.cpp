@@ -50,6 +50,8 @@ const char* const Usage =
     "                         raw write, after the others (dword in decimal, binary\n"
     "                         as hex digits, may be empty); repeatable\n"
     "  --delete-value NAME    raw delete, after the others; repeatable\n"
+    "  --config-set NAME sz|expand_sz|dword|binary DATA\n"
+    "                         raw write right before config (implies --config)\n"
     "  --dump-settings        log every value after unloading\n"
     "\n"
     "Output:\n"
@@ -223,6 +225,11 @@ const std::map<std::string, OptionHandler>& Handlers() {
       {"--active",
        [](ArgumentReader& a, SimOptions& o) { o.active = ParseSwitch("--active", a.Next("--active")); }},
       {"--set-value", [](ArgumentReader& a, SimOptions& o) { o.rawEdits.push_back(ParseSetValue(a)); }},
+      {"--config-set",
+       [](ArgumentReader& a, SimOptions& o) {
+         o.configEdits.push_back(ParseSetValue(a));
+         o.callConfig = true;
+       }},
       {"--delete-value",
        [](ArgumentReader& a, SimOptions& o) {
          RawSettingEdit edit;

@@ -11,13 +11,7 @@
 
 #include "tools/player-sim/ArmMinute.h"
 #include "tools/player-sim/PlayerState.h"
-
-struct RawSettingEdit {
-  bool remove = false;
-  std::string name;
-  DWORD type = REG_NONE;
-  std::vector<unsigned char> data;
-};
+#include "tools/player-sim/SettingsWriter.h"
 
 struct SimOptions {
   bool help = false;
@@ -46,6 +40,7 @@ struct SimOptions {
   std::optional<bool> noRestart;
   std::optional<bool> active;
   std::vector<RawSettingEdit> rawEdits;
+  std::vector<RawSettingEdit> configEdits;  // applied right before config; implies --config
   bool dumpSettings = false;
 
   std::string logPath;

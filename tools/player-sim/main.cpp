@@ -48,13 +48,7 @@ void WriteSettings(SimLog& log, const SimOptions& options) {
   if (options.snooze) settings.WriteFlag(SettingNames::Snooze, *options.snooze);
   if (options.noRestart) settings.WriteFlag(SettingNames::NoRestart, *options.noRestart);
   if (options.active) settings.WriteFlag(SettingNames::Active, *options.active);
-  for (const RawSettingEdit& edit : options.rawEdits) {
-    if (edit.remove) {
-      settings.DeleteValue(edit.name);
-    } else {
-      settings.WriteRaw(edit.name, edit.type, edit.data);
-    }
-  }
+  settings.Apply(options.rawEdits);
 }
 
 int Simulate(SimLog& log, const SimOptions& options) {
