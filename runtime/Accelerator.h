@@ -1,0 +1,12 @@
+#pragma once
+// Caption accelerators: the character after a single "&" ("&Save settings" answers
+// Alt+S); "&&" shows a literal ampersand and marks nothing.
+#include <optional>
+#include <string>
+
+// The accelerator of the first single "&"; nothing when the caption has none.
+std::optional<char> AcceleratorOf(const std::string& caption);
+
+// Whether the typed character is the caption's accelerator, letters of the ASCII range
+// compared without regard to case.
+bool IsAcceleratorOf(char typed, const std::string& caption);

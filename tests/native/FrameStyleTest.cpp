@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "GeometryPrinting.h"
+#include "controls/timepicker/FrameStyle.h"
+
+namespace {
+const SystemColorResolver greyShadow = [](int) -> TColor { return 0x808080; };
+const Rect client{0, 0, 160, 190};
+}  // namespace
+
+TEST(FrameThickness, PerStyle) {
+  EXPECT_EQ(FrameThickness(fsNone, 1), 0);
+  EXPECT_EQ(FrameThickness(fsFlat, 1), 1);
+  for (TFrameStyleEx style : {fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, fsFlatBold, fsFlatRounded}) {
+    EXPECT_EQ(FrameThickness(style, 1), 2) << style;
+  }
+  EXPECT_EQ(FrameThickness(fsStatus, 3), 3);
+  EXPECT_EQ(FrameThickness(fsPopup, -4), 0);
+}
+
+TEST(PanelClientRect, ShrinksByTheBandEverywhereAndByFramesOnListedSides) {
+  PanelBorder border{fsLowered, fsStatus, NoBorderSides, 0, 5};
+  EXPECT_EQ(PanelClientRect(client, border), client);
+  border = {fsLowered, fsNone, BorderSides{}, 0, 1};
+  EXPECT_EQ(PanelClientRect(client, border), (Rect{2, 2, 158, 188}));
+  border = {fsRaised, fsFlat, BorderSides{true, false, false, true}, 4, 1};
+  EXPECT_EQ(PanelClientRect(client, border), (Rect{7, 4, 156, 183}));
+}
+
+TEST(AdjustedFlatColor, ZeroKeepsTheColourAndTheSignChoosesLowerOrRaise) {
+  EXPECT_EQ(AdjustedFlatColor(clBtnShadow, 0, greyShadow), clBtnShadow);
+  EXPECT_EQ(AdjustedFlatColor(clBtnShadow, 30, greyShadow), 0x9F9F9Fu);   // lightness 150
+  EXPECT_EQ(AdjustedFlatColor(clBtnShadow, -30, greyShadow), 0x606060u);  // lightness 90
+  EXPECT_EQ(AdjustedFlatColor(clBtnShadow, INT_MIN, greyShadow), clBlack);
+}
