@@ -1,0 +1,15 @@
+#pragma once
+// The one window class every control's window belongs to, and its window procedure,
+// which hands each message to the control object stored with the window.
+#include <windows.h>
+
+const char* ControlClassName();
+HINSTANCE ControlClassInstance();  // registers the class on first use
+// For the module's unload: a class left registered would point at unloaded code.
+void UnregisterControlClass();
+
+class TWinControl;
+// The control behind a window of the controls' class, or none.
+TWinControl* ControlFromHandle(HWND window);
+
+LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,142 @@
+#include "runtime/Form.h"
+
+#include <vector>
+
+#include "runtime/ControlClass.h"
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+  SetBounds(0, 0, 400, 300);
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+  params.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  params.exStyle = WS_EX_CONTROLPARENT;
+  if (borderStyle_ == TBorderStyle::bsToolWindow) params.exStyle |= WS_EX_TOOLWINDOW;
+  if (formStyle_ == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
+  params.parent = nullptr;
+}
+
+void TForm::SetFormStyle(TFormStyle style) {
+  formStyle_ = style;
+  if (HandleAllocated())
+    SetWindowPos(Handle(), style == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TForm::PlaceOnScreen() {
+  if (position_ != TPosition::poScreenCenter) return;
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  RECT frame = {0, 0, Width(), Height()};
+  AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
+  const int outerWidth = frame.right - frame.left, outerHeight = frame.bottom - frame.top;
+  const int x = work.left + (work.right - work.left - outerWidth) / 2;
+  const int y = work.top + (work.bottom - work.top - outerHeight) / 2;
+  SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::Show() {
+  Handle();
+  PlaceOnScreen();
+  SetVisible(true);
+  SetForegroundWindow(Handle());
+}
+
+void TForm::Close() {
+  if (HandleAllocated()) SendMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+bool TForm::DoClose(TCloseAction& action) {
+  if (OnClose) OnClose(this, action);
+  return action != TCloseAction::caNone;
+}
+
+void TForm::FocusFirstControl() {
+  if (TWinControl* first = FindNextControl(nullptr, true)) first->SetFocus();
+}
+
+namespace {
+std::vector<HWND> DisableThreadWindows(HWND except) {
+  std::vector<HWND> disabled;
+  struct Search {
+    HWND except;
+    std::vector<HWND>* disabled;
+  } search{except, &disabled};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (window != s->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
+          EnableWindow(window, FALSE);
+          s->disabled->push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return disabled;
+}
+}  // namespace
+
+int TForm::ShowModal() {
+  modalResult_ = mrNone;
+  modal_ = true;
+  const std::vector<HWND> disabled = DisableThreadWindows(Handle());
+  Show();
+  FocusFirstControl();
+  TCloseAction action = TCloseAction::caHide;
+  for (;;) {
+    MSG msg;
+    while (modalResult_ == mrNone) {
+      const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      if (got <= 0) {
+        if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
+        modalResult_ = mrCancel;
+        break;
+      }
+      if (!HandleDialogKey(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+    }
+    action = TCloseAction::caHide;
+    if (DoClose(action)) break;
+    modalResult_ = mrNone;
+  }
+  for (HWND window : disabled) EnableWindow(window, TRUE);
+  Hide();
+  modal_ = false;
+  const int answer = modalResult_;
+  if (action == TCloseAction::caFree) delete this;
+  return answer;
+}
+
+bool TForm::HandleDialogKey(const MSG& msg) {
+  if (!HandleAllocated() || (msg.hwnd != Handle() && !IsChild(Handle(), msg.hwnd))) return false;
+  TWinControl* focused = ControlFromHandle(GetFocus());
+  const UINT wants = focused ? static_cast<UINT>(SendMessageA(focused->Handle(), WM_GETDLGCODE, msg.wParam, 0)) : 0;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS))) {
+    if (TWinControl* next = FindNextControl(focused, GetKeyState(VK_SHIFT) >= 0)) next->SetFocus();
+    return true;
+  }
+  if (msg.message == WM_SYSCHAR) return BroadcastDialogChar(static_cast<char>(msg.wParam));
+  if (msg.message == WM_CHAR && !(wants & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)))
+    return BroadcastDialogChar(static_cast<char>(msg.wParam));
+  return false;
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    if (modal_) {
+      if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    } else {
+      TCloseAction action = TCloseAction::caHide;
+      if (DoClose(action)) {
+        Hide();
+        if (action == TCloseAction::caFree) delete this;
+      }
+    }
+    return 0;
+  }
+  return TWinControl::WndProc(message, wParam, lParam);
+}

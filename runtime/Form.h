@@ -1,0 +1,59 @@
+#pragma once
+// A top-level window holding controls: shown plainly or run modally with the dialog
+// keys (Tab and Shift+Tab between controls, accelerators by Alt+letter or letter).
+#include <functional>
+
+#include "runtime/WinControl.h"
+
+enum class TBorderStyle { bsSingle, bsToolWindow };
+enum class TFormStyle { fsNormal, fsStayOnTop };
+enum class TPosition { poDesigned, poScreenCenter };
+enum class TCloseAction { caNone, caHide, caFree };
+
+constexpr int mrNone = 0;
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+
+  void SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style) { borderStyle_ = style; }
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle style);
+  void SetPosition(TPosition position) { position_ = position; }
+
+  void Show();
+  void Hide() { SetVisible(false); }
+  // Asks the form to close as its close box does.
+  void Close();
+  // Shows the form and handles this thread's messages until ModalResult is set; the
+  // other windows of the thread are disabled meanwhile. With the close action "free"
+  // the form is destroyed before this returns; the answer is read before that.
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
+  // The dialog keys for one message of the form's thread; true when it was used up.
+  bool HandleDialogKey(const MSG& msg);
+
+  std::function<void(TComponent* sender, TCloseAction& action)> OnClose;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Runs the close handler; false when it said caNone.
+  bool DoClose(TCloseAction& action);
+
+ private:
+  void PlaceOnScreen();
+  void FocusFirstControl();
+
+  TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  TFormStyle formStyle_ = TFormStyle::fsNormal;
+  TPosition position_ = TPosition::poDesigned;
+  int modalResult_ = mrNone;
+  bool modal_ = false;
+};

@@ -1,0 +1,48 @@
+#pragma once
+// Owners of GDI handles. Every pen, brush, font and bitmap the runtime creates goes
+// through them, so the count of live objects can be checked after painting.
+#include <windows.h>
+
+#include <utility>
+
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(HGDIOBJ handle);  // takes ownership; a null handle owns nothing
+  ~GdiObject() { Reset(); }
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+
+  HGDIOBJ Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Reset();
+
+ private:
+  HGDIOBJ handle_ = nullptr;
+};
+
+// GDI objects made through GdiObject and not yet deleted.
+int LiveGdiObjectCount();
+
+// Selects an object into a device context and puts the previous one back on scope exit.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectedObject() {
+    if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};

@@ -1,0 +1,54 @@
+#include "runtime/Timer.h"
+
+#include "runtime/ControlClass.h"
+#include "runtime/ErrorBox.h"
+#include "runtime/Exception.h"
+#include "runtime/SystemError.h"
+
+namespace {
+constexpr UINT_PTR TimerId = 1;
+}
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+  // A message-only window of the controls' class, its procedure replaced by the timer's.
+  window_ = CreateWindowExA(0, ControlClassName(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            ControlClassInstance(), nullptr);
+  if (!window_) throw Exception("Cannot create a timer: " + LastErrorText());
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TTimer::WindowProc));
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  Restart();
+}
+
+TTimer::~TTimer() {
+  KillTimer(window_, TimerId);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  DestroyWindow(window_);
+}
+
+void TTimer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Restart();
+}
+
+void TTimer::SetInterval(unsigned interval) {
+  if (interval == interval_) return;
+  interval_ = interval;
+  Restart();
+}
+
+void TTimer::Restart() {
+  KillTimer(window_, TimerId);
+  if (enabled_ && interval_ > 0) SetTimer(window_, TimerId, interval_, nullptr);
+}
+
+LRESULT CALLBACK TTimer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message != WM_TIMER || !timer) return DefWindowProcA(window, message, wParam, lParam);
+  try {
+    if (timer->OnTimer) timer->OnTimer(timer);
+  } catch (const std::exception& error) {
+    ShowApplicationError(error.what());
+  }
+  return 0;
+}
