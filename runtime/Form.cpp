@@ -57,24 +57,26 @@ void TForm::FocusFirstControl() {
 }
 
 namespace {
-std::vector<HWND> DisableThreadWindows(HWND except) {
+struct DisableSearch {
+  HWND except;
   std::vector<HWND> disabled;
-  struct Search {
-    HWND except;
-    std::vector<HWND>* disabled;
-  } search{except, &disabled};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (window != s->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
-          EnableWindow(window, FALSE);
-          s->disabled->push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return disabled;
+};
+
+BOOL CALLBACK DisableWindowUnlessExcepted(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<DisableSearch*>(data);
+  if (window != search->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    search->disabled.push_back(window);
+  }
+  return TRUE;
+}
+
+// The modal run disables only the windows of its own thread: the player's stay usable
+// while the worker shows its window.
+std::vector<HWND> DisableThreadWindows(HWND except) {
+  DisableSearch search{except, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &DisableWindowUnlessExcepted, reinterpret_cast<LPARAM>(&search));
+  return search.disabled;
 }
 }  // namespace
 
