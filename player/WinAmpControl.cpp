@@ -1,15 +1,8 @@
 #include "player/WinAmpControl.h"
 
-namespace {
-// The player's published commands (lParam of WM_USER) and its Play button.
-constexpr LPARAM CommandStartPlay = 102;
-constexpr LPARAM CommandPlayStatus = 104;
-constexpr LPARAM CommandSetPlaylistPosition = 121;
-constexpr LPARAM CommandSetVolume = 122;
-constexpr LPARAM CommandPlaylistLength = 124;
-constexpr WPARAM PlayButton = 40045;
-constexpr ULONG_PTR CopyDataAddToPlaylist = 100;
-}  // namespace
+#include "player/PlayerMessages.h"
+
+namespace PM = PlayerMessages;
 
 TGPFWinAmpNonePlugin::TGPFWinAmpNonePlugin(TGPFWinAmpControl* owner)
     : TGPFWinAmpCustomPlugin(owner), control_(owner) {}
@@ -47,28 +40,28 @@ LRESULT TGPFWinAmpControl::SendUserMessage(WPARAM wParam, LPARAM command) {
 }
 
 TGPFWinAmpPlayStatus TGPFWinAmpControl::GetPlayStatus() {
-  return PlayStatusFromReply(SendUserMessage(0, CommandPlayStatus));
+  return PlayStatusFromReply(SendUserMessage(0, PM::PlayStatus));
 }
 
 std::int32_t TGPFWinAmpControl::GetPlaylistLength() {
-  return static_cast<std::int32_t>(SendUserMessage(0, CommandPlaylistLength));
+  return static_cast<std::int32_t>(SendUserMessage(0, PM::PlaylistLength));
 }
 
 void TGPFWinAmpControl::SetPlaylistPosition(std::int32_t position) {
   // The position travels as the signed 32-bit value it is, sign-extended on 64-bit.
-  SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(position)), CommandSetPlaylistPosition);
+  SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(position)), PM::SetPlaylistPosition);
 }
 
-void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, CommandSetVolume); }
+void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, PM::SetVolume); }
 
-void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, CommandStartPlay); }
+void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, PM::StartPlay); }
 
-void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PlayButton, 0); }
+void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PM::PlayButton, 0); }
 
 void TGPFWinAmpControl::AddFile(const std::string& address) {
   // The text and the record need only live until the synchronous send returns.
   COPYDATASTRUCT record;
-  record.dwData = CopyDataAddToPlaylist;
+  record.dwData = PM::CopyDataAddToPlaylist;
   record.cbData = static_cast<DWORD>(address.size() + 1);
   record.lpData = const_cast<char*>(address.c_str());
   SendMessageA(WinampHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));

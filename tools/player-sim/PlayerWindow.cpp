@@ -5,19 +5,13 @@
 #include <stdexcept>
 #include <utility>
 
+#include "player/PlayerMessages.h"
 #include "runtime/SystemError.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/SimLog.h"
 
 namespace {
-// The player's published message numbers.
-constexpr LPARAM StartPlaybackQuery = 102;
-constexpr LPARAM StatusQuery = 104;
-constexpr LPARAM PositionCommand = 121;
-constexpr LPARAM VolumeCommand = 122;
-constexpr LPARAM LengthQuery = 124;
-constexpr WORD PlayButtonCommand = 40045;
-constexpr ULONG_PTR AddToPlaylistCode = 100;
+namespace PM = PlayerMessages;
 
 std::string EntryOrNothing(const std::optional<std::string>& entry) {
   return entry ? Quoted(*entry) : std::string("nothing selected");
@@ -137,14 +131,14 @@ LRESULT PlayerWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
   const auto w = static_cast<unsigned long long>(wParam);
   switch (lParam) {
-    case StatusQuery:
+    case PM::PlayStatus:
       log_.Line(Format("status asked: %s (WM_USER lParam 104, answer %d)", PlayStateName(state_.State()),
                        state_.StatusReply()));
       return state_.StatusReply();
-    case LengthQuery:
+    case PM::PlaylistLength:
       log_.Line(Format("playlist length asked: %d (WM_USER lParam 124)", state_.Length()));
       return state_.Length();
-    case PositionCommand: {
+    case PM::SetPlaylistPosition: {
       // The alarm sends a signed 32-bit position; only those bits count.
       const auto position = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
       const auto entry = state_.Select(position);
@@ -153,12 +147,12 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
       StateChanged();
       return 0;
     }
-    case VolumeCommand:
+    case PM::SetVolume:
       state_.SetVolume(static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)));
       log_.Line(Format("volume %d (WM_USER wParam %llu lParam 122)", state_.Volume(), w));
       StateChanged();
       return 0;
-    case StartPlaybackQuery:
+    case PM::StartPlay:
       state_.StartPlayback();
       log_.Line("start playback (WM_USER lParam 102)");
       StateChanged();
@@ -170,7 +164,7 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (wParam != PlayButtonCommand) {
+  if (wParam != PM::PlayButton) {
     log_.Line(Format("unknown WM_COMMAND wParam %llu lParam %lld", static_cast<unsigned long long>(wParam),
                      static_cast<long long>(lParam)));
     return 0;
@@ -190,7 +184,7 @@ LRESULT PlayerWindow::OnCopyData(const COPYDATASTRUCT* record) {
     log_.Line("copydata ignored (no record)");
     return FALSE;
   }
-  if (record->dwData != AddToPlaylistCode) {
+  if (record->dwData != PM::CopyDataAddToPlaylist) {
     log_.Line(Format("copydata ignored (code %llu, bytes %lu)", static_cast<unsigned long long>(record->dwData),
                      record->cbData));
     return FALSE;

@@ -1,0 +1,13 @@
+#pragma once
+// The player's published window messages: the WM_USER commands (their number travels
+// in lParam), the Play button's WM_COMMAND id, and the WM_COPYDATA code that appends
+// to the playlist.
+namespace PlayerMessages {
+constexpr int StartPlay = 102;
+constexpr int PlayStatus = 104;
+constexpr int SetPlaylistPosition = 121;
+constexpr int SetVolume = 122;
+constexpr int PlaylistLength = 124;
+constexpr int PlayButton = 40045;
+constexpr int CopyDataAddToPlaylist = 100;
+}  // namespace PlayerMessages
