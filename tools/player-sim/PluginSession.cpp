@@ -20,14 +20,14 @@ long long MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-// User plus kernel time of the whole process, in milliseconds.
-long long ProcessCpuMilliseconds() {
+// User plus kernel time of the whole process, in milliseconds (to 0.1 microsecond).
+double ProcessCpuMilliseconds() {
   FILETIME created, exited, kernel, user;
   if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
   const auto ticks = [](const FILETIME& time) {
     return (static_cast<long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
   };
-  return (ticks(kernel) + ticks(user)) / 10000;
+  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
 }
 
 std::string ModuleFileName(HMODULE module) {
@@ -141,10 +141,10 @@ void PluginSession::RunPeriod() {
   }
   log_.Line(Format("run %lu ms", options_.runMs));
   const auto began = Clock::now();
-  const long long cpuBefore = ProcessCpuMilliseconds();
+  const double cpuBefore = ProcessCpuMilliseconds();
   player_.HandleMessagesFor(options_.runMs);
   if (options_.reportCpu) {
-    log_.Line(Format("cpu %lld ms in %lld ms", ProcessCpuMilliseconds() - cpuBefore, MillisecondsSince(began)));
+    log_.Line(Format("cpu %.3f ms in %lld ms", ProcessCpuMilliseconds() - cpuBefore, MillisecondsSince(began)));
   }
 }
 
