@@ -20,6 +20,7 @@ constexpr TColor SystemColorReference(int index) { return 0xFF000000u | static_c
 constexpr TColor clWindow = SystemColorReference(5);
 constexpr TColor clWindowText = SystemColorReference(8);
 constexpr TColor clHighlight = SystemColorReference(13);
+constexpr TColor clHighlightText = SystemColorReference(14);
 constexpr TColor clBtnFace = SystemColorReference(15);
 constexpr TColor clBtnShadow = SystemColorReference(16);
 constexpr TColor clGrayText = SystemColorReference(17);

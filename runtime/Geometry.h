@@ -34,6 +34,11 @@ struct Rect {
   Rect Inset(int byLeft, int byTop, int byRight, int byBottom) const {
     return {left + byLeft, top + byTop, right - byRight, bottom - byBottom};
   }
+  // The part that lies inside `bounds` too (empty when none does).
+  Rect ClippedTo(const Rect& bounds) const {
+    return {left > bounds.left ? left : bounds.left, top > bounds.top ? top : bounds.top,
+            right < bounds.right ? right : bounds.right, bottom < bounds.bottom ? bottom : bounds.bottom};
+  }
 };
 
 inline bool operator==(const Rect& a, const Rect& b) {

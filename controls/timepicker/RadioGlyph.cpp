@@ -1,5 +1,7 @@
 #include "controls/timepicker/RadioGlyph.h"
 
+#include <algorithm>
+
 RadioGlyphColorMap RadioGlyphColors(TColor controlColor, const SystemColorResolver& system) {
   const TColor window = ColorToRGB(clWindow, system);
   const TColor shadow = ColorToRGB(clBtnShadow, system);
@@ -24,6 +26,17 @@ RadioGlyphColorMap RadioGlyphColors(TColor controlColor, const SystemColorResolv
       {0xFFFF00, Blend(shadow, control, 100, system)},
       {0x008080, control},
   }};
+}
+
+std::vector<TColor> MapRadioGlyphPixels(const std::vector<TColor>& pixels, const RadioGlyphColorMap& map) {
+  std::vector<TColor> mapped;
+  mapped.reserve(pixels.size());
+  for (TColor pixel : pixels) {
+    const auto found =
+        std::find_if(map.begin(), map.end(), [pixel](const GlyphColorMapping& m) { return m.key == pixel; });
+    mapped.push_back(found == map.end() ? pixel : found->replacement);
+  }
+  return mapped;
 }
 
 Point RadioGlyphOrigin(const Rect& selector) {

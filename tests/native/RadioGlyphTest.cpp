@@ -83,3 +83,14 @@ TEST(RadioGlyphResources, AreDrawnInKeyColoursOnWithADotWhenChecked) {
   EXPECT_EQ(checked[84], 0x800000u);  // the centre: the dot in the highlight key
   EXPECT_EQ(unchecked[84], 0xFFFFFFu);
 }
+
+TEST(RadioGlyphPixels, EachPixelIsReplacedOnceEvenWhenItsReplacementIsAnotherKey) {
+  // A scheme whose window colour is the grey key: a second pass would turn the glyph's
+  // white well into the blend meant for grey pixels.
+  const RadioGlyphColorMap map = RadioGlyphColors(clWindow, [](int index) -> TColor {
+    return index == 5 ? 0x808080 : index == 16 ? clBlack : 0x00FF00;
+  });
+  const std::vector<TColor> mapped = MapRadioGlyphPixels({0xFFFFFF, 0x808080, 0x123456}, map);
+  EXPECT_EQ(mapped, (std::vector<TColor>{0x808080, Replacement(map, 0x808080), 0x123456}));
+  EXPECT_NE(Replacement(map, 0x808080), 0x808080u);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Visual styles: the platform's themed drawing of standard parts while the theme engine
+// is on for this program. Every caller keeps a complete classic drawing path, used when
+// the themes are off (classic scheme, older systems, Wine) or a part cannot be drawn.
+#include <windows.h>
+
+#include "runtime/Geometry.h"
+
+// Whether the user's theme is on and applies to this program's controls (a program
+// turns them off for its controls by clearing STAP_ALLOW_CONTROLS).
+bool VisualStylesActive();
+
+// Draws the background of one part of a themed window class ("EDIT", "BUTTON", ...)
+// over r; false, with nothing drawn, when visual styles are off or the theme has no
+// such part, so that the caller draws it classically.
+bool DrawThemedPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const Rect& r);

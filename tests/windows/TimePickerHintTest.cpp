@@ -1,0 +1,132 @@
+// The how-to-use hint: shown below the picker while the pointer is over the face, and
+// hidden when the pointer leaves the face or the control.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "controls/timepicker/TimePicker.h"
+#include "tests/windows/WindowTestSupport.h"
+
+namespace {
+
+constexpr const char* DefaultHint =
+    "Left-click to set Hour\rRight-click to set Minute\r    Ctrl key restricts to 5 minutes";
+
+// The visible hint popup of this thread, if any.
+HWND ShownHint() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM result) -> BOOL {
+        const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+        if (IsWindowVisible(window) && (exStyle & WS_EX_TOOLWINDOW) && (GetWindowLongA(window, GWL_STYLE) & WS_POPUP)) {
+          *reinterpret_cast<HWND*>(result) = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Handles only this thread's timer messages, for up to `milliseconds` or until `done`.
+void PumpTimerMessages(unsigned milliseconds, const std::function<bool()>& done) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < milliseconds && !done()) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(10);
+  }
+}
+
+std::string TextOf(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+class PickerHint : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = MakeHostForm(400, 300);
+    picker = new TRzTimePicker(form.get());
+    picker->SetBounds(10, 10, 160, 190);
+    picker->SetParent(form.get());
+    ASSERT_EQ(GetActiveWindow(), form->Handle());
+  }
+
+  void MoveTo(Point p) { SendMessageA(picker->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
+
+  std::unique_ptr<TForm> form;
+  TRzTimePicker* picker = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PickerHint, ShowsBelowTheControlWhileThePointerIsOverTheFace) {
+  EXPECT_EQ(ShownHint(), nullptr);
+  MoveTo(picker->Layout().centre + Point{20, 30});
+  const HWND hint = ShownHint();
+  ASSERT_NE(hint, nullptr);
+  EXPECT_EQ(TextOf(hint), DefaultHint);
+  RECT r;
+  GetWindowRect(hint, &r);
+  const Point corner = picker->ClientToScreen({0, picker->Height()});
+  EXPECT_EQ(r.left, corner.x);
+  EXPECT_EQ(r.top, corner.y);
+  EXPECT_GT(r.bottom - r.top, 30);  // three lines
+  MoveTo(picker->Layout().centre + Point{-20, -30});
+  EXPECT_EQ(ShownHint(), hint);  // same place: still up
+  MoveTo({3, 3});                // the text strip
+  EXPECT_EQ(ShownHint(), nullptr);
+}
+
+TEST_F(PickerHint, ShowsTheProgramsOwnTextWhenGiven) {
+  picker->HowToUseMsg = "Click the clock";
+  MoveTo(picker->Layout().centre);
+  ASSERT_NE(ShownHint(), nullptr);
+  EXPECT_EQ(TextOf(ShownHint()), "Click the clock");
+}
+
+TEST_F(PickerHint, LeavingTheControlHidesIt) {
+  MoveTo(picker->Layout().centre);
+  ASSERT_NE(ShownHint(), nullptr);
+  SendMessageA(picker->Handle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(ShownHint(), nullptr);
+}
+
+TEST_F(PickerHint, NoHintWhenSwitchedOffOrDisabled) {
+  picker->ShowHowToUseHint = false;
+  MoveTo(picker->Layout().centre);
+  EXPECT_EQ(ShownHint(), nullptr);
+  picker->ShowHowToUseHint = true;
+  picker->SetEnabled(false);
+  MoveTo(picker->Layout().centre);
+  EXPECT_EQ(ShownHint(), nullptr);
+}
+
+TEST_F(PickerHint, DisablingThePickerTakesTheHintDown) {
+  MoveTo(picker->Layout().centre);
+  ASSERT_NE(ShownHint(), nullptr);
+  picker->SetEnabled(false);
+  EXPECT_EQ(ShownHint(), nullptr);
+}
+
+TEST_F(PickerHint, TheTimerHidesItOnceThePointerIsOffTheFace) {
+  const Point onFace = picker->ClientToScreen(picker->Layout().centre);
+  if (!SetCursorPos(onFace.x, onFace.y)) GTEST_SKIP() << "the pointer cannot be moved here";
+  POINT cursor;
+  GetCursorPos(&cursor);
+  if (cursor.x != onFace.x || cursor.y != onFace.y) GTEST_SKIP() << "the pointer cannot be moved here";
+  MoveTo(picker->Layout().centre);
+  ASSERT_NE(ShownHint(), nullptr);
+  PumpMessages(1300);
+  EXPECT_NE(ShownHint(), nullptr);  // the pointer is still on the face
+  // The pointer leaves, and only timer messages are handled: the picker hears nothing
+  // of the move, as when a message goes astray.
+  const Point away = picker->ClientToScreen({picker->Width() + 100, 5});
+  SetCursorPos(away.x, away.y);
+  PumpTimerMessages(3000, [] { return ShownHint() == nullptr; });
+  EXPECT_EQ(ShownHint(), nullptr);
+}
