@@ -6,7 +6,7 @@
 
 #include "runtime/Form.h"
 #include "tools/gallery/Gallery.h"
-#include "tools/gallery/WindowCapture.h"
+#include "tools/common/WindowCapture.h"
 
 std::vector<GallerySceneInfo>& GalleryScenes() {
   static std::vector<GallerySceneInfo> scenes;

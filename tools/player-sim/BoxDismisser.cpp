@@ -11,13 +11,12 @@
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/OwnedHandle.h"
 #include "tools/player-sim/SimLog.h"
+#include "tools/player-sim/WindowText.h"
 
 namespace {
 constexpr DWORD ScanIntervalMs = 50;
 // A box that ignored one OK gets another after this.
 constexpr DWORD RepeatOkMs = 1000;
-// Reading a text sends a message to the box's thread; a stuck thread must not stop us.
-constexpr UINT TextTimeoutMs = 1000;
 constexpr DWORD WatcherStartStopMs = 5000;
 constexpr int MessageTextControlId = 0xFFFF;
 }  // namespace
@@ -31,21 +30,6 @@ struct BoxDismisser::Watch {
 };
 
 namespace {
-std::string WindowText(HWND window) {
-  DWORD_PTR length = 0;
-  if (!window || !SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, TextTimeoutMs,
-                                      &length)) {
-    return std::string();
-  }
-  std::vector<char> text(length + 1);
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG | SMTO_BLOCK, TextTimeoutMs, &copied)) {
-    return std::string();
-  }
-  return std::string(text.data(), copied < text.size() ? copied : length);
-}
-
 BOOL CALLBACK CollectOwnDialogBox(HWND window, LPARAM boxes) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);

@@ -25,6 +25,10 @@ const char* const Usage =
     "  --after-unload MS      handle messages MS more after unloading\n"
     "  --call-limit MS        end with exit code 3 when a call into the plug-in has\n"
     "                         not returned after MS (default 120000, 0: no limit)\n"
+    "  --ui \"STEP; STEP\"      act as a user at the plug-in's windows (window TITLE,\n"
+    "                         click TEXT, rclick TEXT, hover TEXT, key NAME, alt C,\n"
+    "                         type TEXT, field ID TEXT, press ID, shot FILE, close,\n"
+    "                         sleep MS), beside the player's thread\n"
     "  --dismiss-boxes        log and close (OK) every dialog box of this process\n"
     "\n"
     "Player:\n"
@@ -237,6 +241,7 @@ const std::map<std::string, OptionHandler>& Handlers() {
          edit.name = a.Next("--delete-value");
          o.rawEdits.push_back(edit);
        }},
+      {"--ui", [](ArgumentReader& a, SimOptions& o) { o.uiSteps = a.Next("--ui"); }},
       {"--dump-settings", [](ArgumentReader&, SimOptions& o) { o.dumpSettings = true; }},
       {"--log", [](ArgumentReader& a, SimOptions& o) { o.logPath = a.Next("--log"); }},
       {"--report-cpu", [](ArgumentReader&, SimOptions& o) { o.reportCpu = true; }},

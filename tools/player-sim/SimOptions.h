@@ -24,6 +24,7 @@ struct SimOptions {
   unsigned long afterUnloadMs = 0;
   unsigned long callLimitMs = 120000;  // 0: no limit
   bool dismissBoxes = false;
+  std::string uiSteps;  // a user's steps at the plug-in's windows (UiScript.h)
 
   std::vector<std::string> playlist;
   PlayState state = PlayState::stopped;

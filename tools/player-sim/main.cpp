@@ -18,6 +18,7 @@
 #include "tools/player-sim/SettingsWriter.h"
 #include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/SimOptions.h"
+#include "tools/player-sim/UiScript.h"
 
 namespace {
 constexpr const char* PluginFileName = "gen_Rousa.dll";
@@ -60,6 +61,8 @@ int Simulate(SimLog& log, const SimOptions& options) {
                       options.playerWindowFindable);
   std::optional<BoxDismisser> dismisser;
   if (options.dismissBoxes) dismisser.emplace(log);
+  std::optional<UiScript> user;
+  if (!options.uiSteps.empty()) user.emplace(log, options.uiSteps);
   const int exitCode =
       PluginSession(log, player, options, options.pluginPath.empty() ? DefaultPluginPath() : options.pluginPath)
           .Run();

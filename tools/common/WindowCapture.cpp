@@ -1,4 +1,4 @@
-#include "tools/gallery/WindowCapture.h"
+#include "tools/common/WindowCapture.h"
 
 #include <cstdio>
 #include <memory>
