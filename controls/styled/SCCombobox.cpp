@@ -1,0 +1,291 @@
+#include "controls/styled/SCCombobox.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "controls/styled/SCPaint.h"
+#include "controls/styled/SCText.h"
+#include "controls/styled/TextClipboard.h"
+
+namespace {
+constexpr int TextMargin = 2;
+}  // namespace
+
+TSCCombobox::TSCCombobox(TComponent* owner) : TSCCustomControl(owner), list_(items_) {
+  SetColor(clWindow);
+  SetTabStop(true);
+  SetAutoSize(true);
+  list_.OnPick = [this](int index) { PickItem(index); };
+  list_.OnCloseUp = [this] { Invalidate(); };
+}
+
+void TSCCombobox::SetText(const std::string& text) {
+  editor_.SetText(text);
+  scroll_ = 0;
+  CaretMoved();
+}
+
+void TSCCombobox::SetDroppedDown(bool dropped) {
+  if (dropped == list_.Dropped()) return;
+  if (dropped) {
+    list_.DropDown(*this, dropDownCount_, items_.IndexOf(Text()));
+  } else {
+    list_.CloseUp();
+  }
+  Invalidate();
+}
+
+Rect TSCCombobox::ButtonRect() const {
+  const Rect inner = style_ == scesNone ? ClientRect() : ClientRect().Inset(1, 1, 1, 1);
+  return {std::max(inner.right - GetSystemMetrics(SM_CXVSCROLL), inner.left), inner.top, inner.right, inner.bottom};
+}
+
+Rect TSCCombobox::TextArea() const {
+  const Rect inner = style_ == scesNone ? ClientRect() : ClientRect().Inset(1, 1, 1, 1);
+  return {inner.left + TextMargin, inner.top, std::max(ButtonRect().left - TextMargin, inner.left + TextMargin),
+          inner.bottom};
+}
+
+int TSCCombobox::TextTop() {
+  const Rect area = TextArea();
+  return area.top + (area.Height() - LineHeight(Font())) / 2;
+}
+
+std::vector<int> TSCCombobox::PrefixWidths() {
+  const std::string& text = Text();
+  std::vector<int> widths(text.size() + 1, 0);
+  const ScreenDc screen;
+  if (!screen.Get() || text.empty()) return widths;
+  const SelectedObject font(screen.Get(), Font().Handle());
+  std::vector<INT> extents(text.size());
+  SIZE total = {};
+  const int length = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+  if (!GetTextExtentExPointA(screen.Get(), text.data(), length, 0, nullptr, extents.data(), &total)) return widths;
+  std::copy(extents.begin(), extents.begin() + length, widths.begin() + 1);
+  return widths;
+}
+
+void TSCCombobox::CaretMoved() {
+  const std::vector<int> widths = PrefixWidths();
+  const Rect area = TextArea();
+  const int caretX = widths[editor_.Caret()];
+  scroll_ = ScrollToShowCaret(caretX, scroll_, area.Width(), widths.back());
+  if (Focused()) SetCaretPos(area.left + caretX - scroll_, TextTop());
+  Invalidate();
+}
+
+void TSCCombobox::Edited(bool changed) {
+  CaretMoved();
+  if (changed) Change();
+}
+
+void TSCCombobox::Paint(TCanvas& canvas) {
+  PaintBackground(canvas, Color() == clNone ? clWindow : Color());
+  if (style_ != scesNone) {
+    Rect frame = ClientRect();
+    Frame3D(canvas, frame, clBtnShadow, clBtnHighlight);
+  }
+  PaintText(canvas);
+  PaintButton(canvas);
+}
+
+void TSCCombobox::PaintText(TCanvas& canvas) {
+  const Rect area = TextArea();
+  const ClipScope clip(canvas.Handle(), area);
+  const int x = area.left - scroll_;
+  const int y = TextTop();
+  if (!Enabled()) canvas.Font.SetColor(clGrayText);
+  canvas.Brush.SetStyle(TBrushStyle::bsClear);
+  canvas.TextOut(x, y, Text());
+  if (!Tracking().focused || !editor_.HasSelection()) return;
+
+  const Rect selection = Rect{x + canvas.TextWidth(Text().substr(0, editor_.SelectionStart())), area.top,
+                              x + canvas.TextWidth(Text().substr(0, editor_.SelectionEnd())), area.bottom}
+                             .ClippedTo(area);
+  canvas.Brush.SetStyle(TBrushStyle::bsSolid);
+  canvas.Brush.SetColor(clHighlight);
+  canvas.FillRect(selection);
+  const ClipScope selected(canvas.Handle(), selection);
+  canvas.Font.SetColor(clHighlightText);
+  canvas.Brush.SetStyle(TBrushStyle::bsClear);
+  canvas.TextOut(x, y, Text());
+}
+
+void TSCCombobox::PaintButton(TCanvas& canvas) {
+  const Rect button = ButtonRect();
+  const TColor ink = Enabled() ? Font().Color() : clGrayText;
+  if (Enabled() && (buttonHot_ || list_.Dropped())) {
+    Rect frame = button;
+    Frame3D(canvas, frame, ink, ink);
+  }
+  const int sink = list_.Dropped() ? 1 : 0;
+  const int x = button.left + button.Width() / 2 + sink;
+  const int y = button.top + button.Height() / 2 + sink;
+  canvas.Pen.SetColor(ink);
+  canvas.Brush.SetStyle(TBrushStyle::bsSolid);
+  canvas.Brush.SetColor(ink);
+  canvas.Polygon({{x - 3, y - 1}, {x + 3, y - 1}, {x, y + 2}});
+}
+
+void TSCCombobox::CaretToPoint(int x, bool extend) {
+  editor_.MoveCaret(CaretNearest(x - TextArea().left + scroll_, PrefixWidths()), extend);
+  CaretMoved();
+}
+
+void TSCCombobox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TSCCustomControl::MouseDown(button, shift, x, y);
+  if (button != TMouseButton::mbLeft) return;
+  if (ButtonRect().Contains({x, y})) {
+    SetDroppedDown(!list_.Dropped());
+    return;
+  }
+  TrackingState().MousePressed();
+  CaretToPoint(x, (shift & ssShift) != 0);
+}
+
+void TSCCombobox::MouseMove(TShiftState shift, int x, int y) {
+  TSCCustomControl::MouseMove(shift, x, y);
+  const bool overButton = MouseInControl() && ButtonRect().Contains({x, y});
+  if (overButton != buttonHot_) {
+    buttonHot_ = overButton;
+    Invalidate();
+  }
+  if (Tracking().mouseHeld) CaretToPoint(x, true);
+}
+
+void TSCCombobox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft) TrackingState().MouseReleased();
+  TSCCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TSCCombobox::MouseInControlChanged() {
+  if (!MouseInControl()) buttonHot_ = false;
+  Invalidate();
+}
+
+bool TSCCombobox::ListKey(WORD key) {
+  switch (key) {
+    case VK_UP: list_.MoveSelection(-1); return true;
+    case VK_DOWN: list_.MoveSelection(1); return true;
+    case VK_PRIOR: list_.MoveSelection(-dropDownCount_); return true;
+    case VK_NEXT: list_.MoveSelection(dropDownCount_); return true;
+    case VK_RETURN: list_.PickSelected(); return true;
+    case VK_ESCAPE:
+    case VK_F4: SetDroppedDown(false); return true;
+    default: return false;
+  }
+}
+
+void TSCCombobox::EditKey(WORD key, TShiftState shift) {
+  const bool extend = (shift & ssShift) != 0;
+  const bool word = (shift & ssCtrl) != 0;
+  switch (key) {
+    case VK_F4: SetDroppedDown(true); return;
+    case VK_UP: StepItem(-1); return;
+    case VK_DOWN: StepItem(1); return;
+    case VK_LEFT: word ? editor_.MoveWordLeft(extend) : editor_.MoveLeft(extend); break;
+    case VK_RIGHT: word ? editor_.MoveWordRight(extend) : editor_.MoveRight(extend); break;
+    case VK_HOME: editor_.MoveHome(extend); break;
+    case VK_END: editor_.MoveEnd(extend); break;
+    case VK_DELETE:
+      if (extend) {
+        CutSelection();
+      } else {
+        Edited(editor_.DeleteForward());
+      }
+      return;
+    case VK_INSERT:
+      if (word) CopySelection();
+      if (extend) Paste();
+      return;
+    default: return;
+  }
+  CaretMoved();
+}
+
+void TSCCombobox::KeyDown(WORD& key, TShiftState shift) {
+  TSCCustomControl::KeyDown(key, shift);
+  if (list_.Dropped() && ListKey(key)) return;
+  EditKey(key, shift);
+}
+
+void TSCCombobox::KeyPress(char& key) {
+  const auto code = static_cast<unsigned char>(key);
+  switch (code) {
+    case 1: editor_.SelectAll(); CaretMoved(); return;   // Ctrl+A
+    case 3: CopySelection(); return;                      // Ctrl+C
+    case 8: Edited(editor_.Backspace()); return;
+    case 22: Paste(); return;                             // Ctrl+V
+    case 24: CutSelection(); return;                      // Ctrl+X
+    default: break;
+  }
+  if (code >= 0x20 && code != 0x7F) Edited(editor_.Insert(std::string(1, key)));
+}
+
+void TSCCombobox::CopySelection() {
+  if (editor_.HasSelection()) CopyTextToClipboard(Handle(), editor_.SelectedText());
+}
+
+void TSCCombobox::CutSelection() {
+  if (editor_.HasSelection() && CopyTextToClipboard(Handle(), editor_.SelectedText()))
+    Edited(editor_.Backspace());
+}
+
+void TSCCombobox::Paste() { Edited(editor_.Insert(TextFromClipboard(Handle()))); }
+
+void TSCCombobox::PickItem(int index) {
+  editor_.SetText(items_.Strings(index));
+  editor_.SelectAll();
+  Edited(true);
+}
+
+void TSCCombobox::StepItem(int delta) {
+  const int count = items_.Count();
+  if (count == 0) return;
+  const int current = items_.IndexOf(Text());
+  const int next = current < 0 ? 0 : std::clamp(current + delta, 0, count - 1);
+  if (next != current) PickItem(next);
+}
+
+void TSCCombobox::DoEnter() {
+  TSCCustomControl::DoEnter();
+  if (CreateCaret(Handle(), nullptr, 1, std::max(LineHeight(Font()), 1))) ShowCaret(Handle());
+  CaretMoved();
+}
+
+void TSCCombobox::DoExit() {
+  list_.CloseUp();
+  DestroyCaret();
+  TSCCustomControl::DoExit();
+}
+
+void TSCCombobox::EnabledChanged() {
+  list_.CloseUp();
+  TSCCustomControl::EnabledChanged();
+}
+
+void TSCCombobox::Resized() { CaretMoved(); }
+
+LRESULT TSCCombobox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SYSKEYDOWN:
+      // Alt+Down and Alt+Up open and close the list, as in the platform's combo box.
+      if (wParam == VK_DOWN || wParam == VK_UP) {
+        SetDroppedDown(!list_.Dropped());
+        return 0;
+      }
+      break;
+    case WM_MOUSEWHEEL:
+      if (list_.Dropped()) {
+        SendMessageA(list_.Handle(), message, wParam, lParam);
+        return 0;
+      }
+      break;
+    case WM_CANCELMODE:
+      list_.CloseUp();
+      break;
+    default:
+      break;
+  }
+  return TSCCustomControl::WndProc(message, wParam, lParam);
+}

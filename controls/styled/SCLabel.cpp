@@ -1,0 +1,53 @@
+#include "controls/styled/SCLabel.h"
+
+#include "controls/styled/SCPaint.h"
+
+TSCLabel::TSCLabel(TComponent* owner) : TSCCustomControl(owner) { SetParentColor(true); }
+
+TextPlacement TSCLabel::Placement() const {
+  TextPlacement placement;
+  placement.alignment = alignment_;
+  placement.layout = layout_;
+  placement.wordWrap = multiline_;
+  if (ellipsis_ == scelEndEllipsis) placement.extraFlags |= DT_END_ELLIPSIS;
+  if (ellipsis_ == scelPathEllipsis) placement.extraFlags |= DT_PATH_ELLIPSIS;
+  if (!showAccelChar_) placement.extraFlags |= DT_NOPREFIX;
+  return placement;
+}
+
+void TSCLabel::Paint(TCanvas& canvas) {
+  const Rect client = ClientRect();
+  const TColor background = Color() == clNone ? clWindow : Color();
+  PanelGradient gradient = gradient_;
+  gradient.color = background;
+  if (gradient.direction != scgNone && gradient.end != background && gradient.end != clNone) {
+    for (const GradientSpan& span : PanelGradientSpans(client, gradient)) FillGradient(canvas, span);
+  } else {
+    PaintBackground(canvas, background);
+  }
+
+  const LabelTone tone = LabelTextTone(Tracking(), hottrack_, Enabled());
+  if (tone != LabelTone::Font) {
+    canvas.Font.SetColor(tone == LabelTone::Hottrack ? hottrackColor_ : highlightColor_);
+    if (hotUnderline_) canvas.Font.SetStyle(canvas.Font.Style() | fsUnderline);
+  }
+  const TextPlacement placement = Placement();
+  DrawCaption(canvas, Caption(), client, placement, Enabled());
+
+  if (!showFocus_ || !Tracking().focused) return;
+  const Rect text = MeasureText(canvas, Caption(), client, placement);
+  DrawFocusDots(canvas, text.Inset(-2, -2, -2, -2).ClippedTo(client), background);
+}
+
+void TSCLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TSCCustomControl::MouseDown(button, shift, x, y);
+  if (button != TMouseButton::mbLeft || !Focused()) return;
+  TrackingState().MousePressed();
+  Invalidate();
+}
+
+void TSCLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TrackingState().MouseReleased();
+  Invalidate();
+  TSCCustomControl::MouseUp(button, shift, x, y);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Plain text to and from the clipboard, for the address box.
+#include <windows.h>
+
+#include <string>
+
+// False when the clipboard is held by another program or memory runs out.
+bool CopyTextToClipboard(HWND owner, const std::string& text);
+// The clipboard's text up to its first NUL, never read past the end of its memory;
+// empty when there is none.
+std::string TextFromClipboard(HWND owner);

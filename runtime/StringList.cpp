@@ -1,0 +1,220 @@
+#include "runtime/StringList.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <new>
+#include <stdexcept>
+
+#include "runtime/Exception.h"
+
+namespace {
+
+constexpr std::size_t ReadChunk = 64 * 1024;
+
+int FoldAscii(char c) { return std::tolower(static_cast<unsigned char>(c)); }
+
+// Insert's pieces: only CR cuts, and an empty text is still one (empty) item.
+std::vector<std::string> InsertedPieces(const std::string& text) {
+  std::vector<std::string> pieces;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t cr = text.find('\r', start);
+    if (cr == std::string::npos) break;
+    pieces.push_back(text.substr(start, cr - start));
+    start = cr + 1;
+    if (start < text.size() && text[start] == '\n') ++start;
+  }
+  if (start < text.size() || pieces.empty()) pieces.push_back(text.substr(start));
+  return pieces;
+}
+
+std::string FullPath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(path, error);
+  return error ? path : full.string();
+}
+
+std::string FileError(const char* what, const std::string& path, const std::string& reason) {
+  return std::string(what) + " \"" + FullPath(path) + "\". " + reason;
+}
+
+class StdioFile {
+ public:
+  StdioFile(const std::string& path, const char* mode) : file_(std::fopen(path.c_str(), mode)) {}
+  ~StdioFile() {
+    if (file_) std::fclose(file_);
+  }
+  StdioFile(const StdioFile&) = delete;
+  StdioFile& operator=(const StdioFile&) = delete;
+  std::FILE* Get() const { return file_; }
+  // Closes now so that a failure to flush is seen; false when it failed.
+  bool Close() {
+    std::FILE* file = file_;
+    file_ = nullptr;
+    return std::fclose(file) == 0;
+  }
+
+ private:
+  std::FILE* file_;
+};
+
+class StdioSource : public TextSource {
+ public:
+  explicit StdioSource(const std::string& path) : path_(path), file_(path, "rb") {
+    if (!file_.Get()) throw Exception(FileError("Cannot open file", path, std::strerror(errno)));
+  }
+  std::size_t Read(char* buffer, std::size_t size) override {
+    const std::size_t got = std::fread(buffer, 1, size, file_.Get());
+    if (got == 0 && std::ferror(file_.Get())) throw Exception(FileError("Cannot read file", path_, std::strerror(errno)));
+    return got;
+  }
+
+ private:
+  std::string path_;
+  StdioFile file_;
+};
+
+class StdioFiles : public StringListFiles {
+ public:
+  std::unique_ptr<TextSource> OpenForReading(const std::string& path) const override {
+    return std::make_unique<StdioSource>(path);
+  }
+  void CreateWith(const std::string& path, const std::string& bytes) const override {
+    StdioFile file(path, "wb");
+    if (!file.Get()) throw Exception(FileError("Cannot create file", path, std::strerror(errno)));
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.Get()) == bytes.size();
+    if (!file.Close() || !written) throw Exception(FileError("Cannot write file", path, std::strerror(errno)));
+  }
+};
+
+// The text of a file up to its first NUL; nothing after the NUL is read.
+std::string ReadText(TextSource& source) {
+  std::string text;
+  std::vector<char> chunk(ReadChunk);
+  for (;;) {
+    const std::size_t got = source.Read(chunk.data(), chunk.size());
+    if (got == 0) break;
+    const auto end = chunk.begin() + static_cast<std::ptrdiff_t>(got);
+    const auto nul = std::find(chunk.begin(), end, '\0');
+    text.append(chunk.begin(), nul);
+    if (nul != end) break;
+  }
+  return text;
+}
+
+}  // namespace
+
+int CompareAsciiIgnoringCase(const std::string& a, const std::string& b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const int difference = FoldAscii(a[i]) - FoldAscii(b[i]);
+    if (difference != 0) return difference;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(start));
+      break;
+    }
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text.append(line).append("\r\n");
+  return text;
+}
+
+const StringListFiles& PortableStringListFiles() {
+  static const StdioFiles files;
+  return files;
+}
+
+TStringList::TStringList(CaseInsensitiveCompare compare, const StringListFiles& files)
+    : compare_(std::move(compare)), files_(&files) {}
+
+void TStringList::CheckIndex(int index, int limit) const {
+  if (index < 0 || index >= limit) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+const std::string& TStringList::Strings(int index) const {
+  CheckIndex(index, Count());
+  return items_[static_cast<std::size_t>(index)];
+}
+
+std::size_t TStringList::SortedPosition(const std::string& text) const {
+  const auto at = std::lower_bound(items_.begin(), items_.end(), text,
+                                   [this](const std::string& item, const std::string& wanted) {
+                                     return compare_(item, wanted) < 0;
+                                   });
+  return static_cast<std::size_t>(at - items_.begin());
+}
+
+void TStringList::SetSorted(bool sorted) {
+  if (sorted && !sorted_)
+    std::stable_sort(items_.begin(), items_.end(),
+                     [this](const std::string& a, const std::string& b) { return compare_(a, b) < 0; });
+  sorted_ = sorted;
+}
+
+int TStringList::IndexOf(const std::string& text) const {
+  if (sorted_) {
+    const std::size_t at = SortedPosition(text);
+    return at < items_.size() && compare_(items_[at], text) == 0 ? static_cast<int>(at) : -1;
+  }
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (compare_(items_[i], text) == 0) return static_cast<int>(i);
+  return -1;
+}
+
+int TStringList::Add(const std::string& text) {
+  const std::size_t at = sorted_ ? SortedPosition(text) : items_.size();
+  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), text);
+  return static_cast<int>(at);
+}
+
+void TStringList::Insert(int index, const std::string& text) {
+  if (sorted_) throw Exception("Operation not allowed on sorted string list");
+  CheckIndex(index, Count() + 1);
+  const std::vector<std::string> pieces = InsertedPieces(text);
+  items_.insert(items_.begin() + index, pieces.begin(), pieces.end());
+}
+
+void TStringList::Delete(int index) {
+  CheckIndex(index, Count());
+  items_.erase(items_.begin() + index);
+}
+
+void TStringList::LoadFromFile(const std::string& path) {
+  const std::unique_ptr<TextSource> source = files_->OpenForReading(path);
+  std::vector<std::string> lines;
+  try {
+    lines = SplitLines(ReadText(*source));
+  } catch (const std::bad_alloc&) {
+    throw Exception(FileError("Cannot read file", path, "The file is too large to load."));
+  } catch (const std::length_error&) {
+    throw Exception(FileError("Cannot read file", path, "The file is too large to load."));
+  }
+  items_ = std::move(lines);
+  if (sorted_) {
+    sorted_ = false;
+    SetSorted(true);
+  }
+}
+
+void TStringList::SaveToFile(const std::string& path) const { files_->CreateWith(path, JoinLines(items_)); }

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "runtime/Exception.h"
+#include "runtime/StringList.h"
+
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+
+namespace {
+
+TStringList ListOf(const Lines& items) {
+  TStringList list;
+  for (const std::string& item : items) list.Add(item);
+  return list;
+}
+
+// The message of the Exception `action` throws; empty when it throws none.
+template <typename Action>
+std::string ErrorOf(Action action) {
+  try {
+    action();
+  } catch (const Exception& error) {
+    return error.Message();
+  }
+  return "";
+}
+
+std::string TempFile(const std::string& name) { return ::testing::TempDir() + "stringlist-" + name; }
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
+  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));    // LF CR: two line ends
+  EXPECT_EQ(SplitLines("a\r\r\nb"), (Lines{"a", "", "b"}));  // CR CR LF: two line ends
+  EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
+  EXPECT_EQ(SplitLines("a\n\n"), (Lines{"a", ""}));
+}
+
+TEST(SplitLines, CountsALastLineWithoutEndButNoEmptyLineAfterAFinalEnd) {
+  EXPECT_EQ(SplitLines("one\r\ntwo"), (Lines{"one", "two"}));
+  EXPECT_EQ(SplitLines("one\r\ntwo\r\n"), (Lines{"one", "two"}));
+  EXPECT_EQ(SplitLines("one\r"), (Lines{"one"}));
+  EXPECT_TRUE(SplitLines("").empty());
+}
+
+TEST(SplitLines, StopsAtTheFirstNulByte) {
+  EXPECT_EQ(SplitLines("kept\r\nalso\0dropped\r\nlost"s), (Lines{"kept", "also"}));
+  EXPECT_TRUE(SplitLines("\0a\r\nb"s).empty());
+}
+
+TEST(SplitLines, KeepsEveryOtherByteAsItIs) {
+  const std::string binary = "\x01\x7f\x80\xff\t \x1a";
+  EXPECT_EQ(SplitLines(binary + "\r\n" + binary), (Lines{binary, binary}));
+}
+
+TEST(JoinLines, FollowsEveryItemWithCrLf) {
+  EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+  EXPECT_EQ(JoinLines({}), "");
+}
+
+TEST(StringListIndexOf, IgnoresLetterCaseAndFindsTheFirstMatch) {
+  const TStringList list = ListOf({"x", "abc", "ABC"});
+  EXPECT_EQ(list.IndexOf("ABC"), 1);
+  EXPECT_EQ(list.IndexOf("aBc"), 1);
+  EXPECT_EQ(list.IndexOf("abcd"), -1);
+  EXPECT_EQ(list.IndexOf(""), -1);
+  EXPECT_EQ(ListOf({"a", ""}).IndexOf(""), 1);
+}
+
+TEST(StringListIndexOf, AsksTheGivenComparisonWhichLettersCorrespond) {
+  // The product's comparison follows the user's locale; here a stand-in that also
+  // pairs the Latin-1 e acute (0xE9) with its capital (0xC9).
+  const CaseInsensitiveCompare latin1 = [](const std::string& a, const std::string& b) {
+    auto fold = [](std::string s) {
+      for (char& c : s)
+        if (static_cast<unsigned char>(c) == 0xC9) c = static_cast<char>(0xE9);
+      return s;
+    };
+    return CompareAsciiIgnoringCase(fold(a), fold(b));
+  };
+  TStringList list(latin1);
+  list.Add("caf\xe9");
+  EXPECT_EQ(list.IndexOf("CAF\xc9"), 0);
+  EXPECT_EQ(ListOf({"caf\xe9"}).IndexOf("CAF\xc9"), -1);  // ASCII folding alone does not pair them
+}
+
+TEST(StringListIndexOf, SearchesASortedListInOrder) {
+  TStringList list = ListOf({"pear", "Apple", "fig", "banana"});
+  list.SetSorted(true);
+  EXPECT_EQ(list.Items(), (Lines{"Apple", "banana", "fig", "pear"}));
+  EXPECT_EQ(list.IndexOf("APPLE"), 0);
+  EXPECT_EQ(list.IndexOf("Pear"), 3);
+  EXPECT_EQ(list.IndexOf("grape"), -1);
+  EXPECT_EQ(list.Add("cherry"), 2);
+}
+
+TEST(StringListInsert, AcceptsEveryIndexFromZeroToCount) {
+  TStringList list;
+  list.Insert(0, "b");
+  EXPECT_EQ(list.Count(), 1);
+  list.Insert(0, "a");
+  list.Insert(2, "d");
+  list.Insert(2, "c");
+  EXPECT_EQ(list.Items(), (Lines{"a", "b", "c", "d"}));
+  list.Insert(0, "");
+  EXPECT_EQ(list.Strings(0), "");
+  EXPECT_EQ(list.Count(), 5);
+}
+
+TEST(StringListInsert, OutsideZeroToCountFailsAndChangesNothing) {
+  TStringList list = ListOf({"a", "b"});
+  EXPECT_EQ(ErrorOf([&] { list.Insert(3, "x"); }), "List index out of bounds (3)");
+  EXPECT_EQ(ErrorOf([&] { list.Insert(-1, "x"); }), "List index out of bounds (-1)");
+  TStringList empty;
+  EXPECT_EQ(ErrorOf([&] { empty.Insert(1, "x"); }), "List index out of bounds (1)");
+  EXPECT_EQ(list.Items(), (Lines{"a", "b"}));
+  EXPECT_EQ(empty.Count(), 0);
+}
+
+TEST(StringListInsert, IsRefusedOnASortedListWhateverTheIndex) {
+  TStringList list = ListOf({"b", "a"});
+  list.SetSorted(true);
+  EXPECT_EQ(ErrorOf([&] { list.Insert(0, "c"); }), "Operation not allowed on sorted string list");
+  EXPECT_EQ(ErrorOf([&] { list.Insert(9, "c"); }), "Operation not allowed on sorted string list");
+  EXPECT_EQ(list.Items(), (Lines{"a", "b"}));
+}
+
+TEST(StringListInsert, CutsATextAtEachCarriageReturnIntoConsecutiveItems) {
+  TStringList list = ListOf({"first", "last"});
+  list.Insert(1, "one\r\ntwo\rthree");
+  EXPECT_EQ(list.Items(), (Lines{"first", "one", "two", "three", "last"}));
+  TStringList feeds;
+  feeds.Insert(0, "lone\nfeed");  // only a carriage return cuts
+  feeds.Insert(1, "ends\r\n");
+  EXPECT_EQ(feeds.Items(), (Lines{"lone\nfeed", "ends"}));
+}
+
+TEST(StringListDelete, RemovesOneItemAndRefusesIndexesOutsideTheList) {
+  TStringList list = ListOf({"a", "b", "c"});
+  list.Delete(1);
+  EXPECT_EQ(list.Items(), (Lines{"a", "c"}));
+  EXPECT_EQ(ErrorOf([&] { list.Delete(2); }), "List index out of bounds (2)");
+  EXPECT_EQ(ErrorOf([&] { list.Delete(-1); }), "List index out of bounds (-1)");
+  EXPECT_EQ(ErrorOf([&] { (void)list.Strings(2); }), "List index out of bounds (2)");
+  EXPECT_EQ(list.Items(), (Lines{"a", "c"}));
+  TStringList empty;
+  EXPECT_EQ(ErrorOf([&] { empty.Delete(0); }), "List index out of bounds (0)");
+}
+
+TEST(StringListFile, SavesEveryItemWithCrLfAndLoadsItBack) {
+  const std::string path = TempFile("roundtrip.txt");
+  const Lines items{"http://radio.example/a.m3u", "", "C:\\Music\\b.mp3", "\xe9t\xe9"};
+  ListOf(items).SaveToFile(path);
+  EXPECT_EQ(ReadBytes(path), JoinLines(items));
+  TStringList loaded = ListOf({"replaced"});
+  loaded.LoadFromFile(path);
+  EXPECT_EQ(loaded.Items(), items);
+  TStringList().SaveToFile(path);
+  EXPECT_EQ(ReadBytes(path), "");
+  std::remove(path.c_str());
+}
+
+TEST(StringListFile, LoadsTheReadFormWhateverTheLineEnds) {
+  const std::string path = TempFile("lineends.txt");
+  WriteBytes(path, "a\nb\rc\r\nd"s + '\0' + "after the NUL\r\n");
+  TStringList list;
+  list.LoadFromFile(path);
+  EXPECT_EQ(list.Items(), (Lines{"a", "b", "c", "d"}));
+  std::remove(path.c_str());
+}
+
+TEST(StringListFile, LoadsALargeFileWhole) {
+  const std::string path = TempFile("large.txt");
+  std::string text;
+  for (int i = 0; i < 200000; ++i) text += "entry " + std::to_string(i) + (i % 2 ? "\n" : "\r\n");
+  WriteBytes(path, text);
+  TStringList list;
+  list.LoadFromFile(path);
+  ASSERT_EQ(list.Count(), 200000);
+  EXPECT_EQ(list.Strings(199999), "entry 199999");
+  std::remove(path.c_str());
+}
+
+namespace {
+// An endless file with a NUL at `nulAt`: a reader that went on past it would never stop.
+class EndlessSource : public TextSource {
+ public:
+  EndlessSource(std::size_t nulAt, std::size_t* delivered) : nulAt_(nulAt), delivered_(delivered) {}
+  std::size_t Read(char* buffer, std::size_t size) override {
+    for (std::size_t i = 0; i < size; ++i, ++*delivered_) buffer[i] = *delivered_ == nulAt_ ? '\0' : 'x';
+    return size;
+  }
+
+ private:
+  std::size_t nulAt_;
+  std::size_t* delivered_;
+};
+
+class EndlessFiles : public StringListFiles {
+ public:
+  explicit EndlessFiles(std::size_t nulAt) : nulAt_(nulAt) {}
+  std::unique_ptr<TextSource> OpenForReading(const std::string&) const override {
+    return std::make_unique<EndlessSource>(nulAt_, &delivered);
+  }
+  void CreateWith(const std::string&, const std::string&) const override {}
+  mutable std::size_t delivered = 0;
+
+ private:
+  std::size_t nulAt_;
+};
+}  // namespace
+
+TEST(StringListFile, StopsReadingAtTheNulByte) {
+  const EndlessFiles files(300000);
+  TStringList list(CompareAsciiIgnoringCase, files);
+  list.LoadFromFile("endless");
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(list.Strings(0).size(), 300000u);
+  EXPECT_LT(files.delivered, 300000u + 64 * 1024 + 1);
+}
+
+TEST(StringListFile, AFileThatCannotBeOpenedLeavesTheListAsItWas) {
+  TStringList list = ListOf({"kept"});
+  const std::string missing = TempFile("no-such-file.txt");
+  const std::string message = ErrorOf([&] { list.LoadFromFile(missing); });
+  EXPECT_EQ(message.rfind("Cannot open file \"" + missing + "\". ", 0), 0u) << message;
+  EXPECT_GT(message.size(), ("Cannot open file \"" + missing + "\". ").size());
+  EXPECT_EQ(list.Items(), Lines{"kept"});
+}
+
+TEST(StringListFile, AFileThatCannotBeCreatedIsReportedWithItsPath) {
+  const std::string path = TempFile("no-such-folder/list.txt");
+  const std::string message = ErrorOf([&] { ListOf({"a"}).SaveToFile(path); });
+  EXPECT_EQ(message.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << message;
+}

@@ -1,0 +1,75 @@
+// Ten thousand repaints of every styled control, in the looks that make the most GDI
+// objects, leave no object behind.
+#include <gtest/gtest.h>
+
+#include "controls/styled/SCButton.h"
+#include "controls/styled/SCCheckbox.h"
+#include "controls/styled/SCCombobox.h"
+#include "controls/styled/SCLabel.h"
+#include "controls/styled/SCPanel.h"
+#include "runtime/GdiObject.h"
+#include "tests/windows/StyledTestSupport.h"
+#include "tests/windows/WindowTestSupport.h"
+
+TEST(StyledGdi, TenThousandRepaintsOfEveryControlLeaveNoGdiObjects) {
+  ParkPointer();
+  auto form = MakeHostForm(420, 200);
+  auto& panel = AddControl<TSCPanel>(*form, 0, 0, 400, 180);
+  panel.SetGradient(scgTopToBottom);
+  panel.SetGradientMid(clNavy);
+  panel.SetGradientEnd(clWhite);
+  panel.SetGradientUsesMid(true);
+  panel.SetCaption("caption");
+  auto& box = AddControl<TSCCheckbox>(panel, 0, 0, 368, 17);
+  box.SetTransparent(true);
+  box.SetChecked(true);
+  box.SetCaption("Stream this mp3/playlist/URL");
+  auto& label = AddControl<TSCLabel>(panel, 0, 20, 368, 17);
+  label.SetTransparent(true);
+  label.SetCaption("Visit my homepage");
+  auto& combo = AddControl<TSCCombobox>(panel, 0, 40, 368, 20);
+  combo.SetTransparent(true);
+  combo.SetStyle(scesNone);
+  combo.SetText("http://radio.example/morning.m3u");
+  auto& button = AddControl<TSCButton>(panel, 4, 95, 175, 31);
+  button.SetCaption("Shoutcast");
+  button.SetEnabled(false);
+  auto& focused = AddControl<TSCButton>(panel, 181, 95, 175, 31);
+  focused.SetCaption("Locate file");
+  focused.SetFocus();
+  PointAt(label, 10, 8);
+  TWinControl* controls[] = {&panel, &box, &label, &combo, &button, &focused};
+  for (TWinControl* control : controls) RenderControl(*control);
+
+  const int liveBefore = LiveGdiObjectCount();
+  const int slotBefore = FreshGdiSlot();
+  for (TWinControl* control : controls) {
+    HDC dc = GetDC(control->Handle());
+    for (int i = 0; i < 10000; ++i) control->PaintTo(dc);
+    ReleaseDC(control->Handle(), dc);
+    RenderControl(*control);
+  }
+  EXPECT_EQ(LiveGdiObjectCount(), liveBefore);
+  EXPECT_LT(FreshGdiSlot() - slotBefore, 100);
+}
+
+// Insets larger than the control turn its rectangles inside out; painting goes on.
+TEST(StyledGdi, EveryControlPaintsAtSizesDownToNothing) {
+  ParkPointer();
+  auto form = MakeHostForm(200, 100);
+  auto& panel = AddControl<TSCPanel>(*form, 0, 0, 100, 100);
+  panel.SetGradient(scgTopToBottom);
+  panel.SetGradientUsesMid(true);
+  panel.SetCaption("caption");
+  TWinControl* controls[] = {&panel, &AddControl<TSCButton>(panel, 0, 0, 10, 10),
+                             &AddControl<TSCCheckbox>(panel, 0, 0, 10, 10), &AddControl<TSCLabel>(panel, 0, 0, 10, 10),
+                             &AddControl<TSCCombobox>(panel, 0, 0, 10, 10)};
+  for (TWinControl* control : controls) {
+    control->SetCaption("&Caption");
+    control->SetFocus();
+    for (int size : {3, 2, 1, 0}) {
+      control->SetBounds(0, 0, size, size);
+      EXPECT_NO_THROW(RenderControl(*control)) << size;
+    }
+  }
+}

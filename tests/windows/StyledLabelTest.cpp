@@ -1,0 +1,112 @@
+// The hyperlink label: red and underlined under the mouse, purple with a focus frame
+// once clicked and left, unchanged with hot-tracking off, embossed and deaf disabled.
+#include <gtest/gtest.h>
+
+#include "controls/styled/SCLabel.h"
+#include "controls/styled/SCPanel.h"
+#include "tests/windows/StyledTestSupport.h"
+#include "tests/windows/WindowTestSupport.h"
+
+namespace {
+
+constexpr TColor Red = 0x0000FF;
+constexpr TColor Purple = 0x800080;
+
+class StyledLabel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ParkPointer();
+    form = MakeHostForm(400, 100);
+    label = &AddControl<TSCLabel>(*form, 10, 10, 300, 17);
+    label->SetCaption("Visit my homepage");
+    label->Font().SetStyle(fsBold | fsUnderline);
+    label->Font().SetColor(clBlue);
+    label->OnClick = [this](TComponent*) { ++clicks; };
+  }
+  int Count(TColor color) {
+    return CountPixels(*RenderControl(*label), label->ClientRect(), [color](TColor c) { return c == color; });
+  }
+  // The longest run of one colour along any row: an underline is a long one.
+  int LongestRun(TColor color) {
+    auto image = RenderControl(*label);
+    int longest = 0;
+    for (int y = 0; y < 17; ++y) {
+      int run = 0;
+      for (int x = 0; x < 300; ++x) {
+        run = PixelAt(*image, x, y) == color ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+    }
+    return longest;
+  }
+
+  std::unique_ptr<TForm> form;
+  TSCLabel* label = nullptr;
+  int clicks = 0;
+};
+
+}  // namespace
+
+TEST_F(StyledLabel, UnderTheMouseALinkTurnsRedAndUnderlined) {
+  label->Font().SetStyle(fsBold);  // the underline must come from the hot look
+  EXPECT_LT(LongestRun(clBlue), 40);
+  PointAt(*label, 20, 8);
+  EXPECT_EQ(Count(clBlue), 0);
+  EXPECT_GT(LongestRun(Red), 40);
+}
+
+TEST_F(StyledLabel, ClickedAndLeftItIsPurpleWithADottedFrame) {
+  ClickAt(*label, 20, 8);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(label->Focused());
+  ParkPointer();
+  SendMessageA(label->Handle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_GT(Count(Purple), 20);
+  EXPECT_EQ(Count(Red), 0);
+  EXPECT_GT(Count(clBlack), 20);  // focus dots inverted from the white background
+}
+
+TEST_F(StyledLabel, WithHottrackOffItNeverChangesColourButStillClicks) {
+  label->SetHottrack(false);
+  PointAt(*label, 20, 8);
+  EXPECT_EQ(Count(Red), 0);
+  EXPECT_GT(Count(clBlue), 20);
+  ClickAt(*label, 20, 8);
+  ParkPointer();
+  SendMessageA(label->Handle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(Count(Purple), 0);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(StyledLabel, DisabledItIsEmbossedAndAUserClickDoesNotReachIt) {
+  label->SetEnabled(false);
+  EXPECT_EQ(Count(clBlue), 0);
+  EXPECT_GT(Count(ToColorRef(clBtnShadow)), 20);
+  const Point centre = label->ClientToScreen({20, 8});
+  SetCursorPos(centre.x, centre.y);
+  INPUT clicks[2] = {};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, clicks, sizeof(INPUT));
+  PumpMessages(200);
+  EXPECT_EQ(this->clicks, 0);
+  EXPECT_FALSE(label->MouseInControl());
+}
+
+TEST_F(StyledLabel, TransparentTextLiesOverTheParentsGradient) {
+  auto& panel = AddControl<TSCPanel>(*form, 0, 40, 400, 60);
+  panel.SetColor(clNavy);
+  panel.SetGradient(scgLeftToRight);
+  panel.SetGradientEnd(clWhite);
+  auto& line = AddControl<TSCLabel>(panel, 0, 0, 400, 17);
+  line.SetHottrack(false);
+  line.SetTransparent(true);
+  line.SetCaption("This plugin is free of charge.");
+  line.Font().SetColor(Red);
+  const auto behind = RenderControl(panel);
+  const auto image = RenderControl(line);
+  EXPECT_EQ(PixelAt(*image, 390, 8), PixelAt(*behind, 390, 8));
+  EXPECT_EQ(PixelAt(*image, 1, 0), PixelAt(*behind, 1, 0));
+  EXPECT_GT(CountPixels(*image, {0, 0, 200, 17}, [](TColor c) { return c == Red; }), 20);
+}

@@ -1,0 +1,139 @@
+// The gradient panel and transparency over it: the colours at its edges and middle,
+// the plain fill when no gradient is in effect, its click, and the parent's gradient
+// showing through transparent children.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "controls/styled/SCButton.h"
+#include "controls/styled/SCCheckbox.h"
+#include "controls/styled/SCLabel.h"
+#include "controls/styled/SCPanel.h"
+#include "tests/windows/StyledTestSupport.h"
+#include "tests/windows/WindowTestSupport.h"
+
+namespace {
+
+class StyledPanel : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ParkPointer();
+    form = MakeHostForm(720, 200);
+    panel = &AddControl<TSCPanel>(*form, 0, 0, 702, 159);
+  }
+
+  std::unique_ptr<TForm> form;
+  TSCPanel* panel = nullptr;
+};
+
+}  // namespace
+
+TEST_F(StyledPanel, TakesTheWindowsColourAsTheStartOfItsGradient) {
+  panel->SetGradient(scgTopToBottom);
+  auto image = RenderControl(*panel);
+  EXPECT_TRUE(NearColor(PixelAt(*image, 350, 0), clWhite, 2));
+  EXPECT_TRUE(NearColor(PixelAt(*image, 350, 158), clNavy, 4));
+  panel->SetGradient(scgBottomToTop);
+  image = RenderControl(*panel);
+  EXPECT_TRUE(NearColor(PixelAt(*image, 0, 158), clWhite, 2));
+  EXPECT_TRUE(NearColor(PixelAt(*image, 701, 0), clNavy, 4));
+}
+
+TEST_F(StyledPanel, ThreeColoursAreWhiteAtTheEdgesAndNavyAcrossTheMiddle) {
+  panel->SetBounds(0, 0, 368, 238);
+  panel->SetGradient(scgTopToBottom);
+  panel->SetGradientMid(clNavy);
+  panel->SetGradientEnd(clWhite);
+  panel->SetGradientUsesMid(true);
+  auto image = RenderControl(*panel);
+  EXPECT_TRUE(NearColor(PixelAt(*image, 100, 0), clWhite, 2));
+  EXPECT_TRUE(NearColor(PixelAt(*image, 100, 119), clNavy, 2));
+  EXPECT_TRUE(NearColor(PixelAt(*image, 100, 237), clWhite, 4));
+  panel->SetGradientMid(clNone);  // the mid colour left out: two colours again
+  image = RenderControl(*panel);
+  EXPECT_TRUE(NearColor(PixelAt(*image, 100, 237), clWhite, 4));
+  EXPECT_TRUE(NearColor(PixelAt(*image, 100, 119), clWhite, 2));
+}
+
+TEST_F(StyledPanel, AnEndColourEqualToItsOwnIsAPlainFill) {
+  panel->SetColor(RGBColor(10, 200, 30));
+  panel->SetGradient(scgLeftToRight);
+  panel->SetGradientEnd(RGBColor(10, 200, 30));
+  auto image = RenderControl(*panel);
+  EXPECT_EQ(CountPixels(*image, {0, 0, 702, 159}, [](TColor c) { return c == RGBColor(10, 200, 30); }),
+            702 * 159);
+}
+
+TEST_F(StyledPanel, ACentredCaptionIsDrawnInTheMiddle) {
+  panel->SetBounds(0, 0, 300, 42);
+  panel->SetColor(clWhite);
+  panel->Font().SetColor(clNavy);
+  panel->SetCaption("Plugin made by orvik / Velmora Software");
+  panel->SetAlignment(taCenter);
+  auto image = RenderControl(*panel);
+  const auto inked = [](TColor c) { return c == clNavy; };
+  EXPECT_GT(CountPixels(*image, {100, 10, 200, 32}, inked), 20);
+  EXPECT_EQ(CountPixels(*image, {0, 0, 20, 42}, inked), 0);
+  EXPECT_EQ(CountPixels(*image, {0, 0, 300, 6}, inked), 0);
+}
+
+TEST_F(StyledPanel, ChildrenAlignedToTheTopStackInCreationOrderAcrossTheWholeWidth) {
+  panel->SetBounds(334, 42, 368, 238);
+  std::vector<TSCCheckbox*> boxes;
+  for (int i = 0; i < 4; ++i) {
+    auto& box = AddControl<TSCCheckbox>(*panel, 0, 0, 10, 17);
+    box.SetAlign(TAlign::alTop);
+    boxes.push_back(&box);
+  }
+  auto& button = AddControl<TSCButton>(*panel, 4, 95, 175, 31);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(boxes[i]->Top(), 17 * i);
+    EXPECT_EQ(boxes[i]->Width(), 368);
+  }
+  EXPECT_EQ(button.Left(), 4);  // not aligned: stays where it was put
+  EXPECT_EQ(button.Top(), 95);
+}
+
+TEST_F(StyledPanel, AClickFiresOnClick) {
+  int clicks = 0;
+  panel->OnClick = [&](TComponent* sender) {
+    EXPECT_EQ(sender, panel);
+    ++clicks;
+  };
+  ClickAt(*panel, 30, 30);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(StyledPanel, ATransparentControlAlsoShowsTheEarlierSiblingsUnderIt) {
+  panel->SetBounds(0, 0, 100, 100);
+  panel->SetColor(0x0000FF);
+  auto& label = AddControl<TSCLabel>(*form, 50, 50, 100, 17);
+  label.SetTransparent(true);
+  auto& later = AddControl<TSCPanel>(*form, 120, 50, 50, 50);
+  later.SetColor(clBlack);
+  const auto image = RenderControl(label);
+  EXPECT_EQ(PixelAt(*image, 10, 8), 0x0000FFu);  // the panel made before it
+  EXPECT_EQ(PixelAt(*image, 60, 8), clWhite);    // the form
+  EXPECT_EQ(PixelAt(*image, 90, 8), clWhite);    // a sibling made later lies above, not below
+}
+
+TEST_F(StyledPanel, TransparentChildrenShowThePanelsGradient) {
+  panel->SetColor(clNavy);
+  panel->SetGradient(scgTopToBottom);
+  panel->SetGradientEnd(clWhite);
+  auto& label = AddControl<TSCLabel>(*panel, 0, 0, 702, 17);
+  label.SetHottrack(false);
+  label.SetTransparent(true);
+  auto& lower = AddControl<TSCLabel>(*panel, 0, 140, 702, 17);
+  lower.SetTransparent(true);
+  const auto panelImage = RenderControl(*panel);
+  const auto top = RenderControl(label);
+  const auto bottom = RenderControl(lower);
+  for (int y : {0, 8, 16}) {
+    EXPECT_EQ(PixelAt(*top, 5, y), PixelAt(*panelImage, 5, y)) << y;
+    EXPECT_EQ(PixelAt(*bottom, 600, y), PixelAt(*panelImage, 600, 140 + y)) << y;
+  }
+  EXPECT_TRUE(NearColor(PixelAt(*top, 5, 0), clNavy, 2));
+  label.SetTransparent(false);  // opaque again: the panel's own colour
+  EXPECT_EQ(PixelAt(*RenderControl(label), 5, 16), clNavy);
+}
