@@ -1,6 +1,8 @@
 #include "core/AlarmWorker.h"
 
 #include "core/DataModule.h"
+#include "dialogs/SnoozeWindow.h"
+#include "runtime/ErrorBox.h"
 #include "runtime/LocalTime.h"
 
 // The thread runs code of this class until it ends, so it must end before the class does.
@@ -10,8 +12,14 @@ void TMyThread::Execute() { AlarmLoop(*DataModule->WinampControl, *this, *this).
 
 SettingsRecord TMyThread::Settings() { return DataModule->Settings(); }
 
-// Until the snooze window exists, a wake-up with snoozing on answers as a closed
-// window does, so it is followed by the post-wake pause.
-int TMyThread::ShowSnoozeWindow() { return SnoozeAnswerDisabled; }
+// The window runs its modal loop on this thread, which owns it, and frees itself.
+int TMyThread::ShowSnoozeWindow() {
+  try {
+    return (new TFrmSnooze(nullptr, *DataModule))->ShowModal();
+  } catch (const std::exception& error) {
+    ShowApplicationError(error.what());
+    return SnoozeAnswerDisabled;  // the post-wake pause still keeps the minute from firing twice
+  }
+}
 
 TTime TMyThread::Now() { return LocalTimeOfDay(); }

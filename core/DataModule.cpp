@@ -38,6 +38,16 @@ void Tdata::ReplaceSettings(const SettingsRecord& settings) {
   settings_ = settings;
 }
 
+void Tdata::SetWakeUp(TTime wakeUp) {
+  std::lock_guard<std::mutex> hold(settingsLock_);
+  settings_.VelWakeUp = wakeUp;
+}
+
+void Tdata::Disarm() {
+  std::lock_guard<std::mutex> hold(settingsLock_);
+  settings_.VelPluginActive = false;
+}
+
 void Tdata::LoadSettings() {
   // Read into a copy, outside the lock: the registry is slow next to a worker's pass.
   SettingsRecord fresh = Settings();

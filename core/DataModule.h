@@ -5,9 +5,10 @@
 
 #include "core/GenericPlugin.h"
 #include "core/SettingsRecord.h"
+#include "dialogs/SnoozeWindow.h"
 #include "player/WinAmpControl.h"
 
-class Tdata : public TComponent {
+class Tdata : public TComponent, public SnoozeTarget {
  public:
   // Builds the components, then runs DataModuleCreate; an error there is shown in the
   // application's error box and leaves the alarm unstarted.
@@ -22,6 +23,11 @@ class Tdata : public TComponent {
   // Re-reads the record from the registry; on an error the fields read before it keep
   // their new values and the error passes on.
   void LoadSettings();
+
+  // What the snooze window changes: the player's volume and the in-memory record.
+  void SetVolume(std::uint8_t volume) override { WinampControl->SetVolume(volume); }
+  void SetWakeUp(TTime wakeUp) override;
+  void Disarm() override;
 
   void DataModuleCreate(TComponent* sender);
   int GeneralPluginInit(TComponent* sender);

@@ -5,8 +5,10 @@
 
 #include <exception>
 
+#include "core/Configuration.h"
 #include "core/DataModule.h"
 #include "core/PluginHeader.h"
+#include "runtime/ControlClass.h"
 #include "runtime/ErrorBox.h"
 
 namespace {
@@ -43,7 +45,7 @@ int InitCallback() {
 void ConfigCallback() {
   Guarded([] {
     TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
-    data->LoadSettings();
+    RunConfiguration(*data);
     if (plugin->OnConfig) plugin->OnConfig(plugin);
   });
 }
@@ -70,7 +72,7 @@ extern "C" __declspec(dllexport) PluginHeader* winampGetGeneralPurposePlugin() {
   return &header;
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) {
     Guarded([] { GetGeneralPlugin(); });
   } else if (reason == DLL_PROCESS_DETACH) {
@@ -78,6 +80,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     // unload only gets here once it has ended (or the process is ending).
     delete data;
     data = nullptr;
+    // A module unloaded while the process goes on must leave no class pointing at it.
+    if (!reserved) UnregisterControlClass();
   }
   return TRUE;
 }

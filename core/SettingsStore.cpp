@@ -29,3 +29,14 @@ void LoadSettings(SettingsRecord& record) {
   record.VelStreamURL = key.ReadBool(SN::Streaming);
   record.VelNoRestart = key.ReadBool(SN::NoRestart);
 }
+
+void SaveSettings(const SettingsRecord& settings) {
+  RegistryKey key(SN::Key);
+  key.WriteString(SN::URL, settings.VelURL);
+  key.WriteBinaryDouble(SN::WakeupTime, settings.VelWakeUp);
+  key.WriteBool(SN::Active, settings.VelPluginActive);
+  key.WriteBool(SN::Volume, settings.VelMaxVolume);
+  key.WriteBool(SN::Streaming, settings.VelStreamURL);
+  key.WriteBool(SN::Snooze, settings.VelSnooze);
+  key.WriteBool(SN::NoRestart, settings.VelNoRestart);
+}

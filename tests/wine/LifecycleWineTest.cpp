@@ -14,6 +14,9 @@ constexpr long long PromptQuitMs = 10000;
 const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart",
                                            "off", "--stream", "off"};
 
+// The configure callback runs the dialog modally; the user closes it with its close box.
+const std::string CloseDialog = "window Velmora Software - Winamp wakeup plugin; close";
+
 std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra) {
   base.insert(base.end(), extra.begin(), extra.end());
   return base;
@@ -62,14 +65,14 @@ TEST(Lifecycle, UnloadWithoutQuitKeepsTheCodeLoadedWhileTheWorkerRuns) {
 TEST(Lifecycle, ConfigureRereadsTheSettingsAndTheWorkerActsOnThemAtOnce) {
   // Disarmed at load; armed in the registry just before the configure callback.
   const SimulatorLog log = RunSimulator(With(ArmedNow, {"--active", "off", "--config-set", "VelActive", "dword",
-                                                        "1", "--run", "2500"}));
+                                                        "1", "--run", "2500", "--ui", CloseDialog}));
   ASSERT_TRUE(log.Has("config returned")) << log.Text();
   EXPECT_GT(log.IndexOf("Play button"), log.IndexOf("config returned")) << log.Text();
 }
 
 TEST(Lifecycle, ConfigureErrorIsShownAndNeverReachesThePlayer) {
   const SimulatorLog log = RunSimulator({"--reset-settings", "--config-set", "VelURL", "dword", "5",
-                                         "--dismiss-boxes", "--run", "300"});
+                                         "--dismiss-boxes", "--run", "300", "--ui", CloseDialog});
   EXPECT_EQ(log.Starting("message box "),
             std::vector<std::string>{"message box 'player-sim': 'Invalid data type for 'VelURL''"});
   EXPECT_TRUE(log.Has("config returned")) << log.Text();

@@ -59,10 +59,10 @@ std::string SimulatorLog::Text() const {
   return all;
 }
 
-SimulatorLog RunSimulator(const std::vector<std::string>& arguments, int timeoutSeconds) {
+SimulatorLog RunSimulator(const std::vector<std::string>& arguments, int timeoutSeconds, const std::string& program) {
   std::ostringstream command;
   command << "timeout -k 5 " << timeoutSeconds << ' ' << ShellQuoted(SOURCE_DIR "/scripts/wine-run")
-          << " player-sim.exe";
+          << ' ' << ShellQuoted(program);
   for (const std::string& argument : arguments) command << ' ' << ShellQuoted(argument);
   command << " 2>/dev/null";
   FILE* pipe = popen(command.str().c_str(), "r");

@@ -32,5 +32,7 @@ class SimulatorLog {
 };
 
 // Runs player-sim.exe with `arguments` (the plug-in is dist/win64/gen_Rousa.dll) and
-// waits at most `timeoutSeconds` for it.
-SimulatorLog RunSimulator(const std::vector<std::string>& arguments, int timeoutSeconds = 150);
+// waits at most `timeoutSeconds` for it. `program` may name a copy elsewhere, as a
+// Windows path.
+SimulatorLog RunSimulator(const std::vector<std::string>& arguments, int timeoutSeconds = 150,
+                          const std::string& program = "player-sim.exe");

@@ -27,7 +27,8 @@ const char* const Usage =
     "                         not returned after MS (default 120000, 0: no limit)\n"
     "  --ui \"STEP; STEP\"      act as a user at the plug-in's windows (window TITLE,\n"
     "                         click TEXT, rclick TEXT, hover TEXT, key NAME, alt C,\n"
-    "                         type TEXT, field ID TEXT, press ID, shot FILE, close,\n"
+    "                         type TEXT, field ID TEXT, press ID, state TEXT,\n"
+    "                         shot FILE, close,\n"
     "                         sleep MS), beside the player's thread\n"
     "  --dismiss-boxes        log and close (OK) every dialog box of this process\n"
     "\n"
@@ -57,6 +58,12 @@ const char* const Usage =
     "  --config-set NAME sz|expand_sz|dword|binary DATA\n"
     "                         raw write right before config (implies --config)\n"
     "  --dump-settings        log every value after unloading\n"
+    "\n"
+    "History file velhistory.ini beside the simulator:\n"
+    "  --history \"a|b|c\"      write it (CR LF after each line) before loading;\n"
+    "                         \"\" removes it\n"
+    "  --history-read-only    make it read-only (created empty when not given)\n"
+    "  --dump-history         log its exact bytes after unloading\n"
     "\n"
     "Output:\n"
     "  --log FILE             write the log to FILE too\n"
@@ -128,7 +135,7 @@ ArmRequest ParseArm(const std::string& text) {
   return request;
 }
 
-std::vector<std::string> SplitPlaylist(const std::string& text) {
+std::vector<std::string> SplitAtBars(const std::string& text) {
   std::vector<std::string> entries;
   if (text.empty()) return entries;
   std::string::size_type start = 0;
@@ -201,7 +208,7 @@ const std::map<std::string, OptionHandler>& Handlers() {
          o.callLimitMs = ParseMilliseconds("--call-limit", a.Next("--call-limit"));
        }},
       {"--dismiss-boxes", [](ArgumentReader&, SimOptions& o) { o.dismissBoxes = true; }},
-      {"--playlist", [](ArgumentReader& a, SimOptions& o) { o.playlist = SplitPlaylist(a.Next("--playlist")); }},
+      {"--playlist", [](ArgumentReader& a, SimOptions& o) { o.playlist = SplitAtBars(a.Next("--playlist")); }},
       {"--state", [](ArgumentReader& a, SimOptions& o) { o.state = ParsePlayState(a.Next("--state")); }},
       {"--position",
        [](ArgumentReader& a, SimOptions& o) {
@@ -242,6 +249,13 @@ const std::map<std::string, OptionHandler>& Handlers() {
          o.rawEdits.push_back(edit);
        }},
       {"--ui", [](ArgumentReader& a, SimOptions& o) { o.uiSteps = a.Next("--ui"); }},
+      {"--history",
+       [](ArgumentReader& a, SimOptions& o) {
+         o.history = SplitAtBars(a.Next("--history"));
+         o.historyGiven = true;
+       }},
+      {"--history-read-only", [](ArgumentReader&, SimOptions& o) { o.historyReadOnly = o.historyGiven = true; }},
+      {"--dump-history", [](ArgumentReader&, SimOptions& o) { o.dumpHistory = true; }},
       {"--dump-settings", [](ArgumentReader&, SimOptions& o) { o.dumpSettings = true; }},
       {"--log", [](ArgumentReader& a, SimOptions& o) { o.logPath = a.Next("--log"); }},
       {"--report-cpu", [](ArgumentReader&, SimOptions& o) { o.reportCpu = true; }},

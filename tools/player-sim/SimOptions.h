@@ -43,6 +43,10 @@ struct SimOptions {
   std::vector<RawSettingEdit> rawEdits;
   std::vector<RawSettingEdit> configEdits;  // applied right before config; implies --config
   bool dumpSettings = false;
+  std::vector<std::string> history;  // velhistory.ini beside the simulator, when given
+  bool historyGiven = false;
+  bool historyReadOnly = false;
+  bool dumpHistory = false;
 
   std::string logPath;
   bool reportCpu = false;

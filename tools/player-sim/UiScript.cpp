@@ -126,6 +126,13 @@ struct UiScript::Run {
       if (!SetDlgItemTextA(current, id, text.c_str())) throw std::runtime_error("no item " + std::to_string(id));
     } else if (verb == "press") {
       PostMessageA(current, WM_COMMAND, MAKEWPARAM(std::stoi(rest), BN_CLICKED), 0);
+    } else if (verb == "state") {
+      HWND control = Control(rest);
+      DWORD_PTR check = 0;
+      SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 1000, &check);
+      log->Line("ui: " + Quoted(rest) + (check == BST_CHECKED ? " checked" : " unchecked") +
+                (IsWindowEnabled(control) ? ", enabled" : ", disabled"));
+      return;
     } else if (verb == "shot") {
       SaveWindowImage(current, true, rest);
     } else if (verb == "close") {

@@ -15,6 +15,7 @@
 //   type TEXT          type the characters of TEXT at the focused control
 //   field ID TEXT      set the text of the current dialog's item ID (the file dialog's name box)
 //   press ID           press the current dialog's button ID
+//   state TEXT         log whether the control showing TEXT is checked and enabled
 //   shot FILE          save the current window, frame included, as a BMP file
 //   close              close the current window as its close box does
 //   sleep MS           wait

@@ -16,6 +16,7 @@
 #include "tools/player-sim/PluginSession.h"
 #include "tools/player-sim/SettingsDump.h"
 #include "tools/player-sim/SettingsWriter.h"
+#include "tools/player-sim/SimHistory.h"
 #include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/SimOptions.h"
 #include "tools/player-sim/UiScript.h"
@@ -23,16 +24,6 @@
 namespace {
 constexpr const char* PluginFileName = "gen_Rousa.dll";
 
-std::string DefaultPluginPath() {
-  std::vector<char> name(MAX_PATH);
-  DWORD length;
-  while ((length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()))) == name.size()) {
-    name.resize(name.size() * 2);
-  }
-  std::string path(name.data(), length);
-  const auto slash = path.find_last_of("\\/");
-  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + PluginFileName;
-}
 
 void WriteSettings(SimLog& log, const SimOptions& options) {
   SettingsWriter settings(log);
@@ -57,6 +48,7 @@ int Simulate(SimLog& log, const SimOptions& options) {
   // A plug-in that cannot be loaded is reported in the log, never by a system box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX | SEM_NOGPFAULTERRORBOX);
   WriteSettings(log, options);
+  if (options.historyGiven) PrepareHistory(log, options.history, options.historyReadOnly);
   PlayerWindow player(log, PlayerState(options.playlist, options.state, options.position),
                       options.playerWindowFindable);
   std::optional<BoxDismisser> dismisser;
@@ -64,13 +56,14 @@ int Simulate(SimLog& log, const SimOptions& options) {
   std::optional<UiScript> user;
   if (!options.uiSteps.empty()) user.emplace(log, options.uiSteps);
   const int exitCode =
-      PluginSession(log, player, options, options.pluginPath.empty() ? DefaultPluginPath() : options.pluginPath)
+      PluginSession(log, player, options, options.pluginPath.empty() ? BesideSimulator(PluginFileName) : options.pluginPath)
           .Run();
   if (options.afterUnloadMs > 0) {
     log.Line(Format("after unload %lu ms", options.afterUnloadMs));
     player.HandleMessagesFor(options.afterUnloadMs);
   }
   if (options.dumpSettings) DumpSettings(log);
+  if (options.dumpHistory) DumpHistory(log);
   return exitCode;
 }
 }  // namespace

@@ -1,0 +1,133 @@
+// The configuration dialog's controls: positions, fonts, colours and tab order.
+#include <initializer_list>
+
+#include "controls/styled/SCButton.h"
+#include "controls/styled/SCCheckbox.h"
+#include "controls/styled/SCCombobox.h"
+#include "controls/styled/SCLabel.h"
+#include "controls/styled/SCPanel.h"
+#include "controls/timepicker/TimePicker.h"
+#include "dialogs/ConfigDialog.h"
+#include "runtime/Label.h"
+
+namespace {
+
+void SetFont(TFont& font, const char* name, int height, unsigned style, BYTE charset, TColor color) {
+  font.SetName(name);
+  font.SetHeight(height);
+  font.SetStyle(style);
+  font.SetCharset(charset);
+  font.SetColor(color);
+}
+
+void Place(TWinControl& control, TWinControl& parent, TAlign align, int left, int top, int width, int height) {
+  control.SetParent(&parent);
+  control.SetBounds(left, top, width, height);
+  control.SetAlign(align);
+}
+
+// Children of one parent, first to last in tab order.
+void SetTabOrders(std::initializer_list<TWinControl*> controls) {
+  int order = 0;
+  for (TWinControl* control : controls) control->SetTabOrder(order++);
+}
+
+void StylePanel(TSCPanel& panel, TSCGradient gradient) {
+  SetFont(panel.Font(), "MS Sans Serif", -11, fsBold, DEFAULT_CHARSET, clNavy);
+  panel.SetAlignment(taCenter);
+  panel.SetGradient(gradient);
+}
+
+void StyleCheckbox(TSCCheckbox& box, const char* caption) {
+  box.SetCaption(caption);
+  SetFont(box.Font(), "Verdana", -13, fsBold, EASTEUROPE_CHARSET, clBlack);
+  box.SetStyle(sccsXP);
+  box.SetTransparent(true);
+}
+
+void StyleButton(TSCButton& button, const char* caption) {
+  button.SetCaption(caption);
+  SetFont(button.Font(), "Verdana", -21, fsBold, DEFAULT_CHARSET, clSilver);
+  button.SetColor(clNavy);
+  button.SetRoundColor(clWhite);
+  button.SetStyle(scbsXP);
+}
+
+void StyleLine(TSCLabel& label, const char* caption, bool link) {
+  label.SetCaption(caption);
+  label.SetTransparent(true);
+  if (link) {
+    SetFont(label.Font(), "MS Sans Serif", -11, fsBold | fsUnderline, DEFAULT_CHARSET, clBlue);
+  } else {
+    label.SetHottrack(false);  // takes the panel's font
+  }
+}
+
+}  // namespace
+
+void TConfigDlg::BuildLayout() {
+  SetBorderStyle(TBorderStyle::bsToolWindow);
+  SetClientSize(702, 439);
+  SetColor(clWhite);
+  SetFormStyle(TFormStyle::fsStayOnTop);
+  SetPosition(TPosition::poScreenCenter);
+
+  Place(*SCPanel1, *this, TAlign::alTop, 0, 0, 702, 42);
+  StylePanel(*SCPanel1, scgBottomToTop);
+  SCPanel1->SetCaption("Plugin made by orvik / Velmora Software");
+
+  Place(*SCPanel2, *this, TAlign::alRight, 334, 42, 368, 238);
+  StylePanel(*SCPanel2, scgTopToBottom);
+  SCPanel2->SetGradientMid(clNavy);
+  SCPanel2->SetGradientEnd(clWhite);
+  SCPanel2->SetGradientUsesMid(true);
+  Place(*ChkVolume, *SCPanel2, TAlign::alTop, 0, 0, 368, 17);
+  StyleCheckbox(*ChkVolume, "Boost volume to MAX!! :-)");
+  Place(*ChkNoRestart, *SCPanel2, TAlign::alTop, 0, 17, 368, 17);
+  StyleCheckbox(*ChkNoRestart, "Just boost volume, do not restart (curent song)");
+  Place(*ChkSnooze, *SCPanel2, TAlign::alTop, 0, 34, 368, 17);
+  StyleCheckbox(*ChkSnooze, "Snooze option (sets volume to 19%)");
+  Place(*ChkStream, *SCPanel2, TAlign::alTop, 0, 51, 368, 17);
+  StyleCheckbox(*ChkStream, "Stream this mp3/playlist/URL");
+  Place(*txtURL, *SCPanel2, TAlign::alTop, 0, 68, 368, 20);
+  SetFont(txtURL->Font(), "MS Sans Serif", -13, fsBold, DEFAULT_CHARSET, clWhite);
+  SetFont(txtURL->PopupFont(), "MS Sans Serif", -11, 0, DEFAULT_CHARSET, clWindowText);
+  txtURL->SetStyle(scesNone);
+  txtURL->SetTransparent(true);
+  Place(*SCButton1, *SCPanel2, TAlign::alNone, 4, 95, 175, 31);
+  StyleButton(*SCButton1, "Shoutcast");
+  Place(*SCButton2, *SCPanel2, TAlign::alNone, 181, 95, 175, 31);
+  StyleButton(*SCButton2, "Locate file");
+
+  Place(*SCPanel4, *this, TAlign::alClient, 0, 42, 334, 238);
+  StylePanel(*SCPanel4, scgTopToBottom);
+  Place(*ChkPluginActive, *SCPanel4, TAlign::alTop, 0, 0, 334, 20);
+  StyleCheckbox(*ChkPluginActive, "Plugin active");
+  ChkPluginActive->SetAutoSize(true);
+  Place(*Label3, *SCPanel4, TAlign::alTop, 0, 20, 334, 16);
+  Label3->SetCaption("Start time");
+  SetFont(Label3->Font(), "Verdana", -13, fsBold, DEFAULT_CHARSET, clBlack);
+  Label3->SetTransparent(true);
+  Place(*MyTimer, *SCPanel4, TAlign::alClient, 0, 36, 334, 202);
+  MyTimer->SetBorderSides(NoBorderSides);
+
+  Place(*SCPanel3, *this, TAlign::alBottom, 0, 280, 702, 159);
+  StylePanel(*SCPanel3, scgTopToBottom);
+  Place(*SCLabel8, *SCPanel3, TAlign::alTop, 0, 0, 702, 17);
+  StyleLine(*SCLabel8, "This plugin is free of charge.", false);
+  Place(*SCLabel9, *SCPanel3, TAlign::alTop, 0, 17, 702, 17);
+  StyleLine(*SCLabel9, "If you want to encourage me for future development versions or ", false);
+  Place(*SCLabel10, *SCPanel3, TAlign::alTop, 0, 34, 702, 17);
+  StyleLine(*SCLabel10, "other general plugins then check one of the following URL's", false);
+  Place(*SCLabel1, *SCPanel3, TAlign::alTop, 0, 51, 702, 17);
+  StyleLine(*SCLabel1, "Visit my homepage", true);
+  Place(*SCLabel4, *SCPanel3, TAlign::alTop, 0, 68, 702, 17);
+  StyleLine(*SCLabel4, "Donate via paypal", true);
+  Place(*SCButton4, *SCPanel3, TAlign::alNone, 524, 126, 175, 31);
+  StyleButton(*SCButton4, "&Save settings");
+
+  SetTabOrders({SCPanel1, SCPanel2, SCPanel4, SCPanel3});
+  SetTabOrders({ChkVolume, ChkNoRestart, ChkSnooze, ChkStream, SCButton1, SCButton2, txtURL});
+  SetTabOrders({ChkPluginActive, MyTimer, Label3});
+  SetTabOrders({SCButton4, SCLabel1, SCLabel4, SCLabel8, SCLabel9, SCLabel10});
+}

@@ -1,0 +1,48 @@
+#pragma once
+// Shown by the alarm worker after a wake-up: the running clock and two buttons.
+// "SNOOZE" turns the player down and moves the in-memory wake-up time 7 minutes 12
+// seconds past the press (answer 1); "DISABLE" disarms the alarm in memory (answer 2);
+// closing the window answers 2. The window frees itself when it closes.
+#include <cstdint>
+
+#include "runtime/DayTime.h"
+#include "runtime/Form.h"
+
+class TRzTimePicker;
+class TSCButton;
+class TSCPanel;
+class TTimer;
+
+// What the window changes: the player's volume and the alarm's in-memory record.
+class SnoozeTarget {
+ public:
+  virtual ~SnoozeTarget() = default;
+  virtual void SetVolume(std::uint8_t volume) = 0;
+  virtual void SetWakeUp(TTime wakeUp) = 0;
+  virtual void Disarm() = 0;
+};
+
+constexpr std::uint8_t SnoozeVolume = 50;  // of 255: the dialog calls it 19%
+constexpr int SnoozeAnswerSnoozed = 1;
+constexpr int SnoozeAnswerClosed = 2;
+
+class TFrmSnooze : public TForm {
+ public:
+  TFrmSnooze(TComponent* owner, SnoozeTarget& target);
+
+  TTimer* const Timer1;
+  TRzTimePicker* const MyTimer;
+  TSCPanel* const SCPanel1;
+  TSCPanel* const SCPanel2;
+  TSCButton* const SCButton3;
+  TSCButton* const SCButton1;
+
+  void Timer1Timer(TComponent* sender);
+  void FormClose(TComponent* sender, TCloseAction& action);
+  void SCButton3Click(TComponent* sender);
+  void SCButton1Click(TComponent* sender);
+  void FormCreate(TComponent* sender);
+
+ private:
+  SnoozeTarget& target_;
+};

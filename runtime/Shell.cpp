@@ -1,0 +1,27 @@
+#include "runtime/Shell.h"
+
+#include <windows.h>
+
+namespace {
+void OpenThroughShell(const std::string& verb, const std::string& target) {
+  ShellExecuteA(nullptr, verb.c_str(), target.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+ShellOpener& CurrentOpener() {
+  static ShellOpener opener = &OpenThroughShell;
+  return opener;
+}
+}  // namespace
+
+void OpenLink(const std::string& link) { CurrentOpener()("open", link); }
+
+ShellOpener ReplaceShellOpener(ShellOpener opener) {
+  ShellOpener previous = std::move(CurrentOpener());
+  CurrentOpener() = std::move(opener);
+  return previous;
+}
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Web pages go to the user's browser through the shell's "open" verb. Every link of
+// the plug-in passes this one seam, so a test can see the verb and the address without
+// a browser starting.
+#include <functional>
+#include <string>
+
+using ShellOpener = std::function<void(const std::string& verb, const std::string& target)>;
+
+// Opens `link` with the verb "open"; the shell's answer is not looked at.
+void OpenLink(const std::string& link);
+
+// Replaces the shell for tests and returns the previous opener.
+ShellOpener ReplaceShellOpener(ShellOpener opener);
+
+bool FileExists(const std::string& path);

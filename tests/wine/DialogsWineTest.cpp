@@ -1,0 +1,176 @@
+// The two windows the user sees, driven as a user would through the real DLL in the
+// player simulator: the configuration dialog and the snooze window.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "SimulatorRun.h"
+
+namespace {
+const std::string DialogTitle = "Velmora Software - Winamp wakeup plugin";
+const std::string Active = "Plugin active";
+const std::string Volume = "Boost volume to MAX!! :-)";
+const std::string NoRestart = "Just boost volume, do not restart (curent song)";
+const std::string Snooze = "Snooze option (sets volume to 19%)";
+const std::string Stream = "Stream this mp3/playlist/URL";
+
+std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra) {
+  base.insert(base.end(), extra.begin(), extra.end());
+  return base;
+}
+
+// The configure callback run once, with the given user steps inside the dialog.
+SimulatorLog Configure(const std::vector<std::string>& settings, const std::string& steps) {
+  return RunSimulator(With(With({"--reset-settings", "--history", ""}, settings),
+                           {"--config", "--run", "100", "--dump-settings", "--dump-history", "--ui",
+                            "window " + DialogTitle + "; " + steps}));
+}
+
+std::string States(const std::vector<std::string>& boxes) {
+  std::string steps;
+  for (const std::string& box : boxes) steps += "state " + box + "; ";
+  return steps;
+}
+}  // namespace
+
+TEST(ConfigurationDialog, OpensShowingTheRecordExactlyWithEveryBoxEnabled) {
+  const SimulatorLog log = Configure({"--arm", "07:30", "--no-restart", "on", "--stream", "on", "--volume", "off",
+                                      "--snooze", "off"},
+                                     States({Active, Volume, NoRestart, Snooze, Stream}) + "close");
+  EXPECT_EQ(log.Starting("ui: '"), (std::vector<std::string>{
+                                       "ui: '" + Active + "' checked, enabled",
+                                       "ui: '" + Volume + "' unchecked, enabled",
+                                       "ui: '" + NoRestart + "' checked, enabled",
+                                       "ui: '" + Snooze + "' unchecked, enabled",
+                                       "ui: '" + Stream + "' checked, enabled"}))
+      << log.Text();
+  EXPECT_TRUE(log.Has("config returned"));
+}
+
+TEST(ConfigurationDialog, MouseOnNoRestartInterlocksVolumeAndStreamButTheSpaceBarDoesNot) {
+  const SimulatorLog log = Configure({"--no-restart", "off", "--stream", "on", "--volume", "off"},
+                                     "click " + NoRestart + "; " + States({Volume, Stream}) + "click " + NoRestart +
+                                         "; " + States({Volume, Stream}) + "key space; " +
+                                         States({NoRestart, Volume, Stream}) + "close");
+  EXPECT_EQ(log.Starting("ui: '"), (std::vector<std::string>{
+                                       "ui: '" + Volume + "' checked, disabled",
+                                       "ui: '" + Stream + "' unchecked, disabled",
+                                       "ui: '" + Volume + "' unchecked, enabled",
+                                       "ui: '" + Stream + "' unchecked, enabled",
+                                       "ui: '" + NoRestart + "' checked, enabled",
+                                       "ui: '" + Volume + "' unchecked, enabled",
+                                       "ui: '" + Stream + "' unchecked, enabled"}))
+      << log.Text();
+}
+
+TEST(ConfigurationDialog, SaveWritesHistoryThenAllSevenSettingsAndCloses) {
+  const SimulatorLog log = Configure({"--arm", "07:30", "--url", "http://radio.example/new", "--history",
+                                      "HTTP://radio.example/old|b.mp3", "--no-restart", "off"},
+                                     "click " + Snooze + "; click &Save settings");
+  EXPECT_TRUE(log.Has("config returned")) << log.Text();
+  EXPECT_EQ(log.Setting("VelURL"), "REG_SZ 25 bytes 'http://radio.example/new'");
+  EXPECT_EQ(log.Setting("VelWakeupTime"), "REG_BINARY 8 bytes 000000000000d43f = 0.3125");
+  EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 1");
+  EXPECT_EQ(log.Setting("VelSnooze"), "REG_DWORD 4 bytes 0");  // clicked off
+  EXPECT_EQ(log.Setting("VelNoRestart"), "REG_DWORD 4 bytes 0");
+  EXPECT_EQ(log.First("history file").text,
+            "history file 59 bytes 'http://radio.example/new\\r\\nHTTP://radio.example/old\\r\\nb.mp3\\r\\n'");
+}
+
+TEST(ConfigurationDialog, SavingAnAddressDifferingOnlyInCaseAddsNoHistoryEntry) {
+  const SimulatorLog log = Configure({"--url", "http://radio.example/OLD", "--history", "a|http://radio.example/old"},
+                                     "click &Save settings");
+  EXPECT_EQ(log.First("history file").text, "history file 29 bytes 'a\\r\\nhttp://radio.example/old\\r\\n'");
+}
+
+TEST(ConfigurationDialog, CloseBoxWritesNothing) {
+  const SimulatorLog log =
+      Configure({"--volume", "on", "--history", "a"}, "click " + Volume + "; click " + Active + "; close");
+  EXPECT_TRUE(log.Has("config returned"));
+  EXPECT_EQ(log.Setting("VelVolume"), "REG_DWORD 4 bytes 1");
+  EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 1");
+  EXPECT_EQ(log.First("history file").text, "history file 3 bytes 'a\\r\\n'");
+}
+
+TEST(SnoozeWindow, SnoozeLowersTheVolumeAndTheAlarmDoesNotRingAgainThisMinute) {
+  const SimulatorLog log =
+      RunSimulator({"--reset-settings", "--arm", "now", "--snooze", "on", "--no-restart", "off", "--stream", "off",
+                    "--run", "3500", "--ui", "window Time to wakeup ?; click SNOOZE"});
+  const int play = log.IndexOf("Play button"), click = log.IndexOf("ui: click SNOOZE");
+  ASSERT_GE(play, 0) << log.Text();
+  EXPECT_LT(play, click);
+  EXPECT_GT(log.IndexOf("volume 50 (WM_USER wParam 50 lParam 122)"), click) << log.Text();
+  // Answer 1 skips the post-wake pause, so the worker polls again at once: the moved
+  // wake-up time is what keeps this minute from ringing twice.
+  EXPECT_EQ(log.Starting("Play button").size(), 1u) << log.Text();
+}
+
+TEST(SnoozeWindow, QuitWaitsForAnOpenSnoozeWindow) {
+  const SimulatorLog log = RunSimulator({"--reset-settings", "--arm", "now", "--snooze", "on", "--no-restart", "off",
+                                         "--run", "1000", "--ui", "window Time to wakeup ?; sleep 2500; click DISABLE"});
+  const int quit = log.IndexOf("quit called"), disable = log.IndexOf("ui: click DISABLE"),
+            returned = log.IndexOf("quit returned after ");
+  ASSERT_GE(returned, 0) << log.Text();
+  EXPECT_LT(quit, disable);
+  EXPECT_LT(disable, returned);
+  EXPECT_GE(log.NumberAfter("quit returned after "), 1500);
+  EXPECT_FALSE(log.Has("volume 50"));
+}
+
+namespace {
+// Files the tests lock with the immutable attribute, which even root cannot write
+// through (Wine running as root ignores read-only attributes).
+class Locked {
+ public:
+  explicit Locked(std::string path) : path_(std::move(path)) {
+    locked_ = std::system(("chattr +i '" + path_ + "' 2>/dev/null").c_str()) == 0;
+  }
+  ~Locked() { std::system(("chattr -i '" + path_ + "' 2>/dev/null").c_str()); }
+  bool Held() const { return locked_; }
+
+ private:
+  std::string path_;
+  bool locked_ = false;
+};
+
+// Unticks "Plugin active", so that a save that went through would store VelActive 0.
+const std::string SaveThenClose = "window " + DialogTitle + "; click " + Active +
+                                  "; click &Save settings; sleep 1500; state " + Active + "; close";
+
+void ExpectSaveRefused(const SimulatorLog& log, const std::string& historyPath) {
+  const std::vector<std::string> boxes = log.Starting("message box 'player-sim': 'Cannot create file \"");
+  ASSERT_EQ(boxes.size(), 1u) << log.Text();
+  EXPECT_NE(boxes[0].find(historyPath + "\". "), std::string::npos) << boxes[0];
+  EXPECT_GT(log.IndexOf("ui: '" + Active + "'"), log.IndexOf("message box")) << "the dialog stays open";
+  EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 1") << "no settings written";
+}
+}  // namespace
+
+TEST(ConfigurationDialog, WriteProtectedHistoryFileStopsTheSaveAndKeepsTheDialogOpen) {
+  const std::string history = DIST_DIR "/win64/velhistory.ini";
+  RunSimulator({"--reset-settings", "--history", "kept.mp3", "--run", "0"});
+  const Locked lock(history);
+  if (!lock.Held()) GTEST_SKIP() << "this file system cannot make files immutable (chattr +i)";
+  const SimulatorLog log = RunSimulator({"--config", "--dismiss-boxes", "--run", "0",
+                                         "--dump-settings", "--dump-history", "--ui", SaveThenClose});
+  ExpectSaveRefused(log, "\\dist\\win64\\velhistory.ini");
+  EXPECT_EQ(log.First("history file").text, "history file 10 bytes 'kept.mp3\\r\\n'");
+}
+
+TEST(ConfigurationDialog, FolderWhereNothingCanBeCreatedStopsTheSaveAndLeavesNoStrayFile) {
+  const std::string folder = DIST_DIR "/../build/locked-player";
+  std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "' && cp " DIST_DIR "/win64/player-sim.exe " DIST_DIR
+               "/win64/gen_Rousa.dll '" + folder + "'").c_str());
+  {
+    const Locked lock(folder);
+    if (!lock.Held()) GTEST_SKIP() << "this file system cannot make folders immutable (chattr +i)";
+    const SimulatorLog log = RunSimulator({"--reset-settings", "--config",
+                                           "--dismiss-boxes", "--run", "0", "--dump-settings", "--ui", SaveThenClose},
+                                          150, "Z:" + folder + "/player-sim.exe");
+    ExpectSaveRefused(log, "\\build\\locked-player\\velhistory.ini");
+  }
+  EXPECT_EQ(std::system(("test $(ls '" + folder + "' | wc -l) -eq 2").c_str()), 0) << "no temporary file left";
+  std::system(("rm -rf '" + folder + "'").c_str());
+}
