@@ -174,3 +174,21 @@ TEST(ConfigurationDialog, FolderWhereNothingCanBeCreatedStopsTheSaveAndLeavesNoS
   EXPECT_EQ(std::system(("test $(ls '" + folder + "' | wc -l) -eq 2").c_str()), 0) << "no temporary file left";
   std::system(("rm -rf '" + folder + "'").c_str());
 }
+
+TEST(ConfigurationDialog, LocatedFileAlreadyListedIsAddedAgainAtTheHeadAndSaved) {
+  // Wine's own file-open dialog, driven through its name box and Open button.
+  std::string dll = "Z:" DIST_DIR "/win64/gen_Rousa.dll";
+  for (char& c : dll) c = c == '/' ? '\\' : c;  // the name box takes the platform's separators
+  const SimulatorLog log =
+      Configure({"--history", dll + "|b.mp3"}, "click Locate file; window Open; field 1148 " + dll +
+                                                   "; press 1; window " + DialogTitle + "; close");
+  const std::string expected = "'" + dll + "\\r\\n" + dll + "\\r\\nb.mp3\\r\\n'";
+  EXPECT_NE(log.First("history file").text.find(expected), std::string::npos) << log.Text();
+}
+
+TEST(ConfigurationDialog, CancelledLocateChangesNothing) {
+  const SimulatorLog log = Configure({"--history", "a|b"}, "click Locate file; window Open; press 2; window " +
+                                                               DialogTitle + "; state " + Active + "; close");
+  EXPECT_TRUE(log.Has("ui: '" + Active + "'")) << log.Text();
+  EXPECT_EQ(log.First("history file").text, "history file 6 bytes 'a\\r\\nb\\r\\n'");
+}

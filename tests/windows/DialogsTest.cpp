@@ -1,0 +1,95 @@
+// The two windows in-process: the links' shell verb and addresses, and the snooze
+// window's answers and changes, with the shell and the alarm replaced by recorders.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "controls/styled/SCButton.h"
+#include "controls/styled/SCLabel.h"
+#include "controls/styled/SCPanel.h"
+#include "dialogs/ConfigDialog.h"
+#include "dialogs/SnoozeWindow.h"
+#include "runtime/LocalTime.h"
+#include "runtime/Shell.h"
+#include "runtime/Timer.h"
+#include "tests/windows/WindowTestSupport.h"
+
+namespace {
+void Click(TWinControl& control) {
+  SendMessageA(control.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(control.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+class ShellRecorder {
+ public:
+  ShellRecorder()
+      : previous_(ReplaceShellOpener([this](const std::string& verb, const std::string& target) {
+          opened.push_back(verb + " " + target);
+        })) {}
+  ~ShellRecorder() { ReplaceShellOpener(std::move(previous_)); }
+  std::vector<std::string> opened;
+
+ private:
+  ShellOpener previous_;
+};
+}  // namespace
+
+TEST(ConfigurationDialogLinks, EachLinkOpensItsAddressWithTheOpenVerb) {
+  ShellRecorder shell;
+  TConfigDlg dialog(nullptr);
+  dialog.Show();
+  Click(*dialog.SCButton1);
+  Click(*dialog.SCLabel1);
+  Click(*dialog.SCPanel1);
+  Click(*dialog.SCLabel4);
+  EXPECT_EQ(shell.opened, (std::vector<std::string>{std::string("open ") + ConfigLinks::Shoutcast,
+                                                    std::string("open ") + ConfigLinks::Homepage,
+                                                    std::string("open ") + ConfigLinks::Homepage,
+                                                    std::string("open ") + ConfigLinks::Donation}));
+}
+
+namespace {
+struct RecordingTarget : SnoozeTarget {
+  std::vector<int> volumes;
+  std::vector<TTime> wakeUps;
+  int disarms = 0;
+  void SetVolume(std::uint8_t volume) override { volumes.push_back(volume); }
+  void SetWakeUp(TTime wakeUp) override { wakeUps.push_back(wakeUp); }
+  void Disarm() override { ++disarms; }
+};
+
+// Runs a new snooze window modally and lets `act` do what the user does once it shows.
+int RunSnooze(RecordingTarget& target, const std::function<void(TFrmSnooze&)>& act) {
+  auto* window = new TFrmSnooze(nullptr, target);  // frees itself when it closes
+  TTimer user(nullptr);
+  user.SetInterval(100);
+  user.OnTimer = [&](TComponent*) {
+    user.SetEnabled(false);
+    act(*window);
+  };
+  return window->ShowModal();
+}
+}  // namespace
+
+TEST(SnoozeWindowAnswers, SnoozeSetsVolumeFiftyAndWakesSevenMinutesTwelveAfterThePress) {
+  RecordingTarget target;
+  const TTime before = LocalTimeOfDay();
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SCButton3); }), SnoozeAnswerSnoozed);
+  EXPECT_EQ(target.volumes, std::vector<int>{50});
+  ASSERT_EQ(target.wakeUps.size(), 1u);
+  EXPECT_NEAR(target.wakeUps[0], before + 0.005, 5.0 / 86400);
+  EXPECT_EQ(target.disarms, 0);
+}
+
+TEST(SnoozeWindowAnswers, DisableDisarmsAndTheCloseBoxChangesNothing) {
+  RecordingTarget target;
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SCButton1); }), SnoozeAnswerClosed);
+  EXPECT_EQ(target.disarms, 1);
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { PostMessageA(w.Handle(), WM_CLOSE, 0, 0); }), SnoozeAnswerClosed);
+  EXPECT_EQ(target.disarms, 1);
+  EXPECT_TRUE(target.volumes.empty());
+  EXPECT_TRUE(target.wakeUps.empty());
+}
