@@ -44,7 +44,8 @@ BOOL CALLBACK FindChild(HWND window, LPARAM data) {
 const std::map<std::string, WORD>& KeyNames() {
   static const std::map<std::string, WORD> keys = {
       {"space", VK_SPACE}, {"tab", VK_TAB},   {"enter", VK_RETURN}, {"escape", VK_ESCAPE},
-      {"up", VK_UP},       {"down", VK_DOWN}, {"pageup", VK_PRIOR}, {"pagedown", VK_NEXT}};
+      {"up", VK_UP},       {"down", VK_DOWN}, {"pageup", VK_PRIOR}, {"pagedown", VK_NEXT},
+      {"f4", VK_F4}};
   return keys;
 }
 
@@ -101,6 +102,20 @@ struct UiScript::Run {
     if (!current) throw std::runtime_error("no window chosen yet");
     if (verb == "click") {
       Mouse(Control(rest), WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
+    } else if (verb == "click-at") {
+      std::istringstream at(rest);
+      POINT p = {0, 0};
+      at >> p.x >> p.y;
+      HWND control = current;
+      // Down to the innermost control under the point, in its own client coordinates.
+      for (HWND child; (child = ChildWindowFromPointEx(control, p, CWP_SKIPINVISIBLE)) && child != control;) {
+        MapWindowPoints(control, child, &p, 1);
+        control = child;
+      }
+      const LPARAM point = MAKELPARAM(p.x, p.y);
+      PostMessageA(control, WM_MOUSEMOVE, 0, point);
+      PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+      PostMessageA(control, WM_LBUTTONUP, 0, point);
     } else if (verb == "rclick") {
       Mouse(Control(rest), WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
     } else if (verb == "hover") {

@@ -8,9 +8,10 @@
 //   window TITLE       wait (15 s at most) for a visible window of this process so titled
 //   click TEXT         left click in the middle of the current window's control showing TEXT
 //   rclick TEXT        the same with the right button
+//   click-at X Y       left click at that point of the current window's client area
 //   hover TEXT         move the pointer over that control
 //   key NAME           press and release a key at the focused control (space, tab, enter,
-//                      escape, up, down, pageup, pagedown, or a letter)
+//                      escape, up, down, pageup, pagedown, f4, or a letter)
 //   alt C              Alt+C at the focused control
 //   type TEXT          type the characters of TEXT at the focused control
 //   field ID TEXT      set the text of the current dialog's item ID (the file dialog's name box)
