@@ -1,5 +1,7 @@
 // From creating a window to its first complete paint: what the configure callback and
 // the alarm's snooze launcher make the user wait for.
+#include <memory>
+
 #include "dialogs/ConfigDialog.h"
 #include "dialogs/SnoozeWindow.h"
 #include "tools/control-bench/Bench.h"
@@ -16,18 +18,23 @@ void ShowAndPaintFully(TForm& window) {
   RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-const BenchCase configDialog("dialogs: configuration dialog created and first painted", [](TForm&) {
-  return [] {
-    TConfigDlg dialog(nullptr);
-    ShowAndPaintFully(dialog);
-  };
-});
+// The window is destroyed after each run, outside the measurement.
+template <typename Window, typename... Arguments>
+BenchStep CreateAndPaint(Arguments&... arguments) {
+  auto shown = std::make_shared<std::unique_ptr<Window>>();
+  return BenchStep(
+      [shown, &arguments...] {
+        *shown = std::make_unique<Window>(nullptr, arguments...);
+        ShowAndPaintFully(**shown);
+      },
+      [shown] { shown->reset(); });
+}
 
-const BenchCase snoozeWindow("dialogs: snooze window created and first painted", [](TForm&) {
-  return [] {
-    static IgnoredSnooze target;
-    TFrmSnooze window(nullptr, target);
-    ShowAndPaintFully(window);
-  };
-});
+IgnoredSnooze snoozeTarget;
+
+const BenchCase configDialog("dialogs: configuration dialog created and first painted",
+                             [](TForm&) { return CreateAndPaint<TConfigDlg>(); });
+
+const BenchCase snoozeWindow("dialogs: snooze window created and first painted",
+                             [](TForm&) { return CreateAndPaint<TFrmSnooze>(snoozeTarget); });
 }  // namespace

@@ -32,14 +32,16 @@ int main(int argc, char** argv) {
     auto host = std::make_unique<TForm>(nullptr);
     host->SetClientSize(800, 500);
     host->Show();
-    const auto step = bench.prepare(*host);
-    step();  // warm-up: fonts and bitmaps made once
+    const BenchStep step = bench.prepare(*host);
+    step.run();  // warm-up: fonts and bitmaps made once
+    if (step.after) step.after();
     std::vector<double> times;
     for (int i = 0; i < Runs; ++i) {
       LARGE_INTEGER start, end;
       QueryPerformanceCounter(&start);
-      step();
+      step.run();
       QueryPerformanceCounter(&end);
+      if (step.after) step.after();
       times.push_back(Seconds(start, end) * 1000.0);
     }
     std::sort(times.begin(), times.end());
