@@ -1,35 +1,29 @@
 #include "runtime/Theme.h"
 
-#include <uxtheme.h>
-
 #include "runtime/Canvas.h"
 
-namespace {
-// The theme data of one class, closed again when the drawing is done.
-class ThemeData {
- public:
-  ThemeData(HWND window, const wchar_t* themeClass) : theme_(OpenThemeData(window, themeClass)) {}
-  ~ThemeData() {
-    if (theme_) CloseThemeData(theme_);
-  }
-  ThemeData(const ThemeData&) = delete;
-  ThemeData& operator=(const ThemeData&) = delete;
-
-  HTHEME Get() const { return theme_; }
-
- private:
-  HTHEME theme_;
-};
-}  // namespace
 
 bool VisualStylesActive() {
   return IsThemeActive() && IsAppThemed() && (GetThemeAppProperties() & STAP_ALLOW_CONTROLS);
 }
 
-bool DrawThemedPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const Rect& r) {
-  if (!VisualStylesActive()) return false;
-  const ThemeData theme(window, themeClass);
-  if (!theme.Get()) return false;
+bool WindowThemes::DrawPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const Rect& r) {
+  if (!window) return false;
+  auto found = opened_.begin();
+  while (found != opened_.end() && (found->window != window || found->themeClass != themeClass)) ++found;
+  if (found == opened_.end()) {
+    // Whether styles are on is asked once too: switching them reaches the window as
+    // WM_THEMECHANGED, which makes its owner forget what it opened.
+    opened_.push_back({window, themeClass, VisualStylesActive() ? OpenThemeData(window, themeClass) : nullptr});
+    found = opened_.end() - 1;
+  }
+  if (!found->theme) return false;
   const RECT area = ToRECT(r);
-  return SUCCEEDED(DrawThemeBackground(theme.Get(), dc, part, state, &area, nullptr));
+  return SUCCEEDED(DrawThemeBackground(found->theme, dc, part, state, &area, nullptr));
+}
+
+void WindowThemes::Forget() {
+  for (const Opened& entry : opened_)
+    if (entry.theme) CloseThemeData(entry.theme);
+  opened_.clear();
 }

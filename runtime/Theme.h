@@ -3,6 +3,10 @@
 // is on for this program. Every caller keeps a complete classic drawing path, used when
 // the themes are off (classic scheme, older systems, Wine) or a part cannot be drawn.
 #include <windows.h>
+#include <uxtheme.h>
+
+#include <string>
+#include <vector>
 
 #include "runtime/Geometry.h"
 
@@ -10,7 +14,27 @@
 // turns them off for its controls by clearing STAP_ALLOW_CONTROLS).
 bool VisualStylesActive();
 
-// Draws the background of one part of a themed window class ("EDIT", "BUTTON", ...)
-// over r; false, with nothing drawn, when visual styles are off or the theme has no
-// such part, so that the caller draws it classically.
-bool DrawThemedPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const Rect& r);
+// The theme data one window draws its parts with. Opening theme data costs more than
+// drawing a whole control, so each class is opened once and kept until the theme
+// changes (Forget on WM_THEMECHANGED) or the window goes.
+class WindowThemes {
+ public:
+  WindowThemes() = default;
+  ~WindowThemes() { Forget(); }
+  WindowThemes(const WindowThemes&) = delete;
+  WindowThemes& operator=(const WindowThemes&) = delete;
+
+  // Draws the background of one part of a themed window class ("EDIT", "BUTTON", ...)
+  // over r; false, with nothing drawn, when visual styles are off or the theme has no
+  // such part, so that the caller draws it classically.
+  bool DrawPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const Rect& r);
+  void Forget();
+
+ private:
+  struct Opened {
+    HWND window;
+    std::wstring themeClass;
+    HTHEME theme;  // null: this window draws that class classically
+  };
+  std::vector<Opened> opened_;
+};

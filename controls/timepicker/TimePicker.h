@@ -11,6 +11,7 @@
 #include "controls/timepicker/PickerTime.h"
 #include "controls/timepicker/RzCustomPanel.h"
 #include "runtime/DayTime.h"
+#include "runtime/Theme.h"
 
 class THintWindow;
 class TTimer;
@@ -121,6 +122,7 @@ class TRzTimePicker : public TRzCustomPanel {
   bool rightDown_ = false;
   PickerPart pressed_ = PickerPart::None;
 
+  WindowThemes themes_;
   std::unique_ptr<THintWindow> hint_;  // made on first use
   std::unique_ptr<TTimer> hintTimer_;  // hides the hint once the pointer has left the face
 };

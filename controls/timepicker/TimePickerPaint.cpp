@@ -42,12 +42,12 @@ void TRzTimePicker::Paint(TCanvas& canvas) {
 HWND TRzTimePicker::ThemeWindow() { return HandleAllocated() ? Handle() : nullptr; }
 
 void TRzTimePicker::PaintBackground(TCanvas& canvas) {
-  if (!DrawThemedPart(ThemeWindow(), L"EDIT", canvas.Handle(), 0, 0, ClientRect())) TRzCustomPanel::Paint(canvas);
+  if (!themes_.DrawPart(ThemeWindow(), L"EDIT", canvas.Handle(), 0, 0, ClientRect())) TRzCustomPanel::Paint(canvas);
 }
 
 void TRzTimePicker::PaintTextStrip(TCanvas& canvas, const ClockLayout& layout) {
   Rect strip = layout.text;
-  if (!DrawThemedPart(ThemeWindow(), L"HEADER", canvas.Handle(), 0, 0, strip))
+  if (!themes_.DrawPart(ThemeWindow(), L"HEADER", canvas.Handle(), 0, 0, strip))
     canvas.DrawEdge(strip, BDR_RAISEDINNER, BF_RECT | BF_MIDDLE | (IsFlat(BorderOuter()) ? BF_FLAT : 0));
   canvas.Brush.SetStyle(TBrushStyle::bsClear);
   Rect textRect = layout.text;
@@ -96,7 +96,7 @@ void TRzTimePicker::PaintClockFace(TCanvas& canvas, const ClockLayout& layout) {
 void TRzTimePicker::PaintSeparator(TCanvas& canvas, const ClockLayout& layout) {
   const int y = layout.am.top - SeparatorMargin;
   const int right = Width() - SeparatorMargin;
-  if (DrawThemedPart(ThemeWindow(), L"TOOLBAR", canvas.Handle(), TP_SEPARATORVERT, TS_NORMAL,
+  if (themes_.DrawPart(ThemeWindow(), L"TOOLBAR", canvas.Handle(), TP_SEPARATORVERT, TS_NORMAL,
                      {SeparatorMargin, y, right, y + 3}))
     return;
   canvas.Pen.SetColor(clBtnShadow);
@@ -111,7 +111,7 @@ void TRzTimePicker::PaintRadioSelector(TCanvas& canvas, const Rect& r, const std
     OffscreenBitmap glyph({RadioGlyphSize, RadioGlyphSize});
     glyph.Canvas().Brush.SetColor(Color());
     glyph.Canvas().FillRect({0, 0, RadioGlyphSize, RadioGlyphSize});
-    themed = DrawThemedPart(ThemeWindow(), L"BUTTON", glyph.Dc(), BP_RADIOBUTTON,
+    themed = themes_.DrawPart(ThemeWindow(), L"BUTTON", glyph.Dc(), BP_RADIOBUTTON,
                             checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL, {0, 0, RadioGlyphSize, RadioGlyphSize});
     if (themed) canvas.Draw(origin.x, origin.y, glyph.Dc(), glyph.Dimensions());
   }
@@ -124,7 +124,7 @@ void TRzTimePicker::PaintRadioSelector(TCanvas& canvas, const Rect& r, const std
 void TRzTimePicker::PaintSetButton(TCanvas& canvas, const Rect& r) {
   const bool pressed = leftDown_ && pressed_ == PickerPart::Set;
   Rect captionRect = r;
-  if (DrawThemedPart(ThemeWindow(), L"BUTTON", canvas.Handle(), BP_PUSHBUTTON, pressed ? PBS_PRESSED : PBS_NORMAL, r)) {
+  if (themes_.DrawPart(ThemeWindow(), L"BUTTON", canvas.Handle(), BP_PUSHBUTTON, pressed ? PBS_PRESSED : PBS_NORMAL, r)) {
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
   } else {
     canvas.Brush.SetColor(clBtnFace);
