@@ -14,12 +14,11 @@ SettingsRecord TMyThread::Settings() { return DataModule->Settings(); }
 
 // The window runs its modal loop on this thread, which owns it, and frees itself.
 int TMyThread::ShowSnoozeWindow() {
-  try {
-    return (new TFrmSnooze(nullptr, *DataModule))->ShowModal();
-  } catch (const std::exception& error) {
-    ShowApplicationError(error.what());
-    return SnoozeAnswerDisabled;  // the post-wake pause still keeps the minute from firing twice
-  }
+  // A window that cannot be shown answers as a closed one: the post-wake pause still
+  // keeps the minute from firing twice.
+  int answer = SnoozeAnswerDisabled;
+  ShowingErrors([&] { answer = (new TFrmSnooze(nullptr, *DataModule))->ShowModal(); });
+  return answer;
 }
 
 TTime TMyThread::Now() { return LocalTimeOfDay(); }

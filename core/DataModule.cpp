@@ -1,7 +1,5 @@
 #include "core/DataModule.h"
 
-#include <exception>
-
 #include "core/AlarmWorker.h"
 #include "core/SettingsStore.h"
 #include "runtime/ErrorBox.h"
@@ -19,13 +17,7 @@ Tdata::Tdata(TComponent* owner)
   GeneralPlugin->OnInit = [this](TComponent* sender) { return GeneralPluginInit(sender); };
   GeneralPlugin->OnQuit = [this](TComponent* sender) { GeneralPluginQuit(sender); };
   WinampControl->SetPlugin(GeneralPlugin);
-  try {
-    DataModuleCreate(this);
-  } catch (const std::exception& error) {
-    ShowApplicationError(error.what());
-  } catch (...) {
-    ShowApplicationError("Unknown error while starting the alarm");
-  }
+  ShowingErrors([this] { DataModuleCreate(this); }, "Unknown error while starting the alarm");
 }
 
 SettingsRecord Tdata::Settings() const {

@@ -3,8 +3,6 @@
 // reach the player.
 #include <windows.h>
 
-#include <exception>
-
 #include "core/Configuration.h"
 #include "core/DataModule.h"
 #include "core/PluginHeader.h"
@@ -20,22 +18,9 @@ TGPFWinAmpGenericPlugin* GetGeneralPlugin() {
   return data->GeneralPlugin;
 }
 
-// Runs `action`, showing any error in the application's error box instead of letting
-// it cross into the player.
-template <typename Action>
-void Guarded(Action action) {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    ShowApplicationError(error.what());
-  } catch (...) {
-    ShowApplicationError("Unknown error in the wakeup plugin");
-  }
-}
-
 int InitCallback() {
   int answer = 0;
-  Guarded([&] {
+  ShowingErrors([&] {
     TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
     if (plugin->OnInit) answer = plugin->OnInit(plugin);
   });
@@ -43,7 +28,7 @@ int InitCallback() {
 }
 
 void ConfigCallback() {
-  Guarded([] {
+  ShowingErrors([] {
     TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
     RunConfiguration(*data);
     if (plugin->OnConfig) plugin->OnConfig(plugin);
@@ -51,7 +36,7 @@ void ConfigCallback() {
 }
 
 void QuitCallback() {
-  Guarded([] {
+  ShowingErrors([] {
     TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
     if (plugin->OnQuit) plugin->OnQuit(plugin);
   });
@@ -60,7 +45,7 @@ void QuitCallback() {
 }  // namespace
 
 extern "C" __declspec(dllexport) PluginHeader* winampGetGeneralPurposePlugin() {
-  Guarded([] {
+  ShowingErrors([] {
     TGPFWinAmpGenericPlugin* plugin = GetGeneralPlugin();
     header.version = PluginHeaderVersion;
     header.description = plugin->Description().c_str();
@@ -74,7 +59,7 @@ extern "C" __declspec(dllexport) PluginHeader* winampGetGeneralPurposePlugin() {
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) {
-    Guarded([] { GetGeneralPlugin(); });
+    ShowingErrors([] { GetGeneralPlugin(); });
   } else if (reason == DLL_PROCESS_DETACH) {
     // The worker is not touched: it holds this module loaded while it runs, so an
     // unload only gets here once it has ended (or the process is ending).

@@ -53,12 +53,10 @@ void TConfigDlg::BindEvents() {
 
 void TConfigDlg::FormCreate(TComponent*) {
   // Without the history the dialog is still useful: say what failed and open anyway.
-  try {
+  ShowingErrors([this] {
     EnterHostDirectory();
     LoadHistory(txtURL->Items());
-  } catch (const std::exception& error) {
-    ShowApplicationError(error.what());
-  }
+  });
 }
 
 void TConfigDlg::SCButton3Click(TComponent*) {

@@ -61,12 +61,8 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
   }
   // A failing handler is reported like any application error and never unwinds
   // through the system into the player.
-  try {
-    return control->WndProc(message, wParam, lParam);
-  } catch (const std::exception& error) {
-    ShowApplicationError(error.what());
-  } catch (...) {
-    ShowApplicationError("Unknown error in a window of the wakeup plugin");
-  }
-  return 0;
+  LRESULT result = 0;
+  ShowingErrors([&] { result = control->WndProc(message, wParam, lParam); },
+                "Unknown error in a window of the wakeup plugin");
+  return result;
 }

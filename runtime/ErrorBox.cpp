@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
+#include "runtime/HostProgram.h"
 #include "runtime/MessageText.h"
 
 std::string ApplicationTitle() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string name(path, length < MAX_PATH ? length : 0);
+  std::string name = HostProgramPath();
   const std::size_t slash = name.find_last_of("\\/");
   if (slash != std::string::npos) name.erase(0, slash + 1);
   const std::size_t dot = name.find_last_of('.');
@@ -18,4 +17,16 @@ std::string ApplicationTitle() {
 void ShowApplicationError(const std::string& message) {
   MessageBoxA(nullptr, WithClosingFullStop(message).c_str(), ApplicationTitle().c_str(),
               MB_OK | MB_ICONSTOP);
+}
+
+bool ShowingErrors(const std::function<void()>& action, const char* unknownError) {
+  try {
+    action();
+    return true;
+  } catch (const std::exception& error) {
+    ShowApplicationError(error.what());
+  } catch (...) {
+    ShowApplicationError(unknownError);
+  }
+  return false;
 }

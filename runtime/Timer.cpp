@@ -45,10 +45,6 @@ void TTimer::Restart() {
 LRESULT CALLBACK TTimer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message != WM_TIMER || !timer) return DefWindowProcA(window, message, wParam, lParam);
-  try {
-    if (timer->OnTimer) timer->OnTimer(timer);
-  } catch (const std::exception& error) {
-    ShowApplicationError(error.what());
-  }
+  if (timer->OnTimer) ShowingErrors([timer] { timer->OnTimer(timer); });
   return 0;
 }
