@@ -16,11 +16,6 @@ const std::string NoRestart = "Just boost volume, do not restart (curent song)";
 const std::string Snooze = "Snooze option (sets volume to 19%)";
 const std::string Stream = "Stream this mp3/playlist/URL";
 
-std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra) {
-  base.insert(base.end(), extra.begin(), extra.end());
-  return base;
-}
-
 // The configure callback run once, with the given user steps inside the dialog.
 SimulatorLog Configure(const std::vector<std::string>& settings, const std::string& steps) {
   return RunSimulator(With(With({"--reset-settings", "--history", ""}, settings),

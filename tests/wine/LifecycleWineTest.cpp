@@ -16,11 +16,6 @@ const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "
 
 // The configure callback runs the dialog modally; the user closes it with its close box.
 const std::string CloseDialog = "window Velmora Software - Winamp wakeup plugin; close";
-
-std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra) {
-  base.insert(base.end(), extra.begin(), extra.end());
-  return base;
-}
 }  // namespace
 
 TEST(Lifecycle, ExportHandsTheSameHeaderEveryTime) {

@@ -23,6 +23,11 @@ LogLine ParseLine(const std::string& raw) {
 
 }  // namespace
 
+std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra) {
+  base.insert(base.end(), extra.begin(), extra.end());
+  return base;
+}
+
 std::vector<std::string> SimulatorLog::Starting(const std::string& prefix) const {
   std::vector<std::string> found;
   for (const LogLine& line : lines_)

@@ -31,6 +31,9 @@ class SimulatorLog {
   std::vector<LogLine> lines_;
 };
 
+// The simulator's arguments `base` followed by `extra`.
+std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra);
+
 // Runs player-sim.exe with `arguments` (the plug-in is dist/win64/gen_Rousa.dll) and
 // waits at most `timeoutSeconds` for it. `program` may name a copy elsewhere, as a
 // Windows path.

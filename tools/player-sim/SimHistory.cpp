@@ -6,6 +6,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "runtime/HostProgram.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/SimLog.h"
 
@@ -14,11 +15,7 @@ constexpr const char* HistoryFileName = "velhistory.ini";
 }
 
 std::string BesideSimulator(const std::string& fileName) {
-  std::string path(MAX_PATH, '\0');
-  DWORD length;
-  while ((length = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()))) == path.size())
-    path.resize(path.size() * 2);
-  path.resize(length);
+  const std::string path = HostProgramPath();
   const auto slash = path.find_last_of("\\/");
   return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + fileName;
 }
