@@ -39,6 +39,19 @@ void PlayerState::SetVolume(std::int64_t volume) {
   volume_ = static_cast<int>(std::clamp<std::int64_t>(volume, 0, MaxVolume));
 }
 
+std::int64_t PlayerState::PlayPositionMs() const {
+  if (state_ != PlayState::playing) return 0;
+  const auto current = Current();
+  if (current && std::find(silentEntries_.begin(), silentEntries_.end(), *current) != silentEntries_.end()) return 0;
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - playingSince_)
+      .count();
+}
+
+void PlayerState::StartPlayback() {
+  if (state_ != PlayState::playing) playingSince_ = std::chrono::steady_clock::now();
+  state_ = PlayState::playing;
+}
+
 std::optional<std::string> PlayerState::Select(std::int32_t position) {
   position_ = position;
   return Current();
@@ -46,7 +59,10 @@ std::optional<std::string> PlayerState::Select(std::int32_t position) {
 
 std::optional<std::string> PlayerState::PressPlay() {
   auto entry = Current();
-  if (entry) state_ = PlayState::playing;
+  if (entry) {
+    state_ = PlayState::playing;
+    playingSince_ = std::chrono::steady_clock::now();  // Play starts the entry from its beginning
+  }
   return entry;
 }
 

@@ -2,6 +2,7 @@
 // What the simulated player knows: its playlist, volume, current entry and play state.
 // Positions count from 1 here: position n is the n-th entry, 0 means no entry, so the
 // alarm's "select the position equal to the playlist length" picks the entry it added.
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,11 +30,18 @@ class PlayerState {
   // The current entry, or nothing when the position selects none.
   std::optional<std::string> Current() const;
 
+  // The play position in milliseconds: counted from the last start of playback while
+  // playing, 0 otherwise, and 0 throughout while a silent entry plays (a stream that
+  // never delivers a sound).
+  std::int64_t PlayPositionMs() const;
+  void SetSilentEntries(std::vector<std::string> entries) { silentEntries_ = std::move(entries); }
+
   // Clamped to 0..255.
   void SetVolume(std::int64_t volume);
   // Returns the entry selected, or nothing when 0 or past the end.
   std::optional<std::string> Select(std::int32_t position);
-  void StartPlayback() { state_ = PlayState::playing; }
+  // Resumes or starts: a position already moving goes on.
+  void StartPlayback();
   // The Play button: plays the current entry; without one nothing changes.
   std::optional<std::string> PressPlay();
   // Returns the number of entries afterwards.
@@ -44,4 +52,6 @@ class PlayerState {
   PlayState state_;
   std::int32_t position_;
   int volume_ = StartVolume;
+  std::chrono::steady_clock::time_point playingSince_ = std::chrono::steady_clock::now();
+  std::vector<std::string> silentEntries_;
 };

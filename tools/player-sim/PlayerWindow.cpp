@@ -147,7 +147,13 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
       StateChanged();
       return 0;
     }
+    case PM::PlayPosition:
+      return AnswerPlayPosition(wParam);
     case PM::SetVolume:
+      if (static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)) == PM::AskVolume) {
+        log_.Line(Format("volume asked: %d (WM_USER wParam %llu lParam 122)", state_.Volume(), w));
+        return state_.Volume();
+      }
       state_.SetVolume(static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)));
       log_.Line(Format("volume %d (WM_USER wParam %llu lParam 122)", state_.Volume(), w));
       StateChanged();
@@ -161,6 +167,17 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
       log_.Line(Format("unknown WM_USER wParam %llu lParam %lld", w, static_cast<long long>(lParam)));
       return 0;
   }
+}
+
+LRESULT PlayerWindow::AnswerPlayPosition(WPARAM wParam) {
+  const auto w = static_cast<unsigned long long>(wParam);
+  if (w != 0) {  // 1 asks for the length of the entry, which the simulator does not know
+    log_.Line(Format("unknown WM_USER wParam %llu lParam 105", w));
+    return -1;
+  }
+  const std::int64_t position = state_.PlayPositionMs();
+  log_.Line(Format("position asked: %lld ms (WM_USER wParam 0 lParam 105)", static_cast<long long>(position)));
+  return static_cast<LRESULT>(position);
 }
 
 LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

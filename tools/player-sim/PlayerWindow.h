@@ -31,6 +31,7 @@ class PlayerWindow {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnPlayerMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT AnswerPlayPosition(WPARAM wParam);
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnCopyData(const COPYDATASTRUCT* record);
   void OnPaint();

@@ -39,6 +39,9 @@ const char* const Usage =
     "  --position N           initial playlist position (default 1, or 0 when empty)\n"
     "  --no-player-window     main window of another class, header parent left 0\n"
     "  --parent-zero          main window of the player's class, header parent left 0\n"
+    "  --silent-entry TEXT    while this entry plays, its play position (WM_USER\n"
+    "                         lParam 105) stays 0, as a stream that never delivers;\n"
+    "                         repeatable\n"
     "  Playlist positions count from 1: position n selects the n-th entry,\n"
     "  0 or a position past the end selects nothing.\n"
     "\n"
@@ -223,6 +226,8 @@ const std::map<std::string, OptionHandler>& Handlers() {
          o.fillParentWindow = false;
        }},
       {"--parent-zero", [](ArgumentReader&, SimOptions& o) { o.fillParentWindow = false; }},
+      {"--silent-entry",
+       [](ArgumentReader& a, SimOptions& o) { o.silentEntries.push_back(a.Next("--silent-entry")); }},
       {"--reset-settings", [](ArgumentReader&, SimOptions& o) { o.resetSettings = true; }},
       {"--arm", [](ArgumentReader& a, SimOptions& o) { o.arm = ParseArm(a.Next("--arm")); }},
       {"--url", [](ArgumentReader& a, SimOptions& o) { o.url = a.Next("--url"); }},

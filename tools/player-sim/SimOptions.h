@@ -31,6 +31,7 @@ struct SimOptions {
   std::optional<std::int32_t> position;
   bool playerWindowFindable = true;
   bool fillParentWindow = true;
+  std::vector<std::string> silentEntries;  // their play position never moves
 
   bool resetSettings = false;
   std::optional<ArmRequest> arm;

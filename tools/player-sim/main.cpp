@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/SettingsRecord.h"
@@ -49,8 +50,9 @@ int Simulate(SimLog& log, const SimOptions& options) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX | SEM_NOGPFAULTERRORBOX);
   WriteSettings(log, options);
   if (options.historyGiven) PrepareHistory(log, options.history, options.historyReadOnly);
-  PlayerWindow player(log, PlayerState(options.playlist, options.state, options.position),
-                      options.playerWindowFindable);
+  PlayerState initialState(options.playlist, options.state, options.position);
+  initialState.SetSilentEntries(options.silentEntries);
+  PlayerWindow player(log, std::move(initialState), options.playerWindowFindable);
   std::optional<BoxDismisser> dismisser;
   if (options.dismissBoxes) dismisser.emplace(log);
   std::optional<UiScript> user;
