@@ -1,31 +1,42 @@
 #include "core/AlarmLoop.h"
 
-#include "runtime/FormatDateTime.h"
-
-bool AlarmMinuteMatches(TTime now, TTime wakeUp) {
-  const std::string nowText = FormatDateTime(AlarmComparisonFormat, now);
-  const std::string wakeText = FormatDateTime(AlarmComparisonFormat, wakeUp);
-  return TimeOfDayMilliseconds(wakeUp).has_value() && nowText == wakeText;
-}
+RingSteps AlarmLoop::NoSteps;
 
 void AlarmLoop::Run() {
-  while (!host_.Terminated()) {
-    Pass();
-    clock_.Pause(PollPauseMs);
+  while (!host_.Terminated())
+    if (Step() == WaitEnd::Stop) return;
+}
+
+WaitEnd AlarmLoop::Step() {
+  SettingsRecord settings = host_.Settings();
+  if (!lastRung_.empty()) settings.VelLastRung = lastRung_;
+  const UtcMs now = clock_.Now();
+  const std::optional<RingSlot> slot = NextRing(settings, now, zone_);
+  if (slot && RingIsDue(*slot, now, settings.VelCatchUpMinutes)) {
+    Ring(settings, *slot);
+    return WaitEnd::InstantCame;
   }
+  return clock_.WaitUntil(slot ? std::optional<UtcMs>(slot->start) : std::nullopt);
 }
 
-void AlarmLoop::Pass() {
-  const SettingsRecord settings = host_.Settings();
-  const bool minuteHasCome = AlarmMinuteMatches(clock_.Now(), settings.VelWakeUp);
-  if (settings.VelPluginActive && minuteHasCome) WakeUp(settings);
+void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot) {
+  lastRung_ = LastRungText(slot);
+  host_.RecordRing(lastRung_);
+  steps_.BeforePlay(settings);
+  const bool foundPlaying = SendWakeUpCommands(settings);
+  steps_.AfterPlay(settings, foundPlaying);
+  // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
+  if (!settings.VelSnooze || host_.ShowSnoozeWindow() == SnoozeAnswerDisabled) clock_.Pause(PostWakePauseMs);
+  steps_.Finished();
 }
 
-void AlarmLoop::WakeUp(const SettingsRecord& settings) {
-  if (settings.VelMaxVolume) player_.SetVolume(WakeUpVolume);
+// Returns whether a no-restart wake-up found the player playing.
+bool AlarmLoop::SendWakeUpCommands(const SettingsRecord& settings) {
+  if (settings.VelMaxVolume && settings.VelFadeSeconds == 0) player_.SetVolume(WakeUpVolume);
   if (settings.VelNoRestart) {
     // Leave the current song alone; only make sure something plays.
-    if (player_.GetPlayStatus() != wpsPlaying) player_.StartPlay();
+    if (player_.GetPlayStatus() == wpsPlaying) return true;
+    player_.StartPlay();
   } else if (settings.VelStreamURL) {
     player_.AddFile(settings.VelURL);
     // The playlist length, exactly as the player answers it, is the position selected.
@@ -35,7 +46,5 @@ void AlarmLoop::WakeUp(const SettingsRecord& settings) {
   } else {
     player_.Play();
   }
-  // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
-  if (!settings.VelSnooze || host_.ShowSnoozeWindow() == SnoozeAnswerDisabled)
-    clock_.Pause(PostWakePauseMs);
+  return false;
 }

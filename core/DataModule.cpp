@@ -33,6 +33,13 @@ void Tdata::ReplaceSettings(const SettingsRecord& settings) {
 void Tdata::SetWakeUp(TTime wakeUp) {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelWakeUp = wakeUp;
+  settings_.VelSnoozed = true;
+}
+
+void Tdata::RecordRing(const std::string& lastRung) {
+  std::lock_guard<std::mutex> hold(settingsLock_);
+  settings_.VelLastRung = lastRung;
+  settings_.VelSnoozed = false;
 }
 
 void Tdata::Disarm() {
