@@ -61,6 +61,28 @@ bool RegistryKey::ReadBool(const std::string& name) const {
   return value != 0;
 }
 
+std::optional<DWORD> RegistryKey::TryReadDword(const std::string& name) const {
+  DWORD value = 0, type = 0, size = sizeof value;
+  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                                &size) != ERROR_SUCCESS ||
+      type != REG_DWORD || size != sizeof value)
+    return std::nullopt;
+  return value;
+}
+
+std::optional<std::string> RegistryKey::TryReadString(const std::string& name) const {
+  DWORD type = 0, size = 0;
+  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      type != REG_SZ)
+    return std::nullopt;
+  std::vector<char> buffer(size + 1, '\0');  // one spare NUL for data stored without one
+  if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                       &size) != ERROR_SUCCESS ||
+      type != REG_SZ)
+    return std::nullopt;
+  return std::string(buffer.data());
+}
+
 void RegistryKey::WriteString(const std::string& name, const std::string& value) {
   Write(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
 }
@@ -69,9 +91,10 @@ void RegistryKey::WriteBinaryDouble(const std::string& name, double value) {
   Write(name, REG_BINARY, &value, sizeof value);
 }
 
-void RegistryKey::WriteBool(const std::string& name, bool value) {
-  const DWORD dword = value ? 1 : 0;
-  Write(name, REG_DWORD, &dword, sizeof dword);
+void RegistryKey::WriteBool(const std::string& name, bool value) { WriteDword(name, value ? 1 : 0); }
+
+void RegistryKey::WriteDword(const std::string& name, DWORD value) {
+  Write(name, REG_DWORD, &value, sizeof value);
 }
 
 void RegistryKey::Write(const std::string& name, DWORD type, const void* data, DWORD size) {

@@ -3,6 +3,7 @@
 // rules for its three kinds of value and raise the three registry messages.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 class RegistryKey {
@@ -21,7 +22,13 @@ class RegistryKey {
   double ReadBinaryDouble(const std::string& name) const; // REG_BINARY of exactly 8 bytes
   bool ReadBool(const std::string& name) const;           // REG_DWORD, nonzero is true
 
+  // The additive values' reads: absent, of another type or of another size is no value,
+  // never an error.
+  std::optional<DWORD> TryReadDword(const std::string& name) const;    // REG_DWORD of 4 bytes
+  std::optional<std::string> TryReadString(const std::string& name) const;  // REG_SZ
+
   void WriteString(const std::string& name, const std::string& value);
+  void WriteDword(const std::string& name, DWORD value);
   void WriteBinaryDouble(const std::string& name, double value);
   void WriteBool(const std::string& name, bool value);
 
