@@ -8,6 +8,10 @@ void AlarmLoop::Run() {
 }
 
 WaitEnd AlarmLoop::Step() {
+  if (const std::optional<SettingsRecord> trial = host_.TakeTrialRing()) {
+    Sound(*trial, false);
+    return WaitEnd::InstantCame;
+  }
   SettingsRecord settings = host_.Settings();
   if (!lastRung_.empty()) settings.VelLastRung = lastRung_;
   const UtcMs now = clock_.Now();
@@ -22,11 +26,16 @@ WaitEnd AlarmLoop::Step() {
 void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot) {
   lastRung_ = LastRungText(slot);
   host_.RecordRing(lastRung_);
+  Sound(settings, true);
+}
+
+void AlarmLoop::Sound(const SettingsRecord& settings, bool scheduled) {
   steps_.BeforePlay(settings);
   const bool foundPlaying = SendWakeUpCommands(settings);
   steps_.AfterPlay(settings, foundPlaying);
   // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
-  if (!settings.VelSnooze || host_.ShowSnoozeWindow() == SnoozeAnswerDisabled) clock_.Pause(PostWakePauseMs);
+  const bool answeredDisable = settings.VelSnooze && host_.ShowSnoozeWindow() == SnoozeAnswerDisabled;
+  if (scheduled && (!settings.VelSnooze || answeredDisable)) clock_.Pause(PostWakePauseMs);
   steps_.Finished();
 }
 

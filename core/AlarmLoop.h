@@ -45,6 +45,8 @@ class AlarmHost {
   virtual void RecordRing(const std::string& lastRung) = 0;
   // Runs the snooze window modally and returns its answer.
   virtual int ShowSnoozeWindow() = 0;
+  // The settings of a trial ring asked for since the last look, once.
+  virtual std::optional<SettingsRecord> TakeTrialRing() { return std::nullopt; }
 };
 
 // What a ring does beside the player's commands: the fade-in and the check that the
@@ -67,14 +69,16 @@ class AlarmLoop {
 
   // Steps until the termination request.
   void Run();
-  // Rings when a ring is due, otherwise waits for the next one; says how it ended
-  // (InstantCame after a ring).
+  // Rings when a trial or a ring is due, otherwise waits for the next one; says how it
+  // ended (InstantCame after a ring). A trial changes nothing of the schedule.
   WaitEnd Step();
 
  private:
   static RingSteps NoSteps;
 
   void Ring(const SettingsRecord& settings, const RingSlot& slot);
+  // The ring itself, scheduled or a trial; the post-ring pause only after a scheduled one.
+  void Sound(const SettingsRecord& settings, bool scheduled);
   bool SendWakeUpCommands(const SettingsRecord& settings);
 
   PlayerCommands& player_;

@@ -4,6 +4,21 @@
 #include "dialogs/SnoozeWindow.h"
 #include "runtime/ErrorBox.h"
 
+namespace {
+// A trial's snooze window turns the player down like a real one but leaves the alarm's
+// time and its armed flag alone.
+class TrialSnoozeTarget : public SnoozeTarget {
+ public:
+  explicit TrialSnoozeTarget(SnoozeTarget& real) : real_(real) {}
+  void SetVolume(std::uint8_t volume) override { real_.SetVolume(volume); }
+  void SetWakeUp(TTime) override {}
+  void Disarm() override {}
+
+ private:
+  SnoozeTarget& real_;
+};
+}  // namespace
+
 // The thread runs code of this class until it ends, so it must end before the class does.
 TMyThread::~TMyThread() { TerminateAndWait(); }
 
@@ -16,8 +31,25 @@ int TMyThread::ShowSnoozeWindow() {
   // A window that cannot be shown answers as a closed one: the post-wake pause still
   // keeps the minute from firing twice.
   int answer = SnoozeAnswerDisabled;
-  ShowingErrors([&] { answer = (new TFrmSnooze(nullptr, *DataModule))->ShowModal(); });
+  TrialSnoozeTarget trialTarget(*DataModule);
+  SnoozeTarget& target = trialRinging_ ? static_cast<SnoozeTarget&>(trialTarget) : *DataModule;
+  ShowingErrors([&] { answer = (new TFrmSnooze(nullptr, target))->ShowModal(); });
   return answer;
+}
+
+void TMyThread::RequestTrialRing(const SettingsRecord& settings) {
+  std::lock_guard<std::mutex> hold(trialLock_);
+  trialRequest_ = settings;
+}
+
+std::optional<SettingsRecord> TMyThread::TakeTrialRing() {
+  std::optional<SettingsRecord> trial;
+  {
+    std::lock_guard<std::mutex> hold(trialLock_);
+    trial.swap(trialRequest_);
+  }
+  trialRinging_ = trial.has_value();
+  return trial;
 }
 
 void TMyThread::RecordRing(const std::string& lastRung) { DataModule->RecordRing(lastRung); }

@@ -1,5 +1,7 @@
 #pragma once
 // The alarm worker: a thread that polls once a second and wakes the player.
+#include <mutex>
+
 #include "core/AlarmLoop.h"
 #include "core/SystemTimeZone.h"
 #include "runtime/Thread.h"
@@ -13,6 +15,9 @@ class TMyThread : public TThread, private AlarmHost, private WorkerClock {
 
   Tdata* DataModule = nullptr;  // set before the thread is started; not owned
 
+  // Any thread: the worker rings with `settings` at its next look, within a second.
+  void RequestTrialRing(const SettingsRecord& settings);
+
  protected:
   void Execute() override;
 
@@ -21,9 +26,13 @@ class TMyThread : public TThread, private AlarmHost, private WorkerClock {
   SettingsRecord Settings() override;
   void RecordRing(const std::string& lastRung) override;
   int ShowSnoozeWindow() override;
+  std::optional<SettingsRecord> TakeTrialRing() override;
   UtcMs Now() override { return SystemNow(); }
   WaitEnd WaitUntil(std::optional<UtcMs> instant) override;
   void Pause(unsigned milliseconds) override { SleepUnlessTerminated(milliseconds); }
 
   SystemTimeZone zone_;
+  std::mutex trialLock_;
+  std::optional<SettingsRecord> trialRequest_;
+  bool trialRinging_ = false;  // worker thread only: the ring under way is a trial
 };

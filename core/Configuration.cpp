@@ -5,8 +5,11 @@
 #include "controls/styled/SCCheckbox.h"
 #include "controls/styled/SCCombobox.h"
 #include "controls/timepicker/TimePicker.h"
+#include "core/AlarmOptionsStore.h"
 #include "core/DataModule.h"
 #include "core/SettingsStore.h"
+#include "core/SystemTimeZone.h"
+#include "dialogs/AlarmOptionsWindow.h"
 #include "dialogs/ConfigDialog.h"
 
 namespace {
@@ -35,6 +38,28 @@ SettingsRecord RecordFromDialog(const TConfigDlg& dialog) {
   s.VelNoRestart = dialog.ChkNoRestart->Checked();
   return s;
 }
+// The options window's link to the plug-in: the system's clock and zone, the registry,
+// the record and the worker.
+class OptionsLink : public AlarmOptionsHost {
+ public:
+  explicit OptionsLink(Tdata& data) : data_(data) {}
+  UtcMs Now() override { return SystemNow(); }
+  const TimeZoneRules& Zone() override { return zone_; }
+  void SaveOptions(const SettingsRecord& settings) override {
+    SaveAlarmOptions(settings);
+    data_.ApplyAlarmOptions(settings);
+  }
+  void TryRing(const SettingsRecord& settings) override { data_.RequestTrialRing(settings); }
+
+ private:
+  Tdata& data_;
+  SystemTimeZone zone_;
+};
+
+void ShowAlarmOptions(Tdata& data) {
+  OptionsLink link(data);
+  TAlarmOptionsWindow(nullptr, data.Settings(), link).ShowModal();
+}
 }  // namespace
 
 void RunConfiguration(Tdata& data) {
@@ -42,6 +67,7 @@ void RunConfiguration(Tdata& data) {
   dialog->SetCaption(DialogCaption);
   ShowRecord(*dialog, data.Settings());
   dialog->SaveSettings = [](TConfigDlg& shown) { SaveSettings(RecordFromDialog(shown)); };
+  dialog->ShowAlarmOptions = [&data](TConfigDlg&) { ShowAlarmOptions(data); };
   dialog->ShowModal();
   data.LoadSettings();
 }

@@ -42,6 +42,20 @@ void Tdata::RecordRing(const std::string& lastRung) {
   settings_.VelSnoozed = false;
 }
 
+void Tdata::ApplyAlarmOptions(const SettingsRecord& options) {
+  std::lock_guard<std::mutex> hold(settingsLock_);
+  settings_.VelDays = options.VelDays;
+  settings_.VelSkipDate = options.VelSkipDate;
+  settings_.VelSnoozeSeconds = options.VelSnoozeSeconds;
+  settings_.VelFadeSeconds = options.VelFadeSeconds;
+  settings_.VelFallbackSeconds = options.VelFallbackSeconds;
+  settings_.VelFallbackFile = options.VelFallbackFile;
+}
+
+void Tdata::RequestTrialRing(const SettingsRecord& settings) {
+  if (worker) worker->RequestTrialRing(settings);
+}
+
 void Tdata::Disarm() {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelPluginActive = false;

@@ -31,6 +31,12 @@ class Tdata : public TComponent, public SnoozeTarget {
   // The worker rang: the once-a-day record, and the snooze it rang for is spent.
   void RecordRing(const std::string& lastRung);
 
+  // The alarm options' fields of `options` into the record.
+  void ApplyAlarmOptions(const SettingsRecord& options);
+  // A ring at once on the worker's thread, as the alarm would ring with `settings`,
+  // that leaves the schedule alone.
+  void RequestTrialRing(const SettingsRecord& settings);
+
   void DataModuleCreate(TComponent* sender);
   int GeneralPluginInit(TComponent* sender);
   void GeneralPluginQuit(TComponent* sender);

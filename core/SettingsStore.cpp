@@ -1,5 +1,6 @@
 #include "core/SettingsStore.h"
 
+#include "core/AlarmOptionsStore.h"
 #include "runtime/LocalTime.h"
 #include "runtime/RegistryKey.h"
 
@@ -28,6 +29,7 @@ void LoadSettings(SettingsRecord& record) {
   record.VelSnooze = key.ReadBool(SN::Snooze);
   record.VelStreamURL = key.ReadBool(SN::Streaming);
   record.VelNoRestart = key.ReadBool(SN::NoRestart);
+  LoadAlarmOptions(key, record);
 }
 
 void SaveSettings(const SettingsRecord& settings) {

@@ -8,10 +8,10 @@
 #include "controls/styled/SCLabel.h"
 #include "controls/styled/SCPanel.h"
 #include "controls/timepicker/TimePicker.h"
+#include "dialogs/FileChoice.h"
 #include "dialogs/History.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/Label.h"
-#include "runtime/OpenDialog.h"
 #include "runtime/Shell.h"
 
 TConfigDlg::TConfigDlg(TComponent* owner)
@@ -32,6 +32,7 @@ TConfigDlg::TConfigDlg(TComponent* owner)
       SCLabel8(new TSCLabel(this)),
       SCLabel9(new TSCLabel(this)),
       SCLabel10(new TSCLabel(this)),
+      MoreOptionsLink(new TSCLabel(this)),
       Label3(new TLabel(this)),
       ChkPluginActive(new TSCCheckbox(this)),
       MyTimer(new TRzTimePicker(this)),
@@ -45,6 +46,7 @@ void TConfigDlg::BindEvents() {
   SCPanel1->OnClick = [this](TComponent* sender) { SCLabel2Click(sender); };
   SCLabel1->OnClick = [this](TComponent* sender) { SCLabel2Click(sender); };
   SCLabel4->OnClick = [this](TComponent* sender) { SCLabel3Click(sender); };
+  MoreOptionsLink->OnClick = [this](TComponent* sender) { MoreOptionsLinkClick(sender); };
   SCButton1->OnClick = [this](TComponent* sender) { SCButton1Click(sender); };
   SCButton2->OnClick = [this](TComponent* sender) { SCButton2Click(sender); };
   SCButton4->OnClick = [this](TComponent* sender) { SCButton3Click(sender); };
@@ -68,22 +70,12 @@ void TConfigDlg::SCButton3Click(TComponent*) {
 }
 
 void TConfigDlg::SCButton2Click(TComponent*) {
-  TOpenDialog fileDialog(this);
-  // Out of the top layer while the file dialog runs, so that it can come in front;
-  // back in it however the file dialog ends.
-  SetFormStyle(TFormStyle::fsNormal);
-  try {
-    if (fileDialog.Execute(Handle()) && FileExists(fileDialog.FileName())) {
-      txtURL->SetText(fileDialog.FileName());
-      PushHistory(txtURL->Items(), fileDialog.FileName(), false);
-      EnterHostDirectory();  // the file dialog may have moved the current directory
-      SaveHistory(txtURL->Items());
-    }
-  } catch (...) {
-    SetFormStyle(TFormStyle::fsStayOnTop);
-    throw;
-  }
-  SetFormStyle(TFormStyle::fsStayOnTop);
+  const std::optional<std::string> file = ChooseExistingFile(*this);
+  if (!file) return;
+  txtURL->SetText(*file);
+  PushHistory(txtURL->Items(), *file, false);
+  EnterHostDirectory();  // the file dialog may have moved the current directory
+  SaveHistory(txtURL->Items());
 }
 
 void TConfigDlg::SCButton1Click(TComponent*) { OpenLink(ConfigLinks::Shoutcast); }
@@ -91,6 +83,10 @@ void TConfigDlg::SCButton1Click(TComponent*) { OpenLink(ConfigLinks::Shoutcast);
 void TConfigDlg::SCLabel2Click(TComponent*) { OpenLink(ConfigLinks::Homepage); }
 
 void TConfigDlg::SCLabel3Click(TComponent*) { OpenLink(ConfigLinks::Donation); }
+
+void TConfigDlg::MoreOptionsLinkClick(TComponent*) {
+  if (ShowAlarmOptions) ShowAlarmOptions(*this);
+}
 
 void TConfigDlg::ChkNoRestartChange(TComponent*) {
   const bool noRestart = ChkNoRestart->Checked();

@@ -34,6 +34,7 @@ class TConfigDlg : public TForm {
   TSCLabel* const SCLabel8;
   TSCLabel* const SCLabel9;
   TSCLabel* const SCLabel10;
+  TSCLabel* const MoreOptionsLink;
   TLabel* const Label3;
   TSCCheckbox* const ChkPluginActive;
   TRzTimePicker* const MyTimer;
@@ -41,6 +42,8 @@ class TConfigDlg : public TForm {
 
   // Writes the seven settings from the controls; set by whoever opens the dialog.
   std::function<void(TConfigDlg& dialog)> SaveSettings;
+  // Opens the alarm options over the dialog; set by whoever opens the dialog.
+  std::function<void(TConfigDlg& dialog)> ShowAlarmOptions;
 
   void FormCreate(TComponent* sender);
   void SCButton1Click(TComponent* sender);
@@ -49,6 +52,7 @@ class TConfigDlg : public TForm {
   void SCLabel2Click(TComponent* sender);
   void SCLabel3Click(TComponent* sender);
   void ChkNoRestartChange(TComponent* sender);
+  void MoreOptionsLinkClick(TComponent* sender);
 
  private:
   void BuildLayout();

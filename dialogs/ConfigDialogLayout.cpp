@@ -123,11 +123,13 @@ void TConfigDlg::BuildLayout() {
   StyleLine(*SCLabel1, "Visit my homepage", true);
   Place(*SCLabel4, *SCPanel3, TAlign::alTop, 0, 68, 702, 17);
   StyleLine(*SCLabel4, "Donate via paypal", true);
+  Place(*MoreOptionsLink, *SCPanel3, TAlign::alTop, 0, 85, 702, 17);
+  StyleLine(*MoreOptionsLink, "More alarm options...", true);
   Place(*SCButton4, *SCPanel3, TAlign::alNone, 524, 126, 175, 31);
   StyleButton(*SCButton4, "&Save settings");
 
   SetTabOrders({SCPanel1, SCPanel2, SCPanel4, SCPanel3});
   SetTabOrders({ChkVolume, ChkNoRestart, ChkSnooze, ChkStream, SCButton1, SCButton2, txtURL});
   SetTabOrders({ChkPluginActive, MyTimer, Label3});
-  SetTabOrders({SCButton4, SCLabel1, SCLabel4, SCLabel8, SCLabel9, SCLabel10});
+  SetTabOrders({SCButton4, SCLabel1, SCLabel4, MoreOptionsLink, SCLabel8, SCLabel9, SCLabel10});
 }
