@@ -5,24 +5,42 @@
 #include "runtime/ErrorBox.h"
 
 namespace {
-// A trial's snooze window turns the player down like a real one but leaves the alarm's
-// time and its armed flag alone.
-class TrialSnoozeTarget : public SnoozeTarget {
+// The snooze window's answers reach the record through this: each first ends the ring's
+// fade and check, so no later fade step undoes the snooze volume. A trial's answers
+// leave the alarm's time and its armed flag alone.
+class RingSnoozeTarget : public SnoozeTarget {
  public:
-  explicit TrialSnoozeTarget(SnoozeTarget& real) : real_(real) {}
-  void SetVolume(std::uint8_t volume) override { real_.SetVolume(volume); }
-  void SetWakeUp(TTime) override {}
-  void Disarm() override {}
+  RingSnoozeTarget(SnoozeTarget& record, RingCompanion& ring, bool trial) : record_(record), ring_(ring), trial_(trial) {}
+  void SetVolume(std::uint8_t volume) override {
+    ring_.UserAnswered();
+    record_.SetVolume(volume);
+  }
+  void SetWakeUp(TTime wakeUp) override {
+    ring_.UserAnswered();
+    if (!trial_) record_.SetWakeUp(wakeUp);
+  }
+  void Disarm() override {
+    ring_.UserAnswered();
+    if (!trial_) record_.Disarm();
+  }
 
  private:
-  SnoozeTarget& real_;
+  SnoozeTarget& record_;
+  RingCompanion& ring_;
+  bool trial_;
 };
 }  // namespace
 
 // The thread runs code of this class until it ends, so it must end before the class does.
 TMyThread::~TMyThread() { TerminateAndWait(); }
 
-void TMyThread::Execute() { AlarmLoop(*DataModule->WinampControl, *this, zone_, *this).Run(); }
+void TMyThread::Execute() {
+  TGPFWinAmpControl& player = *DataModule->WinampControl;
+  RingCompanion ring(player, player, [this] { return Terminated(); });
+  ring_ = &ring;
+  AlarmLoop(player, *this, zone_, *this, ring).Run();
+  ring_ = nullptr;
+}
 
 SettingsRecord TMyThread::Settings() { return DataModule->Settings(); }
 
@@ -31,9 +49,9 @@ int TMyThread::ShowSnoozeWindow() {
   // A window that cannot be shown answers as a closed one: the post-wake pause still
   // keeps the minute from firing twice.
   int answer = SnoozeAnswerDisabled;
-  TrialSnoozeTarget trialTarget(*DataModule);
-  SnoozeTarget& target = trialRinging_ ? static_cast<SnoozeTarget&>(trialTarget) : *DataModule;
+  RingSnoozeTarget target(*DataModule, *ring_, trialRinging_);
   ShowingErrors([&] { answer = (new TFrmSnooze(nullptr, target))->ShowModal(); });
+  ring_->UserAnswered();  // the close box answers too
   return answer;
 }
 

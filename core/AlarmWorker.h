@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "core/AlarmLoop.h"
+#include "core/RingCompanion.h"
 #include "core/SystemTimeZone.h"
 #include "runtime/Thread.h"
 
@@ -34,5 +35,6 @@ class TMyThread : public TThread, private AlarmHost, private WorkerClock {
   SystemTimeZone zone_;
   std::mutex trialLock_;
   std::optional<SettingsRecord> trialRequest_;
-  bool trialRinging_ = false;  // worker thread only: the ring under way is a trial
+  bool trialRinging_ = false;
+  RingCompanion* ring_ = nullptr;  // lives in Execute  // worker thread only: the ring under way is a trial
 };

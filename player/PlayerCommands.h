@@ -24,3 +24,13 @@ class PlayerCommands {
   virtual void Play() = 0;
   virtual void AddFile(const std::string& address) = 0;
 };
+
+// What the ring asks the player beside its commands: the volume before a fade, and
+// whether a sound really plays.
+class PlayerProbe {
+ public:
+  virtual ~PlayerProbe() = default;
+  virtual std::uint8_t GetVolume() = 0;
+  // Milliseconds into the current entry.
+  virtual std::int32_t GetPlayPosition() = 0;
+};

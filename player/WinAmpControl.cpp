@@ -54,6 +54,15 @@ void TGPFWinAmpControl::SetPlaylistPosition(std::int32_t position) {
 
 void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, PM::SetVolume); }
 
+std::uint8_t TGPFWinAmpControl::GetVolume() {
+  const LRESULT volume = SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(PM::AskVolume)), PM::SetVolume);
+  return static_cast<std::uint8_t>(volume < 0 ? 0 : volume > 255 ? 255 : volume);
+}
+
+std::int32_t TGPFWinAmpControl::GetPlayPosition() {
+  return static_cast<std::int32_t>(SendUserMessage(0, PM::PlayPosition));
+}
+
 void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, PM::StartPlay); }
 
 void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PM::PlayButton, 0); }

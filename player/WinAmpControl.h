@@ -21,7 +21,7 @@ class TGPFWinAmpNonePlugin : public TGPFWinAmpCustomPlugin {
   TGPFWinAmpControl* control_;
 };
 
-class TGPFWinAmpControl : public TComponent, public PlayerCommands {
+class TGPFWinAmpControl : public TComponent, public PlayerCommands, public PlayerProbe {
  public:
   explicit TGPFWinAmpControl(TComponent* owner);
 
@@ -40,6 +40,8 @@ class TGPFWinAmpControl : public TComponent, public PlayerCommands {
   void StartPlay() override;
   void Play() override;
   void AddFile(const std::string& address) override;
+  std::uint8_t GetVolume() override;
+  std::int32_t GetPlayPosition() override;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
