@@ -5,6 +5,7 @@
 #include <sstream>
 
 namespace {
+constexpr long long MostSeconds = 24 * 3600;
 constexpr const char* DayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 constexpr const char* MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                       "July",    "August",   "September", "October", "November", "December"};
@@ -53,11 +54,11 @@ std::optional<int> ParseDuration(const std::string& text) {
     long long count = 0;
     if (!(parts >> count)) break;
     std::string unit;
-    if (count < 0 || !(parts >> unit)) return std::nullopt;
+    if (count < 0 || count > MostSeconds || !(parts >> unit)) return std::nullopt;
     const std::optional<int> perUnit = SecondsPerUnit(unit);
     if (!perUnit) return std::nullopt;
     total += count * *perUnit;
-    if (total > 24 * 3600) return std::nullopt;  // far past every range: no overflow later
+    if (total > MostSeconds) return std::nullopt;  // far past every range, and no overflow
     any = true;
   }
   if (!any || !parts.eof()) return std::nullopt;
