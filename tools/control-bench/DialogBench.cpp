@@ -2,6 +2,7 @@
 // the alarm's snooze launcher make the user wait for.
 #include <memory>
 
+#include "dialogs/AlarmOptionsWindow.h"
 #include "dialogs/ConfigDialog.h"
 #include "dialogs/SnoozeWindow.h"
 #include "tools/control-bench/Bench.h"
@@ -30,11 +31,32 @@ BenchStep CreateAndPaint(Arguments&... arguments) {
       [shown] { shown->reset(); });
 }
 
+// A fixed moment in UTC: the window's next-ring text costs the same as with the system's zone.
+struct FixedOptionsHost : AlarmOptionsHost, TimeZoneRules {
+  UtcMs Now() override { return BenchMoment; }
+  const TimeZoneRules& Zone() override { return *this; }
+  LocalDateTime ToLocal(UtcMs instant) const override { return FromWallClockMs(instant); }
+  void SaveOptions(const SettingsRecord&) override {}
+  void TryRing(const SettingsRecord&) override {}
+  static constexpr UtcMs BenchMoment = 1796630400000;  // 2026-12-07 08:00 UTC
+};
+
 IgnoredSnooze snoozeTarget;
+FixedOptionsHost optionsHost;
+SettingsRecord armedSettings = [] {
+  SettingsRecord settings;
+  settings.VelPluginActive = true;
+  settings.VelWakeUp = 0.3125;  // 07:30
+  return settings;
+}();
 
 const BenchCase configDialog("dialogs: configuration dialog created and first painted",
                              [](TForm&) { return CreateAndPaint<TConfigDlg>(); });
 
 const BenchCase snoozeWindow("dialogs: snooze window created and first painted",
                              [](TForm&) { return CreateAndPaint<TFrmSnooze>(snoozeTarget); });
+
+const BenchCase optionsWindow("dialogs: alarm options window created and first painted", [](TForm&) {
+  return CreateAndPaint<TAlarmOptionsWindow>(armedSettings, optionsHost);
+});
 }  // namespace
