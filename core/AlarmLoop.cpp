@@ -2,6 +2,13 @@
 
 RingSteps AlarmLoop::NoSteps;
 
+namespace {
+bool SameSchedule(const SettingsRecord& a, const SettingsRecord& b) {
+  return a.VelPluginActive == b.VelPluginActive && a.VelWakeUp == b.VelWakeUp && a.VelDays == b.VelDays &&
+         a.VelSkipDate == b.VelSkipDate && a.VelSnoozed == b.VelSnoozed && a.VelCatchUpMinutes == b.VelCatchUpMinutes;
+}
+}  // namespace
+
 void AlarmLoop::Run() {
   while (!host_.Terminated())
     if (Step() == WaitEnd::Stop) return;
@@ -11,12 +18,19 @@ WaitEnd AlarmLoop::Step() {
   SettingsRecord settings = host_.Settings();
   if (!lastRung_.empty()) settings.VelLastRung = lastRung_;
   const UtcMs now = clock_.Now();
-  const std::optional<RingSlot> slot = NextRing(settings, now, zone_);
-  if (slot && RingIsDue(*slot, now, settings.VelCatchUpMinutes)) {
+  Watch(settings, now);
+  const std::optional<RingSlot> slot = NextRing(settings, now, zone_, watchedSince_);
+  if (slot && RingIsDue(*slot, now)) {
     Ring(settings, *slot);
     return WaitEnd::InstantCame;
   }
   return clock_.WaitUntil(slot ? std::optional<UtcMs>(slot->start) : std::nullopt);
+}
+
+void AlarmLoop::Watch(const SettingsRecord& settings, UtcMs now) {
+  if (watched_ && SameSchedule(*watched_, settings)) return;
+  watched_ = settings;
+  watchedSince_ = now;
 }
 
 void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot) {

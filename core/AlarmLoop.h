@@ -74,6 +74,7 @@ class AlarmLoop {
  private:
   static RingSteps NoSteps;
 
+  void Watch(const SettingsRecord& settings, UtcMs now);
   void Ring(const SettingsRecord& settings, const RingSlot& slot);
   bool SendWakeUpCommands(const SettingsRecord& settings);
 
@@ -85,4 +86,7 @@ class AlarmLoop {
   // This run's own memory of its last ring: a reload that brings an older record from
   // the registry (say, its write failed) cannot make the same alarm ring twice.
   std::string lastRung_;
+  // The settings that decide the schedule as last seen, and since when.
+  std::optional<SettingsRecord> watched_;
+  UtcMs watchedSince_ = 0;
 };

@@ -142,7 +142,7 @@ void Soak(const SoakCase& c, unsigned seed) {
 
   std::map<std::string, std::vector<UtcMs>> ringsByRecord;
   for (const Ring& ring : pc.rings) ringsByRecord[ring.record].push_back(ring.at);
-  const UtcMs limit = c.catchUpMinutes == 0 ? MsPerMinute - 1 : c.catchUpMinutes * MsPerMinute;
+  const UtcMs catchUpLimit = c.catchUpMinutes == 0 ? MsPerMinute - 1 : c.catchUpMinutes * MsPerMinute;
   int armed = 0, awake = 0, late = 0;
   // Clock steps carry the system clock days beyond the simulated span either way.
   UtcMs earliest = Never, latest = -Never;
@@ -156,6 +156,8 @@ void Soak(const SoakCase& c, unsigned seed) {
     const std::string record = DayRecord(day, c.hour, c.minute);
     const bool ticked = (c.days >> CivilFromDays(day).dayOfWeek & 1) != 0;
     const UtcMs alarm = ExpectedStart(zone, day, c.hour, c.minute);
+    // A minute begun before the watch began (only a step back reaches one) keeps the exact rule.
+    const UtcMs limit = alarm < start ? MsPerMinute - 1 : catchUpLimit;
     bool seen = false;
     for (const Span& span : pc.spans) seen = seen || (span.from <= alarm + limit && span.to >= alarm);
     const auto found = ringsByRecord.find(record);
