@@ -171,9 +171,3 @@ TEST(NextRingArming, NotArmedOrNoTimeOfDayMeansNoRing) {
   s.VelWakeUp = std::nan("");
   EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "none");
 }
-
-TEST(NextRingArming, FreshInstallDefaultRingsAtTheMagnitudesTimeOfDay) {
-  SettingsRecord s = AlarmAt(0, 0);
-  s.VelWakeUp = EncodeTime(7, 12, 0, 0) - 2.0;  // 16:48
-  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-07 16:48");
-}
