@@ -37,28 +37,27 @@ void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot) {
   lastRung_ = LastRungText(slot);
   host_.RecordRing(lastRung_);
   steps_.BeforePlay(settings);
-  const bool foundPlaying = SendWakeUpCommands(settings);
+  const bool foundPlaying = SendWakeUpCommands(player_, settings);
   steps_.AfterPlay(settings, foundPlaying);
   // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
   if (!settings.VelSnooze || host_.ShowSnoozeWindow() == SnoozeAnswerDisabled) clock_.Pause(PostWakePauseMs);
   steps_.Finished();
 }
 
-// Returns whether a no-restart wake-up found the player playing.
-bool AlarmLoop::SendWakeUpCommands(const SettingsRecord& settings) {
-  if (settings.VelMaxVolume && settings.VelFadeSeconds == 0) player_.SetVolume(WakeUpVolume);
+bool SendWakeUpCommands(PlayerCommands& player, const SettingsRecord& settings) {
+  if (settings.VelMaxVolume && settings.VelFadeSeconds == 0) player.SetVolume(WakeUpVolume);
   if (settings.VelNoRestart) {
     // Leave the current song alone; only make sure something plays.
-    if (player_.GetPlayStatus() == wpsPlaying) return true;
-    player_.StartPlay();
+    if (player.GetPlayStatus() == wpsPlaying) return true;
+    player.StartPlay();
   } else if (settings.VelStreamURL) {
-    player_.AddFile(settings.VelURL);
+    player.AddFile(settings.VelURL);
     // The playlist length, exactly as the player answers it, is the position selected.
-    const std::int32_t length = player_.GetPlaylistLength();
-    player_.SetPlaylistPosition(length);
-    player_.Play();
+    const std::int32_t length = player.GetPlaylistLength();
+    player.SetPlaylistPosition(length);
+    player.Play();
   } else {
-    player_.Play();
+    player.Play();
   }
   return false;
 }

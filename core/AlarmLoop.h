@@ -59,6 +59,11 @@ class RingSteps {
   virtual void Finished() {}
 };
 
+// The wake-up's player commands, also for a ring tried out by hand: full volume when
+// asked (unless a fade sets the volumes), then the address or the current song.
+// Returns whether a no-restart wake-up found the player playing and left it alone.
+bool SendWakeUpCommands(PlayerCommands& player, const SettingsRecord& settings);
+
 class AlarmLoop {
  public:
   AlarmLoop(PlayerCommands& player, WorkerClock& clock, const TimeZoneRules& zone, AlarmHost& host,
@@ -76,7 +81,6 @@ class AlarmLoop {
 
   void Watch(const SettingsRecord& settings, UtcMs now);
   void Ring(const SettingsRecord& settings, const RingSlot& slot);
-  bool SendWakeUpCommands(const SettingsRecord& settings);
 
   PlayerCommands& player_;
   WorkerClock& clock_;
