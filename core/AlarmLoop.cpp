@@ -2,6 +2,13 @@
 
 RingSteps AlarmLoop::NoSteps;
 
+namespace {
+bool SameSchedule(const SettingsRecord& a, const SettingsRecord& b) {
+  return a.VelPluginActive == b.VelPluginActive && a.VelWakeUp == b.VelWakeUp && a.VelDays == b.VelDays &&
+         a.VelSkipDate == b.VelSkipDate && a.VelSnoozed == b.VelSnoozed && a.VelCatchUpMinutes == b.VelCatchUpMinutes;
+}
+}  // namespace
+
 void AlarmLoop::Run() {
   while (!host_.Terminated())
     if (Step() == WaitEnd::Stop) return;
@@ -15,12 +22,19 @@ WaitEnd AlarmLoop::Step() {
   SettingsRecord settings = host_.Settings();
   if (!lastRung_.empty()) settings.VelLastRung = lastRung_;
   const UtcMs now = clock_.Now();
-  const std::optional<RingSlot> slot = NextRing(settings, now, zone_);
-  if (slot && RingIsDue(*slot, now, settings.VelCatchUpMinutes)) {
+  Watch(settings, now);
+  const std::optional<RingSlot> slot = NextRing(settings, now, zone_, watchedSince_);
+  if (slot && RingIsDue(*slot, now)) {
     Ring(settings, *slot);
     return WaitEnd::InstantCame;
   }
   return clock_.WaitUntil(slot ? std::optional<UtcMs>(slot->start) : std::nullopt);
+}
+
+void AlarmLoop::Watch(const SettingsRecord& settings, UtcMs now) {
+  if (watched_ && SameSchedule(*watched_, settings)) return;
+  watched_ = settings;
+  watchedSince_ = now;
 }
 
 void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot) {
@@ -31,7 +45,7 @@ void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot) {
 
 void AlarmLoop::Sound(const SettingsRecord& settings, bool scheduled) {
   steps_.BeforePlay(settings);
-  const bool foundPlaying = SendWakeUpCommands(settings);
+  const bool foundPlaying = SendWakeUpCommands(player_, settings);
   steps_.AfterPlay(settings, foundPlaying);
   // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
   const bool answeredDisable = settings.VelSnooze && host_.ShowSnoozeWindow() == SnoozeAnswerDisabled;
@@ -39,21 +53,20 @@ void AlarmLoop::Sound(const SettingsRecord& settings, bool scheduled) {
   steps_.Finished();
 }
 
-// Returns whether a no-restart wake-up found the player playing.
-bool AlarmLoop::SendWakeUpCommands(const SettingsRecord& settings) {
-  if (settings.VelMaxVolume && settings.VelFadeSeconds == 0) player_.SetVolume(WakeUpVolume);
+bool SendWakeUpCommands(PlayerCommands& player, const SettingsRecord& settings) {
+  if (settings.VelMaxVolume && settings.VelFadeSeconds == 0) player.SetVolume(WakeUpVolume);
   if (settings.VelNoRestart) {
     // Leave the current song alone; only make sure something plays.
-    if (player_.GetPlayStatus() == wpsPlaying) return true;
-    player_.StartPlay();
+    if (player.GetPlayStatus() == wpsPlaying) return true;
+    player.StartPlay();
   } else if (settings.VelStreamURL) {
-    player_.AddFile(settings.VelURL);
+    player.AddFile(settings.VelURL);
     // The playlist length, exactly as the player answers it, is the position selected.
-    const std::int32_t length = player_.GetPlaylistLength();
-    player_.SetPlaylistPosition(length);
-    player_.Play();
+    const std::int32_t length = player.GetPlaylistLength();
+    player.SetPlaylistPosition(length);
+    player.Play();
   } else {
-    player_.Play();
+    player.Play();
   }
   return false;
 }

@@ -61,6 +61,11 @@ class RingSteps {
   virtual void Finished() {}
 };
 
+// The wake-up's player commands, also for a ring tried out by hand: full volume when
+// asked (unless a fade sets the volumes), then the address or the current song.
+// Returns whether a no-restart wake-up found the player playing and left it alone.
+bool SendWakeUpCommands(PlayerCommands& player, const SettingsRecord& settings);
+
 class AlarmLoop {
  public:
   AlarmLoop(PlayerCommands& player, WorkerClock& clock, const TimeZoneRules& zone, AlarmHost& host,
@@ -76,10 +81,10 @@ class AlarmLoop {
  private:
   static RingSteps NoSteps;
 
+  void Watch(const SettingsRecord& settings, UtcMs now);
   void Ring(const SettingsRecord& settings, const RingSlot& slot);
   // The ring itself, scheduled or a trial; the post-ring pause only after a scheduled one.
   void Sound(const SettingsRecord& settings, bool scheduled);
-  bool SendWakeUpCommands(const SettingsRecord& settings);
 
   PlayerCommands& player_;
   WorkerClock& clock_;
@@ -89,4 +94,7 @@ class AlarmLoop {
   // This run's own memory of its last ring: a reload that brings an older record from
   // the registry (say, its write failed) cannot make the same alarm ring twice.
   std::string lastRung_;
+  // The settings that decide the schedule as last seen, and since when.
+  std::optional<SettingsRecord> watched_;
+  UtcMs watchedSince_ = 0;
 };

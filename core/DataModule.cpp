@@ -64,6 +64,7 @@ void Tdata::Disarm() {
 void Tdata::LoadSettings() {
   // Read into a copy, outside the lock: the registry is slow next to a worker's pass.
   SettingsRecord fresh = Settings();
+  fresh.VelSnoozed = false;  // the stored wake-up time replaces a snoozed one
   try {
     ::LoadSettings(fresh);
   } catch (...) {

@@ -64,12 +64,14 @@ class RingThread : public TThread {
         check_->Observe(PlayerLook{playing, probe_.GetPlayPosition()}, ElapsedMs());
         return;
       }
-      case FallbackAction::PlayFallbackFile:
-        // Exactly as the alarm adds its address: the new last entry is selected and played.
-        player_.AddFile(fallbackFile_);
-        player_.SetPlaylistPosition(player_.GetPlaylistLength());
-        player_.Play();
+      case FallbackAction::PlayFallbackFile: {
+        // Exactly as the alarm adds its address, at the volume the ring left.
+        SettingsRecord fileRing;
+        fileRing.VelStreamURL = true;
+        fileRing.VelURL = fallbackFile_;
+        SendWakeUpCommands(player_, fileRing);
         break;
+      }
       case FallbackAction::SoundTone:
         tone_.Start();
         break;

@@ -29,11 +29,8 @@ UtcMs CatchUpLimitMs(int catchUpMinutes) {
   return catchUpMinutes <= 0 ? MsPerMinute - 1 : catchUpMinutes * MsPerMinute;
 }
 
-bool RingIsDue(const RingSlot& slot, UtcMs now, int catchUpMinutes) {
-  return now >= slot.start && now - slot.start <= CatchUpLimitMs(catchUpMinutes);
-}
-
-std::optional<RingSlot> NextRing(const SettingsRecord& settings, UtcMs now, const TimeZoneRules& zone) {
+std::optional<RingSlot> NextRing(const SettingsRecord& settings, UtcMs now, const TimeZoneRules& zone,
+                                 std::optional<UtcMs> watchedSince) {
   const auto timeOfDay = TimeOfDayMilliseconds(settings.VelWakeUp);
   if (!settings.VelPluginActive || !timeOfDay) return std::nullopt;
   const int alarmMinute = *timeOfDay / static_cast<int>(MsPerMinute);
@@ -45,8 +42,9 @@ std::optional<RingSlot> NextRing(const SettingsRecord& settings, UtcMs now, cons
     const bool rungAlready = lastRung && lastRung->date == DateNumber(date) && lastRung->alarmMinute == alarmMinute;
     if (rungAlready || (!settings.VelSnoozed && !DayIsArmed(settings, date))) continue;
     const UtcMs start = FirstInstantAtOrAfter(zone, day * MsPerCalendarDay + alarmMinute * MsPerMinute);
-    RingSlot slot{start, DateNumber(date), alarmMinute, settings.VelSnoozed};
-    if (start > now || RingIsDue(slot, now, settings.VelCatchUpMinutes)) return slot;
+    const bool begunUnwatched = watchedSince && start < *watchedSince;
+    const UtcMs latest = start + CatchUpLimitMs(begunUnwatched ? 0 : settings.VelCatchUpMinutes);
+    if (now <= latest) return RingSlot{start, latest, DateNumber(date), alarmMinute, settings.VelSnoozed};
   }
   return std::nullopt;
 }

@@ -27,9 +27,14 @@ class FakeWorld : public WorkerClock, public AlarmHost {
   std::vector<unsigned> pauses;
   // Applied when the loop shows the snooze window: what a press of SNOOZE does.
   bool snoozeMovesTheAlarm = false;
+  UtcMs resumeAt = 0;  // the PC sleeps from the next wait until then
 
   UtcMs Now() override { return now; }
   WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
+    if (resumeAt > now) {
+      now = resumeAt;
+      return WaitEnd::Replan;
+    }
     if (!instant || *instant >= end) {
       now = end;
       return WaitEnd::Stop;
@@ -172,7 +177,28 @@ TEST_F(AlarmLoopTest, AClockSteppedBackAfterARingDoesNotRingTheSameAlarmAgain) {
   world.settings.VelLastRung.clear();  // a reload that lost the record: the loop remembers
   EXPECT_EQ(CountRings(At(7, 29, 55), At(7, 40)), 0);
   // Proof that the memory did it: a fresh loop, without it, rings.
+  world.now = At(7, 30, 10);
   EXPECT_EQ(AlarmLoop(player, world, Utc, world).Step(), WaitEnd::InstantCame);
+}
+
+TEST_F(AlarmLoopTest, ResumedWithinTheCatchUpTimeRingsLateLaterNotAtAll) {
+  world.settings = Armed(7, 30);
+  world.resumeAt = At(7, 38);
+  EXPECT_EQ(CountRings(At(7, 0), At(8, 0)), 1);
+  world.resumeAt = At(7, 41) + MsPerCalendarDay;
+  EXPECT_EQ(CountRings(At(7, 0) + MsPerCalendarDay, At(8, 0) + MsPerCalendarDay), 0);
+}
+
+TEST_F(AlarmLoopTest, AnAlarmSetAFewMinutesIntoThePastWaitsForTomorrow) {
+  world.settings = Armed(8, 0);
+  EXPECT_EQ(CountRings(At(7, 0), At(7, 35)), 0);
+  world.settings = Armed(7, 30);
+  EXPECT_EQ(CountRings(At(7, 35), At(8, 0)), 0);
+}
+
+TEST_F(AlarmLoopTest, APlayerStartedWithinTheAlarmMinuteStillRings) {
+  world.settings = Armed(7, 30);
+  EXPECT_EQ(CountRings(At(7, 30, 40), At(8, 0)), 1);
 }
 
 TEST_F(AlarmLoopTest, RingsAgainTheNextDayAlsoAfterANoRestartWakeUp) {

@@ -76,13 +76,13 @@ TEST(NextRingMidnight, YesterdaysLateAlarmStillCatchesUpJustAfterMidnight) {
   const auto slot = NextRing(AlarmAt(23, 58), MondayAt(0, 5), Utc);
   ASSERT_TRUE(slot);
   EXPECT_EQ(slot->date, 20261206);
-  EXPECT_TRUE(RingIsDue(*slot, MondayAt(0, 5), 10));
+  EXPECT_TRUE(RingIsDue(*slot, MondayAt(0, 5)));
 }
 
 TEST(CatchUp, TenMinutesLateStillRingsAMillisecondMoreDoesNot) {
   SettingsRecord s = AlarmAt(7, 30);
   const UtcMs start = MondayAt(7, 30);
-  EXPECT_TRUE(RingIsDue(*NextRing(s, start + 10 * MsPerMinute, Utc), start + 10 * MsPerMinute, 10));
+  EXPECT_TRUE(RingIsDue(*NextRing(s, start + 10 * MsPerMinute, Utc), start + 10 * MsPerMinute));
   const auto missed = NextRing(s, start + 10 * MsPerMinute + 1, Utc);
   EXPECT_EQ(missed->start, start + MsPerCalendarDay);
 }
@@ -91,14 +91,24 @@ TEST(CatchUp, ZeroKeepsTheExactMinuteRule) {
   SettingsRecord s = AlarmAt(7, 30);
   s.VelCatchUpMinutes = 0;
   const UtcMs start = MondayAt(7, 30);
-  EXPECT_TRUE(RingIsDue(*NextRing(s, start + 59999, Utc), start + 59999, 0));
+  EXPECT_TRUE(RingIsDue(*NextRing(s, start + 59999, Utc), start + 59999));
   EXPECT_EQ(NextRing(s, start + MsPerMinute, Utc)->start, start + MsPerCalendarDay);
+}
+
+TEST(CatchUp, AMinuteBegunBeforeTheWatchKeepsTheExactRule) {
+  const SettingsRecord s = AlarmAt(7, 30);
+  const UtcMs start = MondayAt(7, 30);
+  // Set at 07:35 for 07:30: tomorrow; started at 07:30:40: still this minute.
+  EXPECT_EQ(NextRing(s, start + 5 * MsPerMinute, Utc, start + 5 * MsPerMinute)->start, start + MsPerCalendarDay);
+  EXPECT_TRUE(RingIsDue(*NextRing(s, start + 40000, Utc, start + 40000), start + 40000));
+  // Watched since before the minute: a resume eight minutes late still rings.
+  EXPECT_TRUE(RingIsDue(*NextRing(s, start + 8 * MsPerMinute, Utc, start - 1), start + 8 * MsPerMinute));
 }
 
 TEST(CatchUp, NeverEarly) {
   const auto slot = NextRing(AlarmAt(7, 30), MondayAt(7, 29, 59), Utc);
-  EXPECT_FALSE(RingIsDue(*slot, MondayAt(7, 30) - 1, 10));
-  EXPECT_TRUE(RingIsDue(*slot, MondayAt(7, 30), 10));
+  EXPECT_FALSE(RingIsDue(*slot, MondayAt(7, 30) - 1));
+  EXPECT_TRUE(RingIsDue(*slot, MondayAt(7, 30)));
 }
 
 TEST(NextRingDays, EachTickedWeekdayAloneIsTheOneThatRings) {
@@ -160,10 +170,4 @@ TEST(NextRingArming, NotArmedOrNoTimeOfDayMeansNoRing) {
   s = AlarmAt(7, 0);
   s.VelWakeUp = std::nan("");
   EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "none");
-}
-
-TEST(NextRingArming, FreshInstallDefaultRingsAtTheMagnitudesTimeOfDay) {
-  SettingsRecord s = AlarmAt(0, 0);
-  s.VelWakeUp = EncodeTime(7, 12, 0, 0) - 2.0;  // 16:48
-  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-07 16:48");
 }
