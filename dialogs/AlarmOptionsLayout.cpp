@@ -7,36 +7,19 @@
 #include "controls/styled/SCLabel.h"
 #include "controls/styled/SCPanel.h"
 #include "dialogs/AlarmOptionsWindow.h"
+#include "dialogs/DialogLook.h"
 #include "runtime/Label.h"
 
 namespace {
-// The configuration dialog's look, so both windows read as one plug-in.
-void SetFont(TFont& font, const char* name, int height, unsigned style, TColor color) {
-  font.SetName(name);
-  font.SetHeight(height);
-  font.SetStyle(style);
-  font.SetColor(color);
-}
-
-void UseGradientPanelLook(TSCPanel& panel, TSCGradient direction) {
-  SetFont(panel.Font(), "MS Sans Serif", -11, fsBold, clNavy);
-  panel.SetAlignment(taCenter);
-  panel.SetGradient(direction);
-}
-
 void UseSmallButtonLook(TSCButton& button, const char* caption) {
+  UseButtonLook(button);
   button.SetCaption(caption);
-  SetFont(button.Font(), "Verdana", -13, fsBold, clSilver);
-  button.SetColor(clNavy);
-  button.SetRoundColor(clWhite);
-  button.SetStyle(scbsXP);
+  button.Font().SetHeight(-13);  // the dialog's big buttons' font would not fit these
 }
 
-void UseCheckboxLook(TSCCheckbox& box, const char* caption) {
+void UseDayBoxLook(TSCCheckbox& box, const char* caption) {
+  UseCheckboxLook(box);
   box.SetCaption(caption);
-  SetFont(box.Font(), "Verdana", -13, fsBold, clBlack);
-  box.SetStyle(sccsXP);
-  box.SetTransparent(true);
 }
 
 void UseCaptionLook(TLabel& label, const char* caption) {
@@ -78,6 +61,7 @@ void TAlarmOptionsWindow::BuildLayout() {
   Place(*HeaderPanel, *this, 0, 0, 470, 42);
   HeaderPanel->SetAlign(TAlign::alTop);
   UseGradientPanelLook(*HeaderPanel, scgBottomToTop);
+  HeaderPanel->SetAlignment(taCenter);
 
   Place(*ButtonPanel, *this, 0, 270, 470, 50);
   ButtonPanel->SetAlign(TAlign::alBottom);
@@ -97,7 +81,7 @@ void TAlarmOptionsWindow::BuildLayout() {
   UseCaptionLook(*DaysLabel, "Ring on these days");
   for (int i = 0; i < 7; ++i) {
     Place(*DayBoxes[i], *OptionsPanel, CaptionLeft + i * DayWidth, 26, DayWidth - 4, 17);
-    UseCheckboxLook(*DayBoxes[i], DayCaptions[i]);
+    UseDayBoxLook(*DayBoxes[i], DayCaptions[i]);
   }
   Place(*SkipButton, *OptionsPanel, CaptionLeft, 52, 170, 26);
   UseSmallButtonLook(*SkipButton, "&Skip next alarm");
