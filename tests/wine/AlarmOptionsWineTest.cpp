@@ -71,6 +71,13 @@ TEST(AlarmOptionsWindow, OkWritesEveryOptionWithItsType) {
   EXPECT_EQ(log.Setting("VelFallbackFile"), "REG_SZ 19 bytes 'C:\\windows\\win.ini'");
 }
 
+TEST(AlarmOptionsWindow, KeyboardAloneUnticksDaysAndConfirms) {
+  const SimulatorLog log = InOptionsWindow("alt u; key tab; key space; alt o");
+  // Alt+U toggles Tuesday; Tab moves from it to Wednesday, which the space bar unticks.
+  EXPECT_EQ(log.Setting("VelDays"), "REG_DWORD 4 bytes 115") << log.Text();
+  EXPECT_EQ(log.Setting("VelSnoozeSeconds"), "REG_DWORD 4 bytes 432");
+}
+
 TEST(AlarmOptionsWindow, TryItNowRingsAtOnceWithItsSnoozeWindowWithoutRecordingARing) {
   const SimulatorLog log = RunSimulator(
       {"--reset-settings", "--history", "", "--arm", "07:30", "--snooze", "on", "--no-restart", "off", "--stream",
