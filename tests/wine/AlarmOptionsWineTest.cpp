@@ -142,3 +142,16 @@ TEST(AlarmRing, SilentStreamWithoutAFileSoundsTheTone) {
   EXPECT_TRUE(log.Has("debug output 'Velmora Wakeup: the alarm tone cannot sound: no sound device")) << log.Text();
   EXPECT_FALSE(log.Has("playlist add 'C:")) << log.Text();
 }
+
+TEST(AlarmRing, MalformedOptionsMeanTheirDefaultsSilentlyAndStayAsTheyAre) {
+  const SimulatorLog log = Ring({"--dismiss-boxes", "--stream", "off", "--volume", "on", "--playlist", "a.mp3",
+                                 "--set-value", "VelDays", "sz", "weekdays", "--set-value", "VelFadeSeconds", "binary",
+                                 "0a000000", "--set-value", "VelSnoozeSeconds", "dword", "5", "--dump-settings"});
+  // Every day rings, without a fade: straight to full volume.
+  EXPECT_EQ(VolumesSet(log), std::vector<int>{255}) << log.Text();
+  EXPECT_TRUE(log.Has("Play button")) << log.Text();
+  EXPECT_FALSE(log.Has("message box")) << log.Text();
+  EXPECT_EQ(log.Setting("VelDays"), "REG_SZ 9 bytes 'weekdays'");
+  EXPECT_EQ(log.Setting("VelSnoozeSeconds"), "REG_DWORD 4 bytes 5");
+  EXPECT_EQ(log.Setting("VelFallbackFile"), "(missing)");
+}
