@@ -120,6 +120,16 @@ TEST(AlarmRing, FadeRisesFromATenthOfThePlayersVolumeToItInOrder) {
   EXPECT_LT(log.IndexOf("volume 12 "), log.IndexOf("Play button")) << "the player starts low";
 }
 
+TEST(AlarmRing, SnoozeStopsTheFadeBeforeItTurnsThePlayerDown) {
+  const SimulatorLog log = Ring({"--snooze", "on", "--volume", "off", "--stream", "off", "--playlist", "a.mp3",
+                                 "--set-value", "VelFadeSeconds", "dword", "20", "--ui",
+                                 "window Time to wakeup ?; sleep 1000; click SNOOZE"});
+  const std::vector<int> volumes = VolumesSet(log);
+  ASSERT_GE(volumes.size(), 3u) << log.Text();  // the fade was rising when the answer came
+  EXPECT_EQ(volumes.back(), 50) << log.Text();   // and nothing raised the volume after it
+  EXPECT_TRUE(log.Has("quit returned")) << log.Text();
+}
+
 TEST(AlarmRing, SilentStreamGetsTheFallbackFileAddedAndPlayed) {
   const std::string stream = "http://radio.example/dead";
   const SimulatorLog log =
