@@ -113,10 +113,12 @@ struct UiScript::Run {
     if (!Until(condition, StepDeadlineMs)) throw std::runtime_error(Format("not within %lu ms", StepDeadlineMs));
   }
 
-  // Returns once the thread of `window` has taken everything posted to it so far.
+  // Returns once the thread of `window` has taken everything posted to it so far, or the
+  // window has closed (its thread may then wait without taking messages, as the alarm
+  // worker does after the snooze window).
   void Settle(HWND window) {
     const QueueMarker marker(window);
-    MustBecome([&] { return marker.Taken(); });
+    MustBecome([&] { return marker.Taken() || !IsWindowVisible(window); });
   }
 
   HWND FindControl(const std::string& text) const {
