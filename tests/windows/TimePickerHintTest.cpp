@@ -5,8 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "controls/timepicker/TimePicker.h"
-#include "tests/windows/WindowTestSupport.h"
+#include "tests/windows/PickerFixture.h"
 
 namespace {
 
@@ -46,20 +45,14 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-class PickerHint : public ::testing::Test {
+class PickerHint : public PickerTest {
  protected:
   void SetUp() override {
-    form = MakeHostForm(400, 300);
-    picker = new TRzTimePicker(form.get());
-    picker->SetBounds(10, 10, 160, 190);
-    picker->SetParent(form.get());
+    PickerTest::SetUp();
     ASSERT_EQ(GetActiveWindow(), form->Handle());
   }
 
   void MoveTo(Point p) { SendMessageA(picker->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
-
-  std::unique_ptr<TForm> form;
-  TRzTimePicker* picker = nullptr;
 };
 
 }  // namespace
