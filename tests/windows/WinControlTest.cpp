@@ -126,7 +126,7 @@ TEST(WindowLayer, TimerTicksOnItsThreadOnlyWhileEnabled) {
   EXPECT_GE(ticks, 2);
   timer.SetEnabled(false);
   const int stopped = ticks;
-  PumpMessages(300);
+  ASSERT_TRUE(PumpUntilWitnessTicks(50, 3));
   EXPECT_EQ(ticks, stopped);
 }
 
