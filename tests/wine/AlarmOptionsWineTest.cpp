@@ -21,10 +21,11 @@ SimulatorLog InOptionsWindow(const std::string& steps) {
                        "100", "--dump-settings", "--ui", OpenOptions + steps + BackToDialog});
 }
 
-// Armed for the current minute; the worker rings on its first look.
-SimulatorLog Ring(const std::vector<std::string>& extra, const std::string& runMs = "4000") {
-  return RunSimulator(With({"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart", "off", "--run",
-                            runMs},
+// Armed for the current minute; the worker rings on its first look. The run lasts until
+// the player logs a line starting with `until`.
+SimulatorLog Ring(const std::vector<std::string>& extra, const std::string& until) {
+  return RunSimulator(With({"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart", "off",
+                            "--run-until", until, "--give-up", "90"},
                            extra));
 }
 
@@ -100,17 +101,22 @@ TEST(AlarmRing, RingsOnATickedDayOnlyAndNotOnTheOthers) {
   if (local.tm_hour == 23 && local.tm_min == 59) now += 60;  // the ring would fall on tomorrow
   localtime_r(&now, &local);
   const int today = 1 << local.tm_wday;
-  const SimulatorLog ticked = Ring({"--playlist", "a.mp3", "--set-value", "VelDays", "dword", std::to_string(today)});
+  const SimulatorLog ticked =
+      Ring({"--playlist", "a.mp3", "--set-value", "VelDays", "dword", std::to_string(today)}, "Play button");
   ASSERT_TRUE(ticked.Has("Play button")) << ticked.Text();  // the same run, on a ticked day, rings
-  const SimulatorLog unticked =
-      Ring({"--playlist", "a.mp3", "--set-value", "VelDays", "dword", std::to_string(127 & ~today)});
+  // Nothing to wait for: the run lasts as long as the ticked one needed to ring, twice over.
+  const long long rangAfterMs = ticked.First("Play button").millisecondOfDay - ticked.First("init returned").millisecondOfDay;
+  const SimulatorLog unticked = RunSimulator({"--reset-settings", "--arm", "now", "--snooze", "off", "--playlist",
+                                              "a.mp3", "--set-value", "VelDays", "dword", std::to_string(127 & ~today),
+                                              "--run", std::to_string(2 * rangAfterMs + 2000)});
   EXPECT_TRUE(unticked.Has("quit called")) << unticked.Text();
   EXPECT_FALSE(unticked.Has("Play button")) << unticked.Text();
 }
 
 TEST(AlarmRing, FadeRisesFromATenthOfThePlayersVolumeToItInOrder) {
   const SimulatorLog log = Ring({"--volume", "off", "--stream", "off", "--playlist", "a.mp3", "--set-value",
-                                 "VelFadeSeconds", "dword", "2", "--set-value", "VelFallbackSeconds", "dword", "0"});
+                                 "VelFadeSeconds", "dword", "2", "--set-value", "VelFallbackSeconds", "dword", "0"},
+                                "volume 128 ");
   EXPECT_TRUE(log.Has("volume asked: 128")) << log.Text();
   const std::vector<int> volumes = VolumesSet(log);
   ASSERT_GE(volumes.size(), 3u) << log.Text();
@@ -123,7 +129,8 @@ TEST(AlarmRing, FadeRisesFromATenthOfThePlayersVolumeToItInOrder) {
 TEST(AlarmRing, SnoozeStopsTheFadeBeforeItTurnsThePlayerDown) {
   const SimulatorLog log = Ring({"--snooze", "on", "--volume", "off", "--stream", "off", "--playlist", "a.mp3",
                                  "--set-value", "VelFadeSeconds", "dword", "20", "--ui",
-                                 "window Time to wakeup ?; sleep 1000; click SNOOZE"});
+                                 "window Time to wakeup ?; wait log volume 13 ; click SNOOZE"},
+                                "ui: done");
   const std::vector<int> volumes = VolumesSet(log);
   ASSERT_GE(volumes.size(), 3u) << log.Text();  // the fade was rising when the answer came
   EXPECT_EQ(volumes.back(), 50) << log.Text();   // and nothing raised the volume after it
@@ -135,20 +142,20 @@ TEST(AlarmRing, SilentStreamGetsTheFallbackFileAddedAndPlayed) {
   const SimulatorLog log =
       Ring({"--stream", "on", "--url", stream, "--silent-entry", stream, "--set-value", "VelFallbackSeconds", "dword",
             "1", "--set-value", "VelFallbackFile", "sz", "C:\\windows\\win.ini"},
-           "14000");
+           "Play button (WM_COMMAND wParam 40045): playing 'C:");
   const int added = log.IndexOf("playlist add 'C:\\windows\\win.ini'");
   ASSERT_GT(added, log.IndexOf("position asked: 0 ms")) << log.Text();
   EXPECT_GT(log.IndexOf("position 2 (WM_USER wParam 2 lParam 121; positions count from 1: 'C:\\windows\\win.ini')"),
             added);
   EXPECT_TRUE(log.Has("Play button (WM_COMMAND wParam 40045): playing 'C:\\windows\\win.ini'")) << log.Text();
-  EXPECT_FALSE(log.Has("debug output 'Velmora Wakeup: the alarm tone")) << "the file plays: no tone";
+  EXPECT_FALSE(log.Has("debug output 'Velmora Wakeup: the alarm tone")) << "the file comes before any tone";
 }
 
 TEST(AlarmRing, SilentStreamWithoutAFileSoundsTheTone) {
   const std::string stream = "http://radio.example/dead";
   const SimulatorLog log = Ring({"--stream", "on", "--url", stream, "--silent-entry", stream, "--set-value",
                                  "VelFallbackSeconds", "dword", "1"},
-                                "8000");
+                                "debug output 'Velmora Wakeup: the alarm tone");
   EXPECT_TRUE(log.Has("debug output 'Velmora Wakeup: the alarm tone cannot sound: no sound device")) << log.Text();
   EXPECT_FALSE(log.Has("playlist add 'C:")) << log.Text();
 }
@@ -156,7 +163,8 @@ TEST(AlarmRing, SilentStreamWithoutAFileSoundsTheTone) {
 TEST(AlarmRing, MalformedOptionsMeanTheirDefaultsSilentlyAndStayAsTheyAre) {
   const SimulatorLog log = Ring({"--dismiss-boxes", "--stream", "off", "--volume", "on", "--playlist", "a.mp3",
                                  "--set-value", "VelDays", "sz", "weekdays", "--set-value", "VelFadeSeconds", "binary",
-                                 "0a000000", "--set-value", "VelSnoozeSeconds", "dword", "5", "--dump-settings"});
+                                 "0a000000", "--set-value", "VelSnoozeSeconds", "dword", "5", "--dump-settings"},
+                                "Play button");
   // Every day rings, without a fade: straight to full volume.
   EXPECT_EQ(VolumesSet(log), std::vector<int>{255}) << log.Text();
   EXPECT_TRUE(log.Has("Play button")) << log.Text();
