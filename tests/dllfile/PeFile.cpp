@@ -1,9 +1,10 @@
 #include "PeFile.h"
 
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include "ByteRead.h"
 
 namespace {
 
@@ -17,10 +18,7 @@ class Image {
 
   template <typename T>
   T At(std::size_t offset) const {
-    if (offset + sizeof(T) > bytes_.size()) throw std::runtime_error("truncated image");
-    T value;
-    std::memcpy(&value, bytes_.data() + offset, sizeof value);
-    return value;
+    return ReadAt<T>(bytes_, offset);
   }
 
   std::string TextAt(std::size_t offset) const {

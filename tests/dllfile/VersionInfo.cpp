@@ -1,8 +1,9 @@
 #include "VersionInfo.h"
 
 #include <cstdint>
-#include <cstring>
 #include <stdexcept>
+
+#include "ByteRead.h"
 
 namespace {
 
@@ -36,15 +37,8 @@ class BlockReader {
   }
 
  private:
-  template <typename T>
-  T Read(std::size_t at) const {
-    if (at + sizeof(T) > bytes_.size()) throw std::runtime_error("version block truncated");
-    T value;
-    std::memcpy(&value, bytes_.data() + at, sizeof value);
-    return value;
-  }
-  std::uint16_t Word(std::size_t at) const { return Read<std::uint16_t>(at); }
-  std::uint32_t DoubleWord(std::size_t at) const { return Read<std::uint32_t>(at); }
+  std::uint16_t Word(std::size_t at) const { return ReadAt<std::uint16_t>(bytes_, at); }
+  std::uint32_t DoubleWord(std::size_t at) const { return ReadAt<std::uint32_t>(bytes_, at); }
 
   // A NUL-terminated UTF-16 text (ASCII is all these blocks need); moves `at` past it.
   std::string Text(std::size_t& at, std::size_t end) const {
