@@ -20,8 +20,8 @@ class Tdata : public TComponent, public SnoozeTarget {
   // A copy of the record taken under its lock. The worker reads the record on its own
   // thread while the player's thread reloads it.
   SettingsRecord Settings() const;
-  // Re-reads the record from the registry; on an error the fields read before it keep
-  // their new values and the error passes on.
+  // Re-reads the record from the registry; on an error every readable field still
+  // takes its new value and the first error passes on.
   void LoadSettings();
 
   // What the snooze window changes: the player's volume and the in-memory record.
