@@ -8,6 +8,10 @@ Tdata* data = nullptr;
 
 namespace {
 TMyThread* worker = nullptr;  // owned here; ended and destroyed by the quit callback
+
+// A player may call quit while it handles a message the worker sent: the worker then
+// waits for that handler and the handler for the worker. Quit stops waiting after this.
+constexpr DWORD QuitWaitMs = 5000;
 }
 
 Tdata::Tdata(TComponent* owner)
@@ -62,6 +66,10 @@ void Tdata::DataModuleCreate(TComponent*) {
 int Tdata::GeneralPluginInit(TComponent*) { return 0; }
 
 void Tdata::GeneralPluginQuit(TComponent*) {
-  delete worker;  // requests the end and waits for it, handling the player's messages meanwhile
+  if (!worker) return;
+  // The wait handles the player's messages meanwhile. A worker still running after it
+  // is left to end on its own: it holds this module loaded until then, and its object,
+  // which it runs on, is not freed under it.
+  if (worker->TerminateAndWait(QuitWaitMs)) delete worker;
   worker = nullptr;
 }

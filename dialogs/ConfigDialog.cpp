@@ -14,7 +14,7 @@
 #include "runtime/OpenDialog.h"
 #include "runtime/Shell.h"
 
-TConfigDlg::TConfigDlg(TComponent* owner)
+TConfigDlg::TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder)
     : TForm(owner),
       SCPanel1(new TSCPanel(this)),
       SCPanel2(new TSCPanel(this)),
@@ -35,7 +35,8 @@ TConfigDlg::TConfigDlg(TComponent* owner)
       Label3(new TLabel(this)),
       ChkPluginActive(new TSCCheckbox(this)),
       MyTimer(new TRzTimePicker(this)),
-      txtURL(new TSCCombobox(this)) {
+      txtURL(new TSCCombobox(this)),
+      playerSettingsFolder_(std::move(playerSettingsFolder)) {
   BuildLayout();
   BindEvents();
   FormCreate(this);
@@ -53,16 +54,16 @@ void TConfigDlg::BindEvents() {
 
 void TConfigDlg::FormCreate(TComponent*) {
   // Without the history the dialog is still useful: say what failed and open anyway.
-  ShowingErrors([this] {
-    EnterHostDirectory();
-    LoadHistory(txtURL->Items());
-  });
+  ShowingErrors([this] { LoadHistory(txtURL->Items(), PlayerSettingsFolder()); });
+}
+
+std::wstring TConfigDlg::PlayerSettingsFolder() const {
+  return playerSettingsFolder_ ? playerSettingsFolder_() : std::wstring();
 }
 
 void TConfigDlg::SCButton3Click(TComponent*) {
-  EnterHostDirectory();
   PushHistory(txtURL->Items(), txtURL->Text(), true);
-  SaveHistory(txtURL->Items());  // a failure stops here: no settings written, dialog open
+  SaveHistory(txtURL->Items(), PlayerSettingsFolder());  // a failure stops here: no settings written, dialog open
   if (SaveSettings) SaveSettings(*this);
   Close();
 }
@@ -76,8 +77,7 @@ void TConfigDlg::SCButton2Click(TComponent*) {
     if (fileDialog.Execute(Handle()) && FileExists(fileDialog.FileName())) {
       txtURL->SetText(fileDialog.FileName());
       PushHistory(txtURL->Items(), fileDialog.FileName(), false);
-      EnterHostDirectory();  // the file dialog may have moved the current directory
-      SaveHistory(txtURL->Items());
+      SaveHistory(txtURL->Items(), PlayerSettingsFolder());
     }
   } catch (...) {
     SetFormStyle(TFormStyle::fsStayOnTop);

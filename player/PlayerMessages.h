@@ -8,6 +8,8 @@ constexpr int PlayStatus = 104;
 constexpr int SetPlaylistPosition = 121;
 constexpr int SetVolume = 122;
 constexpr int PlaylistLength = 124;
+constexpr int SettingsFolder = 335;       // answer: the folder as an ANSI text in the player's memory
+constexpr int SettingsFolderWide = 1335;  // the same as a wide text, from player 5.58 on
 constexpr int PlayButton = 40045;
 constexpr int CopyDataAddToPlaylist = 100;
 }  // namespace PlayerMessages

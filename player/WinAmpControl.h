@@ -41,6 +41,10 @@ class TGPFWinAmpControl : public TComponent, public PlayerCommands {
   void Play() override;
   void AddFile(const std::string& address) override;
 
+  // The folder where the player keeps its settings, asked now (wide first, then ANSI);
+  // empty when the player names no existing folder.
+  std::wstring SettingsFolder();
+
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 

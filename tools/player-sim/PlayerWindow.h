@@ -3,6 +3,7 @@
 // PlayerState on its own thread, logs each one, and shows the state for the demo.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "tools/player-sim/PlayerState.h"
@@ -23,6 +24,11 @@ class PlayerWindow {
 
   HWND Handle() const { return window_; }
 
+  // Answers WM_USER lParam 1335 with `folder` and 335 with its ANSI form.
+  void AnswerSettingsFolder(const std::wstring& folder);
+  // Runs `action` once, inside the handling of the first WM_USER with this lParam.
+  void RunInsideHandling(long lParam, std::function<void()> action);
+
   // Dispatches messages, the ones sent by other threads included, until the time is up
   // or the user closed the window. Zero handles nothing at all.
   void HandleMessagesFor(unsigned long milliseconds);
@@ -31,6 +37,7 @@ class PlayerWindow {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnPlayerMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSettingsFolder(LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnCopyData(const COPYDATASTRUCT* record);
   void OnPaint();
@@ -42,4 +49,8 @@ class PlayerWindow {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   bool stopRequested_ = false;
+  std::wstring settingsFolder_;
+  std::string settingsFolderAnsi_;
+  long insideLParam_ = 0;
+  std::function<void()> inside_;
 };

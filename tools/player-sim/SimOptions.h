@@ -31,6 +31,8 @@ struct SimOptions {
   std::optional<std::int32_t> position;
   bool playerWindowFindable = true;
   bool fillParentWindow = true;
+  std::wstring settingsFolder;      // the answer to WM_USER 335 and 1335; empty: none
+  std::optional<long> quitInside;   // the WM_USER lParam whose handling calls quit
 
   bool resetSettings = false;
   std::optional<ArmRequest> arm;

@@ -51,6 +51,7 @@ int Simulate(SimLog& log, const SimOptions& options) {
   if (options.historyGiven) PrepareHistory(log, options.history, options.historyReadOnly);
   PlayerWindow player(log, PlayerState(options.playlist, options.state, options.position),
                       options.playerWindowFindable);
+  player.AnswerSettingsFolder(options.settingsFolder);
   std::optional<BoxDismisser> dismisser;
   if (options.dismissBoxes) dismisser.emplace(log);
   std::optional<UiScript> user;
