@@ -7,7 +7,11 @@
 // The thread runs code of this class until it ends, so it must end before the class does.
 TMyThread::~TMyThread() { TerminateAndWait(); }
 
-void TMyThread::Execute() { AlarmLoop(*DataModule->WinampControl, *this, zone_, *this).Run(); }
+// A dead alarm must not look alive: whatever ends the loop is shown.
+void TMyThread::Execute() {
+  ShowingErrors([this] { AlarmLoop(*DataModule->WinampControl, *this, zone_, *this).Run(); },
+                "Unknown error in the alarm; it is stopped");
+}
 
 SettingsRecord TMyThread::Settings() { return DataModule->Settings(); }
 

@@ -41,9 +41,17 @@ void Tdata::SetWakeUp(TTime wakeUp) {
 }
 
 void Tdata::RecordRing(const std::string& lastRung) {
-  std::lock_guard<std::mutex> hold(settingsLock_);
-  settings_.VelLastRung = lastRung;
-  settings_.VelSnoozed = false;
+  {
+    std::lock_guard<std::mutex> hold(settingsLock_);
+    settings_.VelLastRung = lastRung;
+    settings_.VelSnoozed = false;
+  }
+  // Kept for a player restarted within the ringing minute. A registry that refuses it
+  // must not stop the ring under way: this run still remembers it.
+  try {
+    SaveLastRung(lastRung);
+  } catch (const std::exception&) {
+  }
 }
 
 void Tdata::Disarm() {

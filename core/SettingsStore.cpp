@@ -39,6 +39,7 @@ void EnsureDefaults(RegistryKey& key) {
 void LoadSettings(SettingsRecord& record) {
   RegistryKey key(SN::Key);
   EnsureDefaults(key);
+  LoadWakeOptions(key, record);
   ReadEach({
       [&] { record.VelURL = key.ReadString(SN::URL); },
       [&] { record.VelWakeUp = key.ReadBinaryDouble(SN::WakeupTime); },
@@ -49,6 +50,17 @@ void LoadSettings(SettingsRecord& record) {
       [&] { record.VelNoRestart = key.ReadBool(SN::NoRestart); },
   });
 }
+
+void LoadWakeOptions(const RegistryKey& key, SettingsRecord& record) {
+  const std::optional<DWORD> catchUp = key.TryReadDword(SN::CatchUpMinutes);
+  record.VelCatchUpMinutes = catchUp ? CatchUpMinutesRange.ValueOrDefault(*catchUp)
+                                     : static_cast<int>(CatchUpMinutesRange.fallback);
+  const std::optional<DWORD> wake = key.TryReadDword(SN::WakeFromSleep);
+  record.VelWakeFromSleep = (wake ? WakeFromSleepRange.ValueOrDefault(*wake) : WakeFromSleepRange.fallback) != 0;
+  record.VelLastRung = key.TryReadString(SN::LastRung).value_or("");
+}
+
+void SaveLastRung(const std::string& lastRung) { RegistryKey(SN::Key).WriteString(SN::LastRung, lastRung); }
 
 void SaveSettings(const SettingsRecord& settings) {
   RegistryKey key(SN::Key);
