@@ -10,6 +10,7 @@
 #include "core/SettingsRecord.h"
 #include "tools/player-sim/AbnormalEnd.h"
 #include "tools/player-sim/BoxDismisser.h"
+#include "tools/player-sim/DebugOutput.h"
 #include "tools/player-sim/ExitCodes.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/PlayerWindow.h"
@@ -45,6 +46,7 @@ void WriteSettings(SimLog& log, const SimOptions& options) {
 
 int Simulate(SimLog& log, const SimOptions& options) {
   ReportCrashes(log);
+  LogDebugOutput(log);
   // A plug-in that cannot be loaded is reported in the log, never by a system box.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX | SEM_NOGPFAULTERRORBOX);
   WriteSettings(log, options);
