@@ -1,10 +1,19 @@
 #pragma once
-// The alarm worker: a thread that polls once a second and wakes the player.
+// The alarm worker: a thread that waits on a timer for the next ring, wakes the PC for it
+// where allowed, and wakes the player.
 #include "core/AlarmLoop.h"
 #include "core/SystemTimeZone.h"
+#include "runtime/KeepAwake.h"
 #include "runtime/Thread.h"
+#include "runtime/WakeTimer.h"
 
 class Tdata;
+
+// Long enough for any snooze answer; a PC left ringing may then sleep again.
+constexpr UINT MaxKeepAwakeMs = 30 * 60 * 1000;
+// A look now and then, in case a change went unheard (a clock set by a program that
+// tells nobody).
+constexpr DWORD SafetyPollMs = 10 * 1000;
 
 class TMyThread : public TThread, private AlarmHost, private WorkerClock {
  public:
@@ -23,7 +32,12 @@ class TMyThread : public TThread, private AlarmHost, private WorkerClock {
   int ShowSnoozeWindow() override;
   UtcMs Now() override { return SystemNow(); }
   WaitEnd WaitUntil(std::optional<UtcMs> instant) override;
-  void Pause(unsigned milliseconds) override { SleepUnlessTerminated(milliseconds); }
+  void Pause(unsigned milliseconds) override;
+  // Waits for the stop, a settings change or the timer, handling this thread's messages
+  // meanwhile; WAIT_TIMEOUT after `milliseconds`.
+  DWORD WaitHandlingMessages(DWORD milliseconds);
 
   SystemTimeZone zone_;
+  WakeTimer timer_;
+  KeepAwake keepAwake_{MaxKeepAwakeMs};
 };

@@ -3,6 +3,7 @@
 #include "core/AlarmWorker.h"
 #include "core/SettingsStore.h"
 #include "runtime/ErrorBox.h"
+#include "runtime/Exception.h"
 
 Tdata* data = nullptr;
 
@@ -15,7 +16,10 @@ constexpr DWORD QuitWaitMs = 5000;
 }
 
 Tdata::Tdata(TComponent* owner)
-    : TComponent(owner), WinampControl(new TGPFWinAmpControl(this)), GeneralPlugin(new TGPFWinAmpGenericPlugin(this)) {
+    : TComponent(owner),
+      WinampControl(new TGPFWinAmpControl(this)),
+      GeneralPlugin(new TGPFWinAmpGenericPlugin(this)),
+      settingsChanged_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
   WinampControl->SetWindowClassName("Winamp v1.x");
   GeneralPlugin->SetDescription("Velmora Wakeup by Orvik");
   GeneralPlugin->OnInit = [this](TComponent* sender) { return GeneralPluginInit(sender); };
@@ -24,20 +28,28 @@ Tdata::Tdata(TComponent* owner)
   ShowingErrors([this] { DataModuleCreate(this); }, "Unknown error while starting the alarm");
 }
 
+Tdata::~Tdata() {
+  if (settingsChanged_) CloseHandle(settingsChanged_);
+}
+
 SettingsRecord Tdata::Settings() const {
   std::lock_guard<std::mutex> hold(settingsLock_);
   return settings_;
 }
 
 void Tdata::ReplaceSettings(const SettingsRecord& settings) {
-  std::lock_guard<std::mutex> hold(settingsLock_);
-  settings_ = settings;
+  {
+    std::lock_guard<std::mutex> hold(settingsLock_);
+    settings_ = settings;
+  }
+  SetEvent(settingsChanged_);
 }
 
 void Tdata::SetWakeUp(TTime wakeUp) {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelWakeUp = wakeUp;
   settings_.VelSnoozed = true;
+  SetEvent(settingsChanged_);
 }
 
 void Tdata::RecordRing(const std::string& lastRung) {
@@ -57,6 +69,7 @@ void Tdata::RecordRing(const std::string& lastRung) {
 void Tdata::Disarm() {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelPluginActive = false;
+  SetEvent(settingsChanged_);
 }
 
 void Tdata::LoadSettings() {
@@ -73,6 +86,7 @@ void Tdata::LoadSettings() {
 }
 
 void Tdata::DataModuleCreate(TComponent*) {
+  if (!settingsChanged_) throw Exception("Cannot create the alarm's settings signal");
   LoadSettings();
   worker = new TMyThread();
   worker->DataModule = this;

@@ -13,6 +13,7 @@ class Tdata : public TComponent, public SnoozeTarget {
   // Builds the components, then runs DataModuleCreate; an error there is shown in the
   // application's error box and leaves the alarm unstarted.
   explicit Tdata(TComponent* owner);
+  ~Tdata() override;
 
   TGPFWinAmpControl* const WinampControl;
   TGPFWinAmpGenericPlugin* const GeneralPlugin;
@@ -23,6 +24,8 @@ class Tdata : public TComponent, public SnoozeTarget {
   // Re-reads the record from the registry; on an error every readable field still
   // takes its new value and the first error passes on.
   void LoadSettings();
+  // Set whenever the record changes, so that the worker plans its next ring again.
+  HANDLE SettingsChangedEvent() const { return settingsChanged_; }
 
   // What the snooze window changes: the player's volume and the in-memory record.
   void SetVolume(std::uint8_t volume) override { WinampControl->SetVolume(volume); }
@@ -38,6 +41,7 @@ class Tdata : public TComponent, public SnoozeTarget {
  private:
   void ReplaceSettings(const SettingsRecord& settings);
 
+  HANDLE settingsChanged_;
   mutable std::mutex settingsLock_;
   SettingsRecord settings_;
 };

@@ -24,6 +24,8 @@ class TThread {
   virtual void Execute() = 0;
   // Sleeps up to `milliseconds`; returns at once when termination is requested.
   void SleepUnlessTerminated(unsigned milliseconds);
+  // Set once termination is requested, for waits on more than one thing.
+  HANDLE TerminateEvent() const { return terminateEvent_; }
 
  private:
   static DWORD WINAPI ThreadEntry(void* self);
