@@ -37,3 +37,39 @@ TEST(OneRingPerDay, WrongKindOfNewValueIsTheDefaultWithoutABox) {
   EXPECT_FALSE(log.Has("message box")) << log.Text();
   EXPECT_TRUE(log.Has("Play button")) << log.Text();
 }
+
+namespace {
+// Armed for the coming minute: only the timer, set well before, can ring it on time.
+SimulatorLog RingAtTheComingMinute(const std::vector<std::string>& extra) {
+  return RunSimulator(With({"--reset-settings", "--arm", "next", "--snooze", "off", "--no-restart", "off", "--stream",
+                            "off", "--playlist", "a.mp3", "--run", "65000"},
+                           extra));
+}
+
+// The debug line the worker writes last before the first line starting with `prefix`.
+std::string LastTraceBefore(const SimulatorLog& log, const std::string& prefix) {
+  std::string trace;
+  for (int i = 0; i < log.IndexOf(prefix); ++i)
+    if (log.Lines()[i].text.rfind("debug output 'VelWakeup: ", 0) == 0) trace = log.Lines()[i].text;
+  return trace;
+}
+}  // namespace
+
+TEST(WakeTimer, TheTimerRingsTheAlarmAndThePcIsKeptAwakeUntilTheRingEnds) {
+  const SimulatorLog log = RingAtTheComingMinute({});
+  ASSERT_TRUE(log.Has("Play button")) << log.Text();
+  EXPECT_EQ(LastTraceBefore(log, "debug output 'VelWakeup: keep awake requested'"),
+            "debug output 'VelWakeup: wait ended: timer'")
+      << log.Text();
+  EXPECT_LT(log.IndexOf("debug output 'VelWakeup: keep awake requested'"), log.IndexOf("volume 255"));
+  EXPECT_TRUE(log.Has("debug output 'VelWakeup: timer set, wake from sleep asked"));
+  EXPECT_GT(log.IndexOf("debug output 'VelWakeup: keep awake released'"), log.IndexOf("Play button"));
+}
+
+TEST(WakeTimer, WakeFromSleepOffAsksNoResumeAndNoKeepAwake) {
+  const SimulatorLog log = RingAtTheComingMinute({"--set-value", "VelWakeFromSleep", "dword", "0"});
+  ASSERT_TRUE(log.Has("Play button")) << log.Text();
+  EXPECT_TRUE(log.Has("debug output 'VelWakeup: timer set, wake from sleep not asked, not granted'"));
+  EXPECT_FALSE(log.Has("debug output 'VelWakeup: timer set, wake from sleep asked"));
+  EXPECT_FALSE(log.Has("debug output 'VelWakeup: keep awake"));
+}
