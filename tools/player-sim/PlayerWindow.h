@@ -29,9 +29,10 @@ class PlayerWindow {
   // Runs `action` once, inside the handling of the first WM_USER with this lParam.
   void RunInsideHandling(long lParam, std::function<void()> action);
 
-  // Dispatches messages, the ones sent by other threads included, until the time is up
-  // or the user closed the window. Zero handles nothing at all.
-  void HandleMessagesFor(unsigned long milliseconds);
+  // Dispatches messages, the ones sent by other threads included, until the time is up,
+  // `finished` holds (checked between messages and every few milliseconds) or the user
+  // closed the window. Zero handles nothing at all.
+  void HandleMessagesFor(unsigned long milliseconds, const std::function<bool()>& finished = {});
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
