@@ -2,7 +2,9 @@
 
 #include "core/DataModule.h"
 #include "dialogs/SnoozeWindow.h"
+#include "runtime/DebugTrace.h"
 #include "runtime/ErrorBox.h"
+#include "runtime/SystemChangeWindow.h"
 
 namespace {
 // The snooze window's answers reach the record through this: each first ends the ring's
@@ -34,12 +36,20 @@ class RingSnoozeTarget : public SnoozeTarget {
 // The thread runs code of this class until it ends, so it must end before the class does.
 TMyThread::~TMyThread() { TerminateAndWait(); }
 
+// A dead alarm must not look alive: whatever ends the loop is shown.
 void TMyThread::Execute() {
-  TGPFWinAmpControl& player = *DataModule->WinampControl;
-  RingCompanion ring(player, player, [this] { return Terminated(); });
-  ring_ = &ring;
-  AlarmLoop(player, *this, zone_, *this, ring).Run();
+  ShowingErrors(
+      [this] {
+        const SystemChangeWindow systemChanges(DataModule->SettingsChangedEvent());
+        TGPFWinAmpControl& player = *DataModule->WinampControl;
+        RingCompanion ring(player, player, [this] { return Terminated(); });
+        ring_ = &ring;
+        AlarmLoop(player, *this, zone_, *this, ring).Run();
+        ring_ = nullptr;
+      },
+      "Unknown error in the alarm; it is stopped");
   ring_ = nullptr;
+  keepAwake_.Release();
 }
 
 SettingsRecord TMyThread::Settings() { return DataModule->Settings(); }
@@ -70,13 +80,55 @@ std::optional<SettingsRecord> TMyThread::TakeTrialRing() {
   return trial;
 }
 
-void TMyThread::RecordRing(const std::string& lastRung) { DataModule->RecordRing(lastRung); }
+void TMyThread::RecordRing(const std::string& lastRung) {
+  if (Settings().VelWakeFromSleep) keepAwake_.Request();
+  DataModule->RecordRing(lastRung);
+}
 
-// Polls once a second: the loop plans afresh after each look, so changed settings and
-// clock steps are seen within a second.
+namespace {
+const char* WaitEndName(WaitEnd end) {
+  switch (end) {
+    case WaitEnd::InstantCame: return "timer";
+    case WaitEnd::SafetyPoll: return "safety poll";
+    case WaitEnd::Replan: return "re-plan";
+    case WaitEnd::Stop: return "stop";
+  }
+  return "?";
+}
+}  // namespace
+
 WaitEnd TMyThread::WaitUntil(std::optional<UtcMs> instant) {
-  const UtcMs left = instant ? *instant - SystemNow() : PollPauseMs;
-  if (left > 0) SleepUnlessTerminated(static_cast<unsigned>(left < PollPauseMs ? left : PollPauseMs));
-  if (Terminated()) return WaitEnd::Stop;
-  return instant && SystemNow() >= *instant ? WaitEnd::InstantCame : WaitEnd::SafetyPoll;
+  keepAwake_.Release();  // the ring before, if any, is over: answered, or its pause ended
+  if (instant) {
+    const bool wake = Settings().VelWakeFromSleep;
+    const bool granted = timer_.SetAt(FileTimeTicksFromUtc(*instant), wake);
+    DebugTrace(std::string("timer set, wake from sleep ") + (wake ? "asked" : "not asked") +
+               (granted ? ", granted" : ", not granted"));
+  } else {
+    timer_.Cancel();
+  }
+  const DWORD woke = WaitHandlingMessages(SafetyPollMs);
+  const WaitEnd end = woke == WAIT_OBJECT_0       ? WaitEnd::Stop
+                      : woke == WAIT_OBJECT_0 + 1 ? WaitEnd::Replan
+                      : woke == WAIT_OBJECT_0 + 2 ? WaitEnd::InstantCame
+                                                  : WaitEnd::SafetyPoll;
+  DebugTrace(std::string("wait ended: ") + WaitEndName(end));
+  return end;
+}
+
+void TMyThread::Pause(unsigned milliseconds) {
+  const DWORD began = GetTickCount();
+  for (DWORD waited = 0; waited < milliseconds && !Terminated(); waited = GetTickCount() - began) {
+    WaitHandlingMessages(milliseconds - waited);  // a settings change ends no pause: it keeps the minute quiet
+  }
+}
+
+DWORD TMyThread::WaitHandlingMessages(DWORD milliseconds) {
+  const HANDLE handles[] = {TerminateEvent(), DataModule->SettingsChangedEvent(), timer_.Handle()};
+  const DWORD count = sizeof handles / sizeof handles[0];
+  for (;;) {
+    const DWORD woke = MsgWaitForMultipleObjects(count, handles, FALSE, milliseconds, QS_ALLINPUT);
+    if (woke != WAIT_OBJECT_0 + count) return woke;
+    DispatchWaitingMessages();
+  }
 }

@@ -63,7 +63,9 @@ void ShowAlarmOptions(Tdata& data) {
 }  // namespace
 
 void RunConfiguration(Tdata& data) {
-  const auto dialog = std::make_unique<TConfigDlg>(nullptr);  // destroyed also when a step fails
+  // Destroyed also when a step fails.
+  const auto dialog =
+      std::make_unique<TConfigDlg>(nullptr, [&data] { return data.WinampControl->SettingsFolder(); });
   dialog->SetCaption(DialogCaption);
   ShowRecord(*dialog, data.Settings());
   dialog->SaveSettings = [](TConfigDlg& shown) { SaveSettings(RecordFromDialog(shown)); };

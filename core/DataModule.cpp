@@ -3,15 +3,23 @@
 #include "core/AlarmWorker.h"
 #include "core/SettingsStore.h"
 #include "runtime/ErrorBox.h"
+#include "runtime/Exception.h"
 
 Tdata* data = nullptr;
 
 namespace {
 TMyThread* worker = nullptr;  // owned here; ended and destroyed by the quit callback
+
+// A player may call quit while it handles a message the worker sent: the worker then
+// waits for that handler and the handler for the worker. Quit stops waiting after this.
+constexpr DWORD QuitWaitMs = 5000;
 }
 
 Tdata::Tdata(TComponent* owner)
-    : TComponent(owner), WinampControl(new TGPFWinAmpControl(this)), GeneralPlugin(new TGPFWinAmpGenericPlugin(this)) {
+    : TComponent(owner),
+      WinampControl(new TGPFWinAmpControl(this)),
+      GeneralPlugin(new TGPFWinAmpGenericPlugin(this)),
+      settingsChanged_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
   WinampControl->SetWindowClassName("Winamp v1.x");
   GeneralPlugin->SetDescription("Velmora Wakeup by Orvik");
   GeneralPlugin->OnInit = [this](TComponent* sender) { return GeneralPluginInit(sender); };
@@ -20,26 +28,42 @@ Tdata::Tdata(TComponent* owner)
   ShowingErrors([this] { DataModuleCreate(this); }, "Unknown error while starting the alarm");
 }
 
+Tdata::~Tdata() {
+  if (settingsChanged_) CloseHandle(settingsChanged_);
+}
+
 SettingsRecord Tdata::Settings() const {
   std::lock_guard<std::mutex> hold(settingsLock_);
   return settings_;
 }
 
 void Tdata::ReplaceSettings(const SettingsRecord& settings) {
-  std::lock_guard<std::mutex> hold(settingsLock_);
-  settings_ = settings;
+  {
+    std::lock_guard<std::mutex> hold(settingsLock_);
+    settings_ = settings;
+  }
+  SetEvent(settingsChanged_);
 }
 
 void Tdata::SetWakeUp(TTime wakeUp) {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelWakeUp = wakeUp;
   settings_.VelSnoozed = true;
+  SetEvent(settingsChanged_);
 }
 
 void Tdata::RecordRing(const std::string& lastRung) {
-  std::lock_guard<std::mutex> hold(settingsLock_);
-  settings_.VelLastRung = lastRung;
-  settings_.VelSnoozed = false;
+  {
+    std::lock_guard<std::mutex> hold(settingsLock_);
+    settings_.VelLastRung = lastRung;
+    settings_.VelSnoozed = false;
+  }
+  // Kept for a player restarted within the ringing minute. A registry that refuses it
+  // must not stop the ring under way: this run still remembers it.
+  try {
+    SaveLastRung(lastRung);
+  } catch (const std::exception&) {
+  }
 }
 
 void Tdata::ApplyAlarmOptions(const SettingsRecord& options) {
@@ -50,15 +74,19 @@ void Tdata::ApplyAlarmOptions(const SettingsRecord& options) {
   settings_.VelFadeSeconds = options.VelFadeSeconds;
   settings_.VelFallbackSeconds = options.VelFallbackSeconds;
   settings_.VelFallbackFile = options.VelFallbackFile;
+  SetEvent(settingsChanged_);
 }
 
 void Tdata::RequestTrialRing(const SettingsRecord& settings) {
-  if (worker) worker->RequestTrialRing(settings);
+  if (!worker) return;
+  worker->RequestTrialRing(settings);
+  SetEvent(settingsChanged_);  // the worker's wait ends and it takes the trial at once
 }
 
 void Tdata::Disarm() {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelPluginActive = false;
+  SetEvent(settingsChanged_);
 }
 
 void Tdata::LoadSettings() {
@@ -75,6 +103,7 @@ void Tdata::LoadSettings() {
 }
 
 void Tdata::DataModuleCreate(TComponent*) {
+  if (!settingsChanged_) throw Exception("Cannot create the alarm's settings signal");
   LoadSettings();
   worker = new TMyThread();
   worker->DataModule = this;
@@ -84,6 +113,10 @@ void Tdata::DataModuleCreate(TComponent*) {
 int Tdata::GeneralPluginInit(TComponent*) { return 0; }
 
 void Tdata::GeneralPluginQuit(TComponent*) {
-  delete worker;  // requests the end and waits for it, handling the player's messages meanwhile
+  if (!worker) return;
+  // The wait handles the player's messages meanwhile. A worker still running after it
+  // is left to end on its own: it holds this module loaded until then, and its object,
+  // which it runs on, is not freed under it.
+  if (worker->TerminateAndWait(QuitWaitMs)) delete worker;
   worker = nullptr;
 }

@@ -13,6 +13,7 @@ class Tdata : public TComponent, public SnoozeTarget {
   // Builds the components, then runs DataModuleCreate; an error there is shown in the
   // application's error box and leaves the alarm unstarted.
   explicit Tdata(TComponent* owner);
+  ~Tdata() override;
 
   TGPFWinAmpControl* const WinampControl;
   TGPFWinAmpGenericPlugin* const GeneralPlugin;
@@ -20,9 +21,11 @@ class Tdata : public TComponent, public SnoozeTarget {
   // A copy of the record taken under its lock. The worker reads the record on its own
   // thread while the player's thread reloads it.
   SettingsRecord Settings() const;
-  // Re-reads the record from the registry; on an error the fields read before it keep
-  // their new values and the error passes on.
+  // Re-reads the record from the registry; on an error every readable field still
+  // takes its new value and the first error passes on.
   void LoadSettings();
+  // Set whenever the record changes, so that the worker plans its next ring again.
+  HANDLE SettingsChangedEvent() const { return settingsChanged_; }
 
   // What the snooze window changes: the player's volume and the in-memory record.
   void SetVolume(std::uint8_t volume) override { WinampControl->SetVolume(volume); }
@@ -44,6 +47,7 @@ class Tdata : public TComponent, public SnoozeTarget {
  private:
   void ReplaceSettings(const SettingsRecord& settings);
 
+  HANDLE settingsChanged_;
   mutable std::mutex settingsLock_;
   SettingsRecord settings_;
 };

@@ -14,7 +14,7 @@
 #include "runtime/Label.h"
 #include "runtime/Shell.h"
 
-TConfigDlg::TConfigDlg(TComponent* owner)
+TConfigDlg::TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder)
     : TForm(owner),
       SCPanel1(new TSCPanel(this)),
       SCPanel2(new TSCPanel(this)),
@@ -36,7 +36,8 @@ TConfigDlg::TConfigDlg(TComponent* owner)
       Label3(new TLabel(this)),
       ChkPluginActive(new TSCCheckbox(this)),
       MyTimer(new TRzTimePicker(this)),
-      txtURL(new TSCCombobox(this)) {
+      txtURL(new TSCCombobox(this)),
+      playerSettingsFolder_(std::move(playerSettingsFolder)) {
   BuildLayout();
   BindEvents();
   FormCreate(this);
@@ -55,16 +56,16 @@ void TConfigDlg::BindEvents() {
 
 void TConfigDlg::FormCreate(TComponent*) {
   // Without the history the dialog is still useful: say what failed and open anyway.
-  ShowingErrors([this] {
-    EnterHostDirectory();
-    LoadHistory(txtURL->Items());
-  });
+  ShowingErrors([this] { LoadHistory(txtURL->Items(), PlayerSettingsFolder()); });
+}
+
+std::wstring TConfigDlg::PlayerSettingsFolder() const {
+  return playerSettingsFolder_ ? playerSettingsFolder_() : std::wstring();
 }
 
 void TConfigDlg::SCButton3Click(TComponent*) {
-  EnterHostDirectory();
   PushHistory(txtURL->Items(), txtURL->Text(), true);
-  SaveHistory(txtURL->Items());  // a failure stops here: no settings written, dialog open
+  SaveHistory(txtURL->Items(), PlayerSettingsFolder());  // a failure stops here: no settings written, dialog open
   if (SaveSettings) SaveSettings(*this);
   Close();
 }
@@ -74,8 +75,7 @@ void TConfigDlg::SCButton2Click(TComponent*) {
   if (!file) return;
   txtURL->SetText(*file);
   PushHistory(txtURL->Items(), *file, false);
-  EnterHostDirectory();  // the file dialog may have moved the current directory
-  SaveHistory(txtURL->Items());
+  SaveHistory(txtURL->Items(), PlayerSettingsFolder());
 }
 
 void TConfigDlg::SCButton1Click(TComponent*) { OpenLink(ConfigLinks::Shoutcast); }

@@ -3,6 +3,7 @@
 // with its history; links to the station directory, the homepage and a donation page.
 // It stores the settings only through "Save settings".
 #include <functional>
+#include <string>
 
 #include "runtime/Form.h"
 
@@ -16,7 +17,9 @@ class TSCPanel;
 
 class TConfigDlg : public TForm {
  public:
-  explicit TConfigDlg(TComponent* owner);
+  // `playerSettingsFolder` asks the player for its settings folder at each use (no
+  // function, or an empty answer: the program's folder keeps the history).
+  explicit TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder = nullptr);
 
   TSCPanel* const SCPanel1;
   TSCPanel* const SCPanel2;
@@ -57,6 +60,9 @@ class TConfigDlg : public TForm {
  private:
   void BuildLayout();
   void BindEvents();
+  std::wstring PlayerSettingsFolder() const;
+
+  std::function<std::wstring()> playerSettingsFolder_;
 };
 
 // The addresses the dialog's links open.

@@ -4,18 +4,38 @@
 
 #include "runtime/Exception.h"
 #include "runtime/HostProgram.h"
-#include "runtime/Shell.h"
+#include "runtime/PlatformFiles.h"
 #include "runtime/SystemError.h"
+#include "runtime/WideText.h"
 
-void EnterHostDirectory() {
-  std::string folder = HostProgramPath();
-  folder.erase(folder.find_last_of("\\:") + 1);  // cut after the last backslash or colon
-  if (folder.empty() || !SetCurrentDirectoryA(folder.c_str()))
-    throw Exception("Cannot enter the player's folder \"" + folder + "\". " + LastErrorText());
+namespace {
+// The program's folder, which must be reachable: the history has no other place left.
+std::wstring ProgramFolder() {
+  std::wstring folder = HostProgramWidePath();
+  folder.erase(folder.find_last_of(L"\\:") + 1);  // cut after the last backslash or colon
+  if (folder.empty() || !WideFolderExists(folder))
+    throw Exception("Cannot enter the player's folder \"" + AnsiFromWide(folder) + "\". " + LastErrorText());
+  return folder;
 }
 
-void LoadHistory(TStringList& items) {
-  if (FileExists(HistoryFileName)) items.LoadFromFile(HistoryFileName);
+std::wstring InFolder(std::wstring folder) {
+  if (folder.back() != L'\\' && folder.back() != L'/') folder += L'\\';
+  return folder + WideFromUtf8(HistoryFileName);
+}
+}  // namespace
+
+std::wstring HistoryFilePath(const std::wstring& playerSettingsFolder) {
+  const bool usable = !playerSettingsFolder.empty() && WideFolderExists(playerSettingsFolder);
+  return InFolder(usable ? playerSettingsFolder : ProgramFolder());
 }
 
-void SaveHistory(const TStringList& items) { items.SaveToFile(HistoryFileName); }
+void LoadHistory(TStringList& items, const std::wstring& playerSettingsFolder) {
+  const std::wstring path = HistoryFilePath(playerSettingsFolder);
+  if (WideFileExists(path)) return items.LoadFromFile(Utf8FromWide(path));
+  const std::wstring besideProgram = InFolder(ProgramFolder());
+  if (WideFileExists(besideProgram)) items.LoadFromFile(Utf8FromWide(besideProgram));
+}
+
+void SaveHistory(const TStringList& items, const std::wstring& playerSettingsFolder) {
+  items.SaveToFile(Utf8FromWide(HistoryFilePath(playerSettingsFolder)));
+}

@@ -10,6 +10,8 @@ constexpr int SetPlaylistPosition = 121;
 constexpr int SetVolume = 122;
 constexpr int AskVolume = -666;      // as SetVolume's wParam: answers the volume instead
 constexpr int PlaylistLength = 124;
+constexpr int SettingsFolder = 335;       // answer: the folder as an ANSI text in the player's memory
+constexpr int SettingsFolderWide = 1335;  // the same as a wide text, from player 5.58 on
 constexpr int PlayButton = 40045;
 constexpr int CopyDataAddToPlaylist = 100;
 }  // namespace PlayerMessages

@@ -1,6 +1,8 @@
 #include "player/WinAmpControl.h"
 
 #include "player/PlayerMessages.h"
+#include "runtime/PlatformFiles.h"
+#include "runtime/WideText.h"
 
 namespace PM = PlayerMessages;
 
@@ -74,4 +76,13 @@ void TGPFWinAmpControl::AddFile(const std::string& address) {
   record.cbData = static_cast<DWORD>(address.size() + 1);
   record.lpData = const_cast<char*>(address.c_str());
   SendMessageA(WinampHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));
+}
+
+std::wstring TGPFWinAmpControl::SettingsFolder() {
+  // Both answers point into the player's memory: this code runs in its process.
+  const LRESULT wide = SendUserMessage(0, PM::SettingsFolderWide);
+  if (wide && WideFolderExists(reinterpret_cast<const wchar_t*>(wide))) return reinterpret_cast<const wchar_t*>(wide);
+  const LRESULT ansi = SendUserMessage(0, PM::SettingsFolder);
+  const std::wstring folder = ansi ? WideFromAnsi(reinterpret_cast<const char*>(ansi)) : std::wstring();
+  return !folder.empty() && WideFolderExists(folder) ? folder : std::wstring();
 }

@@ -43,6 +43,10 @@ class TGPFWinAmpControl : public TComponent, public PlayerCommands, public Playe
   std::uint8_t GetVolume() override;
   std::int32_t GetPlayPosition() override;
 
+  // The folder where the player keeps its settings, asked now (wide first, then ANSI);
+  // empty when the player names no existing folder.
+  std::wstring SettingsFolder();
+
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 

@@ -1,9 +1,21 @@
 #include "runtime/ErrorBox.h"
 
-#include <windows.h>
+#include <algorithm>
+#include <vector>
 
 #include "runtime/HostProgram.h"
 #include "runtime/MessageText.h"
+
+namespace {
+thread_local HWND boxOwner = nullptr;
+// Texts of the boxes up on this thread: a paint that fails shows its box, and the
+// box's own message loop repaints, fails again and would stack box upon box.
+thread_local std::vector<std::string> boxesUp;
+}  // namespace
+
+ErrorBoxOwner::ErrorBoxOwner(HWND window) : previous_(boxOwner) { boxOwner = window; }
+
+ErrorBoxOwner::~ErrorBoxOwner() { boxOwner = previous_; }
 
 std::string ApplicationTitle() {
   std::string name = HostProgramPath();
@@ -15,8 +27,12 @@ std::string ApplicationTitle() {
 }
 
 void ShowApplicationError(const std::string& message) {
-  MessageBoxA(nullptr, WithClosingFullStop(message).c_str(), ApplicationTitle().c_str(),
-              MB_OK | MB_ICONSTOP);
+  const std::string text = WithClosingFullStop(message);
+  if (std::find(boxesUp.begin(), boxesUp.end(), text) != boxesUp.end()) return;
+  boxesUp.push_back(text);
+  const HWND owner = boxOwner && IsWindow(boxOwner) ? boxOwner : nullptr;
+  MessageBoxA(owner, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONSTOP);
+  boxesUp.erase(std::find(boxesUp.begin(), boxesUp.end(), text));
 }
 
 bool ShowingErrors(const std::function<void()>& action, const char* unknownError) {

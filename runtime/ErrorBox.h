@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <functional>
 #include <string>
 
@@ -6,8 +8,23 @@
 std::string ApplicationTitle();
 
 // The application's error box: the message (with the closing full stop rule), an OK
-// button and a stop icon, titled with the application title.
+// button and a stop icon, titled with the application title. It is owned by the
+// window this thread runs modally, if any, so that it comes up over that window and
+// keeps it from being used meanwhile. The same message raised again on this thread
+// while its box is up shows no second box.
 void ShowApplicationError(const std::string& message);
+
+// Makes `window` the owner of this thread's error boxes while the object lives.
+class ErrorBoxOwner {
+ public:
+  explicit ErrorBoxOwner(HWND window);
+  ~ErrorBoxOwner();
+  ErrorBoxOwner(const ErrorBoxOwner&) = delete;
+  ErrorBoxOwner& operator=(const ErrorBoxOwner&) = delete;
+
+ private:
+  HWND previous_;
+};
 
 // Runs `action`; an error it raises is shown in the error box (one that is no standard
 // exception as `unknownError`) instead of travelling on into the host. False when the

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "runtime/ControlClass.h"
+#include "runtime/ErrorBox.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
@@ -86,6 +87,7 @@ int TForm::ShowModal() {
   const std::vector<HWND> disabled = DisableThreadWindows(Handle());
   Show();
   FocusFirstControl();
+  const ErrorBoxOwner errorBoxOwner(Handle());
   TCloseAction action = TCloseAction::caHide;
   for (;;) {
     MSG msg;

@@ -2,4 +2,6 @@
 #include <string>
 
 // The full path of the program file of the process that hosts the plug-in.
+std::wstring HostProgramWidePath();
+// The same in the ANSI code page, for texts shown in the ANSI boxes.
 std::string HostProgramPath();

@@ -41,14 +41,14 @@ void TThread::Terminate() {
   SetEvent(terminateEvent_);
 }
 
-void TThread::TerminateAndWait() {
+bool TThread::TerminateAndWait(DWORD timeoutMs) {
   Terminate();
   if (!started_) {
     // A thread that never ran still has to run to its end; it finds the request set.
     started_ = true;
     ResumeThread(thread_);
   }
-  WaitServicingSentMessages(thread_);
+  return WaitServicingSentMessages(thread_, timeoutMs);
 }
 
 void TThread::SleepUnlessTerminated(unsigned milliseconds) {
@@ -67,10 +67,14 @@ DWORD WINAPI TThread::ThreadEntry(void* self) {
   return 0;
 }
 
-void WaitServicingSentMessages(HANDLE handle) {
+bool WaitServicingSentMessages(HANDLE handle, DWORD timeoutMs) {
+  const DWORD began = GetTickCount();  // the difference survives the counter's wrap
   for (;;) {
-    const DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE);
-    if (woke != WAIT_OBJECT_0 + 1) return;  // ended, or nothing left to wait on
+    const DWORD waited = GetTickCount() - began;
+    const DWORD left = timeoutMs == INFINITE ? INFINITE : waited >= timeoutMs ? 0 : timeoutMs - waited;
+    const DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, left, QS_SENDMESSAGE);
+    if (woke == WAIT_TIMEOUT) return false;
+    if (woke != WAIT_OBJECT_0 + 1) return true;  // ended, or nothing left to wait on
     MSG msg;
     PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }

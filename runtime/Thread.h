@@ -16,13 +16,16 @@ class TThread {
   void Start();
   void Terminate();
   bool Terminated() const { return terminated_.load(); }
-  // Requests termination and returns once the thread has ended.
-  void TerminateAndWait();
+  // Requests termination and returns once the thread has ended, or false once
+  // `timeoutMs` has passed without that.
+  bool TerminateAndWait(DWORD timeoutMs = INFINITE);
 
  protected:
   virtual void Execute() = 0;
   // Sleeps up to `milliseconds`; returns at once when termination is requested.
   void SleepUnlessTerminated(unsigned milliseconds);
+  // Set once termination is requested, for waits on more than one thing.
+  HANDLE TerminateEvent() const { return terminateEvent_; }
 
  private:
   static DWORD WINAPI ThreadEntry(void* self);
@@ -34,5 +37,6 @@ class TThread {
   HMODULE heldModule_ = nullptr;
 };
 
-// Waits for `handle` while handling the messages sent to this thread's windows.
-void WaitServicingSentMessages(HANDLE handle);
+// Waits for `handle` while handling the messages sent to this thread's windows; false
+// when `timeoutMs` passed first.
+bool WaitServicingSentMessages(HANDLE handle, DWORD timeoutMs = INFINITE);

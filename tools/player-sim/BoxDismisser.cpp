@@ -56,6 +56,8 @@ void Scan(BoxDismisser::Watch& watch) {
     if (seen == watch.lastOk.end()) {
       watch.log->Line("message box " + Quoted(WindowText(box)) + ": " +
                       Quoted(WindowText(GetDlgItem(box, MessageTextControlId))));
+      const HWND owner = GetWindow(box, GW_OWNER);
+      watch.log->Line("box owner " + (owner ? Quoted(WindowText(owner)) : std::string("none")));
     } else if (now - seen->second < RepeatOkMs) {
       stillOpen[box] = seen->second;
       continue;

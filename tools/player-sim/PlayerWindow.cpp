@@ -109,8 +109,11 @@ LRESULT CALLBACK PlayerWindow::WindowProcedure(HWND window, UINT message, WPARAM
 
 LRESULT PlayerWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_USER:
-      return OnPlayerMessage(wParam, lParam);
+    case WM_USER: {
+      const LRESULT answer = OnPlayerMessage(wParam, lParam);
+      if (inside_ && lParam == insideLParam_) std::exchange(inside_, nullptr)();
+      return answer;
+    }
     case WM_COMMAND:
       return OnCommand(wParam, lParam);
     case WM_COPYDATA:
@@ -167,6 +170,10 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
       log_.Line("start playback (WM_USER lParam 102)");
       StateChanged();
       return 0;
+    case PM::SettingsFolder:
+    case PM::SettingsFolderWide:
+      if (!settingsFolder_.empty()) return OnSettingsFolder(lParam);
+      [[fallthrough]];
     default:
       log_.Line(Format("unknown WM_USER wParam %llu lParam %lld", w, static_cast<long long>(lParam)));
       return 0;
@@ -182,6 +189,25 @@ LRESULT PlayerWindow::AnswerPlayPosition(WPARAM wParam) {
   const std::int64_t position = state_.PlayPositionMs();
   log_.Line(Format("position asked: %lld ms (WM_USER wParam 0 lParam 105)", static_cast<long long>(position)));
   return static_cast<LRESULT>(position);
+}
+
+void PlayerWindow::AnswerSettingsFolder(const std::wstring& folder) {
+  settingsFolder_ = folder;
+  const int length = WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  settingsFolderAnsi_.assign(length > 0 ? static_cast<std::size_t>(length) : 1, '\0');
+  if (length > 0)
+    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, &settingsFolderAnsi_[0], length, nullptr, nullptr);
+}
+
+void PlayerWindow::RunInsideHandling(long lParam, std::function<void()> action) {
+  insideLParam_ = lParam;
+  inside_ = std::move(action);
+}
+
+LRESULT PlayerWindow::OnSettingsFolder(LPARAM lParam) {
+  log_.Line(Format("settings folder asked (WM_USER lParam %lld)", static_cast<long long>(lParam)));
+  return lParam == PM::SettingsFolderWide ? reinterpret_cast<LRESULT>(settingsFolder_.c_str())
+                                          : reinterpret_cast<LRESULT>(settingsFolderAnsi_.c_str());
 }
 
 LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -24,6 +24,11 @@ class PlayerWindow {
 
   HWND Handle() const { return window_; }
 
+  // Answers WM_USER lParam 1335 with `folder` and 335 with its ANSI form.
+  void AnswerSettingsFolder(const std::wstring& folder);
+  // Runs `action` once, inside the handling of the first WM_USER with this lParam.
+  void RunInsideHandling(long lParam, std::function<void()> action);
+
   // Dispatches messages, the ones sent by other threads included, until the time is up,
   // `finished` holds (checked between messages and every few milliseconds) or the user
   // closed the window. Zero handles nothing at all.
@@ -34,6 +39,7 @@ class PlayerWindow {
   LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnPlayerMessage(WPARAM wParam, LPARAM lParam);
   LRESULT AnswerPlayPosition(WPARAM wParam);
+  LRESULT OnSettingsFolder(LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnCopyData(const COPYDATASTRUCT* record);
   void OnPaint();
@@ -45,4 +51,8 @@ class PlayerWindow {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   bool stopRequested_ = false;
+  std::wstring settingsFolder_;
+  std::string settingsFolderAnsi_;
+  long insideLParam_ = 0;
+  std::function<void()> inside_;
 };

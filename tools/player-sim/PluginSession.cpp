@@ -52,6 +52,7 @@ int PluginSession::Run() {
     Unload();
     return ExitPluginNotStarted;
   }
+  if (options_.quitInside) player_.RunInsideHandling(*options_.quitInside, [this, header] { Stop(*header); });
   if (options_.callConfig) Configure(*header);
   RunPeriod();
   Stop(*header);
@@ -162,6 +163,8 @@ void PluginSession::RunUntilLogged() {
 }
 
 void PluginSession::Stop(PluginHeader& header) {
+  if (quitCalled_) return;  // already, from inside a message's handling
+  quitCalled_ = true;
   if (!options_.callQuit) {
     log_.Line("quit skipped");
     return;

@@ -42,4 +42,5 @@ class PluginSession {
   std::string loadedPath_;
   HMODULE module_ = nullptr;
   std::chrono::steady_clock::time_point loadBegan_;
+  bool quitCalled_ = false;
 };

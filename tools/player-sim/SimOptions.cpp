@@ -5,6 +5,8 @@
 #include <limits>
 #include <map>
 
+#include <shellapi.h>
+
 namespace {
 // Long enough for any demo, short enough that a typo cannot leave a run going for days.
 constexpr unsigned long LongestPeriodMs = 24UL * 60 * 60 * 1000;
@@ -47,6 +49,9 @@ const char* const Usage =
     "  --silent-entry TEXT    while this entry plays, its play position (WM_USER\n"
     "                         lParam 105) stays 0, as a stream that never delivers;\n"
     "                         repeatable\n"
+    "  --settings-folder PATH answer WM_USER lParam 1335 (wide) and 335 (ANSI) with\n"
+    "                         PATH, the player's settings folder (default: no answer)\n"
+    "  --quit-inside N        call quit while handling the first WM_USER lParam N\n"
     "  Playlist positions count from 1: position n selects the n-th entry,\n"
     "  0 or a position past the end selects nothing.\n"
     "\n"
@@ -90,6 +95,15 @@ class ArgumentReader {
   std::string Next(const std::string& option) {
     if (AtEnd()) throw OptionError(option + " needs a value");
     return argv_[index_++];
+  }
+  // The argument Next returned last, as the wide command line holds it: the 8-bit
+  // argv loses every character outside the ANSI code page.
+  std::wstring LastAsWide() const {
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    const std::wstring argument = wide && index_ - 1 < count ? wide[index_ - 1] : L"";
+    LocalFree(wide);
+    return argument;
   }
 
  private:
@@ -242,6 +256,15 @@ const std::map<std::string, OptionHandler>& Handlers() {
       {"--parent-zero", [](ArgumentReader&, SimOptions& o) { o.fillParentWindow = false; }},
       {"--silent-entry",
        [](ArgumentReader& a, SimOptions& o) { o.silentEntries.push_back(a.Next("--silent-entry")); }},
+      {"--settings-folder",
+       [](ArgumentReader& a, SimOptions& o) {
+         a.Next("--settings-folder");
+         o.settingsFolder = a.LastAsWide();
+       }},
+      {"--quit-inside",
+       [](ArgumentReader& a, SimOptions& o) {
+         o.quitInside = ParseNumber<long>("--quit-inside", a.Next("--quit-inside"), 1, 0xFFFF);
+       }},
       {"--reset-settings", [](ArgumentReader&, SimOptions& o) { o.resetSettings = true; }},
       {"--arm", [](ArgumentReader& a, SimOptions& o) { o.arm = ParseArm(a.Next("--arm")); }},
       {"--url", [](ArgumentReader& a, SimOptions& o) { o.url = a.Next("--url"); }},

@@ -55,6 +55,7 @@ int Simulate(SimLog& log, const SimOptions& options) {
   PlayerState initialState(options.playlist, options.state, options.position);
   initialState.SetSilentEntries(options.silentEntries);
   PlayerWindow player(log, std::move(initialState), options.playerWindowFindable);
+  player.AnswerSettingsFolder(options.settingsFolder);
   std::optional<BoxDismisser> dismisser;
   if (options.dismissBoxes) dismisser.emplace(log);
   std::optional<UiScript> user;

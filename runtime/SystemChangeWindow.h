@@ -1,0 +1,24 @@
+#pragma once
+// A hidden window of the calling thread that hears what the system tells every
+// top-level window: the clock or the time zone changed, the PC resumed. Each of these
+// sets `changed`. The thread must handle its messages.
+#include <windows.h>
+
+class SystemChangeWindow {
+ public:
+  explicit SystemChangeWindow(HANDLE changed);  // throws when the window cannot be made
+  ~SystemChangeWindow();
+  SystemChangeWindow(const SystemChangeWindow&) = delete;
+  SystemChangeWindow& operator=(const SystemChangeWindow&) = delete;
+
+  HWND Handle() const { return window_; }
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HANDLE changed_;
+  HWND window_ = nullptr;
+};
+
+// Handles every message waiting for this thread.
+void DispatchWaitingMessages();
