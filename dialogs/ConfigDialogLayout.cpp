@@ -8,17 +8,10 @@
 #include "controls/styled/SCPanel.h"
 #include "controls/timepicker/TimePicker.h"
 #include "dialogs/ConfigDialog.h"
+#include "dialogs/DialogLook.h"
 #include "runtime/Label.h"
 
 namespace {
-
-void SetFont(TFont& font, const char* name, int height, unsigned style, BYTE charset, TColor color) {
-  font.SetName(name);
-  font.SetHeight(height);
-  font.SetStyle(style);
-  font.SetCharset(charset);
-  font.SetColor(color);
-}
 
 void Place(TWinControl& control, TWinControl& parent, TAlign align, int left, int top, int width, int height) {
   control.SetParent(&parent);
@@ -33,31 +26,25 @@ void SetTabOrders(std::initializer_list<TWinControl*> controls) {
 }
 
 void StylePanel(TSCPanel& panel, TSCGradient gradient) {
-  SetFont(panel.Font(), "MS Sans Serif", -11, fsBold, DEFAULT_CHARSET, clNavy);
+  UseGradientPanelLook(panel, gradient);
   panel.SetAlignment(taCenter);
-  panel.SetGradient(gradient);
 }
 
 void StyleCheckbox(TSCCheckbox& box, const char* caption) {
   box.SetCaption(caption);
-  SetFont(box.Font(), "Verdana", -13, fsBold, EASTEUROPE_CHARSET, clBlack);
-  box.SetStyle(sccsXP);
-  box.SetTransparent(true);
+  UseCheckboxLook(box);
 }
 
 void StyleButton(TSCButton& button, const char* caption) {
   button.SetCaption(caption);
-  SetFont(button.Font(), "Verdana", -21, fsBold, DEFAULT_CHARSET, clSilver);
-  button.SetColor(clNavy);
-  button.SetRoundColor(clWhite);
-  button.SetStyle(scbsXP);
+  UseButtonLook(button);
 }
 
 void StyleLine(TSCLabel& label, const char* caption, bool link) {
   label.SetCaption(caption);
   label.SetTransparent(true);
   if (link) {
-    SetFont(label.Font(), "MS Sans Serif", -11, fsBold | fsUnderline, DEFAULT_CHARSET, clBlue);
+    UseLinkLook(label);
   } else {
     label.SetHottrack(false);  // takes the panel's font
   }
@@ -90,10 +77,8 @@ void TConfigDlg::BuildLayout() {
   Place(*ChkStream, *SCPanel2, TAlign::alTop, 0, 51, 368, 17);
   StyleCheckbox(*ChkStream, "Stream this mp3/playlist/URL");
   Place(*txtURL, *SCPanel2, TAlign::alTop, 0, 68, 368, 20);
-  SetFont(txtURL->Font(), "MS Sans Serif", -13, fsBold, DEFAULT_CHARSET, clWhite);
-  SetFont(txtURL->PopupFont(), "MS Sans Serif", -11, 0, DEFAULT_CHARSET, clWindowText);
-  txtURL->SetStyle(scesNone);
-  txtURL->SetTransparent(true);
+  UseAddressBoxLook(*txtURL);
+  SetFont(txtURL->PopupFont(), "MS Sans Serif", -11, 0, clWindowText);
   Place(*SCButton1, *SCPanel2, TAlign::alNone, 4, 95, 175, 31);
   StyleButton(*SCButton1, "Shoutcast");
   Place(*SCButton2, *SCPanel2, TAlign::alNone, 181, 95, 175, 31);
@@ -106,7 +91,7 @@ void TConfigDlg::BuildLayout() {
   ChkPluginActive->SetAutoSize(true);
   Place(*Label3, *SCPanel4, TAlign::alTop, 0, 20, 334, 16);
   Label3->SetCaption("Start time");
-  SetFont(Label3->Font(), "Verdana", -13, fsBold, DEFAULT_CHARSET, clBlack);
+  SetFont(Label3->Font(), "Verdana", -13, fsBold, clBlack);
   Label3->SetTransparent(true);
   Place(*MyTimer, *SCPanel4, TAlign::alClient, 0, 36, 334, 202);
   MyTimer->SetBorderSides(NoBorderSides);

@@ -9,6 +9,7 @@
 #include "controls/styled/SCButton.h"
 #include "controls/styled/SCPaint.h"
 #include "controls/styled/SCPanel.h"
+#include "dialogs/DialogLook.h"
 #include "runtime/Form.h"
 #include "runtime/OffscreenBitmap.h"
 #include "tools/control-bench/Bench.h"
@@ -26,14 +27,8 @@ TSCPanel& InformationPanel(TForm& host) {
 TSCButton& SaveButton(TForm& host) {
   auto* button = new TSCButton(&host);
   button->SetBounds(524, 126, 175, 31);
-  button->SetStyle(scbsXP);
-  button->SetColor(clNavy);
-  button->SetRoundColor(clWhite);
+  UseButtonLook(*button);
   button->SetCaption("&Save settings");
-  button->Font().SetName("Verdana");
-  button->Font().SetHeight(-21);
-  button->Font().SetStyle(fsBold);
-  button->Font().SetColor(clSilver);
   button->SetParent(&host);
   return *button;
 }

@@ -11,6 +11,7 @@
 #include "controls/styled/SCCombobox.h"
 #include "controls/styled/SCLabel.h"
 #include "controls/styled/SCPanel.h"
+#include "dialogs/DialogLook.h"
 #include "runtime/Form.h"
 #include "tools/gallery/Gallery.h"
 
@@ -38,34 +39,6 @@ class Staged : public Control {
   }
 };
 
-void SetFont(TFont& font, const char* name, int height, unsigned style, TColor color,
-             BYTE charset = DEFAULT_CHARSET) {
-  font.SetName(name);
-  font.SetHeight(height);
-  font.SetStyle(style);
-  font.SetColor(color);
-  font.SetCharset(charset);
-}
-
-void UseButtonLook(TSCButton& button) {
-  button.SetStyle(scbsXP);
-  button.SetColor(clNavy);
-  button.SetRoundColor(clWhite);
-  SetFont(button.Font(), "Verdana", -21, fsBold, clSilver);
-}
-
-void UseCheckLook(TSCCheckbox& box) {
-  box.SetStyle(sccsXP);
-  box.SetTransparent(true);
-  SetFont(box.Font(), "Verdana", -13, fsBold, clBlack, EASTEUROPE_CHARSET);
-}
-
-void UseComboLook(TSCCombobox& combo) {
-  combo.SetStyle(scesNone);
-  combo.SetTransparent(true);
-  SetFont(combo.Font(), "MS Sans Serif", -13, fsBold, clWhite);
-}
-
 template <typename Control>
 Control& Place(TWinControl& parent, int left, int top, int width, int height) {
   auto* control = new Control(&parent);
@@ -85,8 +58,7 @@ void Note(TWinControl& parent, int left, int top, int width, const std::string& 
 
 TSCPanel& GradientPanel(TWinControl& parent, int left, int top, int width, int height, TSCGradient direction) {
   auto& panel = Place<TSCPanel>(parent, left, top, width, height);
-  panel.SetGradient(direction);
-  SetFont(panel.Font(), "MS Sans Serif", -11, fsBold, clNavy);
+  UseGradientPanelLook(panel, direction);
   return panel;
 }
 
@@ -174,7 +146,7 @@ const GalleryScene checkboxes("styled-checkbox", [](TForm& host) {
   int top = 6;
   for (const auto& state : states) {
     auto& box = Place<Staged<TSCCheckbox>>(host, 6, top, 300, 17);
-    UseCheckLook(box);
+    UseCheckboxLook(box);
     box.SetCaption(state.caption);
     box.SetChecked(state.checked);
     box.SetEnabled(state.enabled);
@@ -198,7 +170,7 @@ const GalleryScene labels("styled-label", [](TForm& host) {
   int top = 8;
   for (const auto& state : states) {
     auto& label = Place<Staged<TSCLabel>>(host, 8, top, 330, 17);
-    SetFont(label.Font(), "MS Sans Serif", -11, fsBold | fsUnderline, clBlue);
+    UseLinkLook(label);
     label.SetCaption(state.caption);
     label.SetHottrack(state.hottrack);
     label.SetEnabled(state.enabled);
@@ -211,7 +183,7 @@ const GalleryScene labels("styled-label", [](TForm& host) {
 // The address box over the options panel's gradient, as the dialog shows it.
 TSCCombobox& AddressBox(TWinControl& parent, int top, const std::string& text) {
   auto& combo = Place<TSCCombobox>(parent, 0, top, 368, 20);
-  UseComboLook(combo);
+  UseAddressBoxLook(combo);
   combo.SetText(text);
   return combo;
 }
@@ -264,7 +236,7 @@ const GalleryScene options("styled-options-panel", [](TForm& host) {
   int top = 0;
   for (const char* caption : captions) {
     auto& box = Place<TSCCheckbox>(panel, 0, top, 368, 17);
-    UseCheckLook(box);
+    UseCheckboxLook(box);
     box.SetCaption(caption);
     box.SetChecked(top == 0 || top == 51);
     top += 17;
@@ -297,7 +269,7 @@ const GalleryScene information("styled-info-panel", [](TForm& host) {
   }
   for (const char* link : {"Visit my homepage", "Donate via paypal"}) {
     auto& label = Place<Staged<TSCLabel>>(panel, 0, top, 702, 17);
-    SetFont(label.Font(), "MS Sans Serif", -11, fsBold | fsUnderline, clBlue);
+    UseLinkLook(label);
     label.SetTransparent(true);
     label.SetCaption(link);
     if (top == 51) label.Stage({true, false, false, false});
@@ -315,8 +287,8 @@ const GalleryScene transparent("styled-transparent", [](TForm& host) {
   panel.SetColor(clNavy);
   panel.SetGradientEnd(clWhite);
   auto& box = Place<TSCCheckbox>(panel, 0, 8, 400, 17);
-  UseCheckLook(box);
-  SetFont(box.Font(), "Verdana", -13, fsBold, clWhite, EASTEUROPE_CHARSET);
+  UseCheckboxLook(box);
+  box.Font().SetColor(clWhite);
   box.SetCaption("Transparent check box");
   box.SetChecked(true);
   auto& label = Place<TSCLabel>(panel, 0, 34, 400, 17);
