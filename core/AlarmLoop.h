@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/SettingsRecord.h"
+#include "dialogs/SnoozeTime.h"
 #include "player/PlayerCommands.h"
 #include "runtime/DayTime.h"
 
@@ -11,7 +12,6 @@ constexpr unsigned PollPauseMs = 1000;
 constexpr unsigned PostWakePauseMs = 62000;  // longer than a minute: one wake-up per matching minute
 constexpr std::uint8_t WakeUpVolume = 255;
 constexpr const char* AlarmComparisonFormat = "hh:nn AM/PM";
-constexpr int SnoozeAnswerDisabled = 2;
 
 // The worker's clock: the local time and the pauses. Pauses end early once the worker
 // is asked to stop, so the player's shutdown never waits them out.

@@ -3,7 +3,6 @@
 #include "runtime/LocalTime.h"
 #include "runtime/RegistryKey.h"
 
-namespace SN = SettingNames;
 
 namespace {
 // A fresh installation is armed for the time of day 1 - t, t being the moment of the
@@ -12,31 +11,32 @@ TTime DefaultWakeUp() { return LocalTimeOfDay() - 2.0; }
 }  // namespace
 
 void EnsureDefaults(RegistryKey& key) {
-  if (!key.ValueExists(SN::WakeupTime)) key.WriteBinaryDouble(SN::WakeupTime, DefaultWakeUp());
-  if (!key.ValueExists(SN::URL)) key.WriteString(SN::URL, "");
-  for (const char* name : {SN::Active, SN::Volume, SN::Streaming, SN::Snooze, SN::NoRestart})
+  if (!key.ValueExists(SettingNames::WakeupTime)) key.WriteBinaryDouble(SettingNames::WakeupTime, DefaultWakeUp());
+  if (!key.ValueExists(SettingNames::URL)) key.WriteString(SettingNames::URL, "");
+  for (const char* name : {SettingNames::Active, SettingNames::Volume, SettingNames::Streaming,
+                           SettingNames::Snooze, SettingNames::NoRestart})
     if (!key.ValueExists(name)) key.WriteBool(name, true);
 }
 
 void LoadSettings(SettingsRecord& record) {
-  RegistryKey key(SN::Key);
+  RegistryKey key(SettingNames::Key);
   EnsureDefaults(key);
-  record.VelURL = key.ReadString(SN::URL);
-  record.VelWakeUp = key.ReadBinaryDouble(SN::WakeupTime);
-  record.VelPluginActive = key.ReadBool(SN::Active);
-  record.VelMaxVolume = key.ReadBool(SN::Volume);
-  record.VelSnooze = key.ReadBool(SN::Snooze);
-  record.VelStreamURL = key.ReadBool(SN::Streaming);
-  record.VelNoRestart = key.ReadBool(SN::NoRestart);
+  record.VelURL = key.ReadString(SettingNames::URL);
+  record.VelWakeUp = key.ReadBinaryDouble(SettingNames::WakeupTime);
+  record.VelPluginActive = key.ReadBool(SettingNames::Active);
+  record.VelMaxVolume = key.ReadBool(SettingNames::Volume);
+  record.VelSnooze = key.ReadBool(SettingNames::Snooze);
+  record.VelStreamURL = key.ReadBool(SettingNames::Streaming);
+  record.VelNoRestart = key.ReadBool(SettingNames::NoRestart);
 }
 
 void SaveSettings(const SettingsRecord& settings) {
-  RegistryKey key(SN::Key);
-  key.WriteString(SN::URL, settings.VelURL);
-  key.WriteBinaryDouble(SN::WakeupTime, settings.VelWakeUp);
-  key.WriteBool(SN::Active, settings.VelPluginActive);
-  key.WriteBool(SN::Volume, settings.VelMaxVolume);
-  key.WriteBool(SN::Streaming, settings.VelStreamURL);
-  key.WriteBool(SN::Snooze, settings.VelSnooze);
-  key.WriteBool(SN::NoRestart, settings.VelNoRestart);
+  RegistryKey key(SettingNames::Key);
+  key.WriteString(SettingNames::URL, settings.VelURL);
+  key.WriteBinaryDouble(SettingNames::WakeupTime, settings.VelWakeUp);
+  key.WriteBool(SettingNames::Active, settings.VelPluginActive);
+  key.WriteBool(SettingNames::Volume, settings.VelMaxVolume);
+  key.WriteBool(SettingNames::Streaming, settings.VelStreamURL);
+  key.WriteBool(SettingNames::Snooze, settings.VelSnooze);
+  key.WriteBool(SettingNames::NoRestart, settings.VelNoRestart);
 }

@@ -1,6 +1,10 @@
 #pragma once
 // The snooze: the alarm rings again 7 minutes 12 seconds (0.005 day) after the press.
+// The window's answers: snoozed, or disabled (by "DISABLE" or by closing the window).
 #include "runtime/DayTime.h"
+
+constexpr int SnoozeAnswerSnoozed = 1;
+constexpr int SnoozeAnswerDisabled = 2;
 
 constexpr TTime SnoozeInterval = 0.005;
 

@@ -2,9 +2,10 @@
 // Shown by the alarm worker after a wake-up: the running clock and two buttons.
 // "SNOOZE" turns the player down and moves the in-memory wake-up time 7 minutes 12
 // seconds past the press (answer 1); "DISABLE" disarms the alarm in memory (answer 2);
-// closing the window answers 2. The window frees itself when it closes.
+// closing the window answers 2. Closing destroys the window; whoever showed it deletes the object.
 #include <cstdint>
 
+#include "dialogs/SnoozeTime.h"
 #include "runtime/DayTime.h"
 #include "runtime/Form.h"
 
@@ -23,8 +24,6 @@ class SnoozeTarget {
 };
 
 constexpr std::uint8_t SnoozeVolume = 50;  // of 255: the dialog calls it 19%
-constexpr int SnoozeAnswerSnoozed = 1;
-constexpr int SnoozeAnswerClosed = 2;
 
 class TFrmSnooze : public TForm {
  public:

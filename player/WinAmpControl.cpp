@@ -2,7 +2,6 @@
 
 #include "player/PlayerMessages.h"
 
-namespace PM = PlayerMessages;
 
 TGPFWinAmpNonePlugin::TGPFWinAmpNonePlugin(TGPFWinAmpControl* owner)
     : TGPFWinAmpCustomPlugin(owner), control_(owner) {}
@@ -40,28 +39,28 @@ LRESULT TGPFWinAmpControl::SendUserMessage(WPARAM wParam, LPARAM command) {
 }
 
 TGPFWinAmpPlayStatus TGPFWinAmpControl::GetPlayStatus() {
-  return PlayStatusFromReply(SendUserMessage(0, PM::PlayStatus));
+  return PlayStatusFromReply(SendUserMessage(0, PlayerMessages::PlayStatus));
 }
 
 std::int32_t TGPFWinAmpControl::GetPlaylistLength() {
-  return static_cast<std::int32_t>(SendUserMessage(0, PM::PlaylistLength));
+  return static_cast<std::int32_t>(SendUserMessage(0, PlayerMessages::PlaylistLength));
 }
 
 void TGPFWinAmpControl::SetPlaylistPosition(std::int32_t position) {
   // The position travels as the signed 32-bit value it is, sign-extended on 64-bit.
-  SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(position)), PM::SetPlaylistPosition);
+  SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(position)), PlayerMessages::SetPlaylistPosition);
 }
 
-void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, PM::SetVolume); }
+void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, PlayerMessages::SetVolume); }
 
-void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, PM::StartPlay); }
+void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, PlayerMessages::StartPlay); }
 
-void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PM::PlayButton, 0); }
+void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PlayerMessages::PlayButton, 0); }
 
 void TGPFWinAmpControl::AddFile(const std::string& address) {
   // The text and the record need only live until the synchronous send returns.
   COPYDATASTRUCT record;
-  record.dwData = PM::CopyDataAddToPlaylist;
+  record.dwData = PlayerMessages::CopyDataAddToPlaylist;
   record.cbData = static_cast<DWORD>(address.size() + 1);
   record.lpData = const_cast<char*>(address.c_str());
   SendMessageA(WinampHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));

@@ -11,7 +11,6 @@
 #include "tools/player-sim/SimLog.h"
 
 namespace {
-namespace PM = PlayerMessages;
 
 std::string EntryOrNothing(const std::optional<std::string>& entry) {
   return entry ? Quoted(*entry) : std::string("nothing selected");
@@ -131,14 +130,14 @@ LRESULT PlayerWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
   const auto w = static_cast<unsigned long long>(wParam);
   switch (lParam) {
-    case PM::PlayStatus:
+    case PlayerMessages::PlayStatus:
       log_.Line(Format("status asked: %s (WM_USER lParam 104, answer %d)", PlayStateName(state_.State()),
                        state_.StatusReply()));
       return state_.StatusReply();
-    case PM::PlaylistLength:
+    case PlayerMessages::PlaylistLength:
       log_.Line(Format("playlist length asked: %d (WM_USER lParam 124)", state_.Length()));
       return state_.Length();
-    case PM::SetPlaylistPosition: {
+    case PlayerMessages::SetPlaylistPosition: {
       // The alarm sends a signed 32-bit position; only those bits count.
       const auto position = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
       const auto entry = state_.Select(position);
@@ -147,12 +146,12 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
       StateChanged();
       return 0;
     }
-    case PM::SetVolume:
+    case PlayerMessages::SetVolume:
       state_.SetVolume(static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)));
       log_.Line(Format("volume %d (WM_USER wParam %llu lParam 122)", state_.Volume(), w));
       StateChanged();
       return 0;
-    case PM::StartPlay:
+    case PlayerMessages::StartPlay:
       state_.StartPlayback();
       log_.Line("start playback (WM_USER lParam 102)");
       StateChanged();
@@ -164,7 +163,7 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (wParam != PM::PlayButton) {
+  if (wParam != PlayerMessages::PlayButton) {
     log_.Line(Format("unknown WM_COMMAND wParam %llu lParam %lld", static_cast<unsigned long long>(wParam),
                      static_cast<long long>(lParam)));
     return 0;
@@ -184,7 +183,7 @@ LRESULT PlayerWindow::OnCopyData(const COPYDATASTRUCT* record) {
     log_.Line("copydata ignored (no record)");
     return FALSE;
   }
-  if (record->dwData != PM::CopyDataAddToPlaylist) {
+  if (record->dwData != PlayerMessages::CopyDataAddToPlaylist) {
     log_.Line(Format("copydata ignored (code %llu, bytes %lu)", static_cast<unsigned long long>(record->dwData),
                      record->cbData));
     return FALSE;
