@@ -1,24 +1,22 @@
 #pragma once
-// The alarm worker: a thread that polls once a second and wakes the player.
-#include "core/AlarmLoop.h"
+// The alarm worker: a thread that polls once a second and wakes the player. Everything
+// it uses comes through its constructor; what it refers to must outlive it.
+#include <functional>
+
+#include "core/SettingsRecord.h"
+#include "player/PlayerCommands.h"
 #include "runtime/Thread.h"
 
-class Tdata;
+class SnoozeTarget;
 
-class TMyThread : public TThread, private AlarmHost, private WorkerClock {
+class TMyThread {
  public:
-  TMyThread() = default;
-  ~TMyThread() override;
-
-  Tdata* DataModule = nullptr;  // set before the thread is started; not owned
-
- protected:
-  void Execute() override;
+  // Starts the worker. `settings` gives a consistent copy of the record on any thread;
+  // the snooze window shown after a wake-up changes `snoozeTarget`.
+  TMyThread(PlayerCommands& player, std::function<SettingsRecord()> settings, SnoozeTarget& snoozeTarget);
+  // Requests the end and waits for it, handling the messages sent to this thread.
+  ~TMyThread() = default;
 
  private:
-  bool Terminated() const override { return TThread::Terminated(); }
-  SettingsRecord Settings() override;
-  int ShowSnoozeWindow() override;
-  TTime Now() override;
-  void Pause(unsigned milliseconds) override { SleepUnlessTerminated(milliseconds); }
+  TThread thread_;
 };

@@ -3,6 +3,7 @@
 #include "core/AlarmWorker.h"
 #include "core/SettingsStore.h"
 #include "runtime/ErrorBox.h"
+#include "runtime/ScopedHandles.h"
 
 Tdata* data = nullptr;
 
@@ -43,20 +44,13 @@ void Tdata::Disarm() {
 void Tdata::LoadSettings() {
   // Read into a copy, outside the lock: the registry is slow next to a worker's pass.
   SettingsRecord fresh = Settings();
-  try {
-    ::LoadSettings(fresh);
-  } catch (...) {
-    ReplaceSettings(fresh);
-    throw;
-  }
-  ReplaceSettings(fresh);
+  const ScopeGuard publish([&] { ReplaceSettings(fresh); });  // also what was read before a failure
+  ::LoadSettings(fresh);
 }
 
 void Tdata::DataModuleCreate(TComponent*) {
   LoadSettings();
-  worker = new TMyThread();
-  worker->DataModule = this;
-  worker->Start();
+  worker = new TMyThread(*WinampControl, [this] { return Settings(); }, *this);
 }
 
 int Tdata::GeneralPluginInit(TComponent*) { return 0; }

@@ -12,6 +12,7 @@
 #include "runtime/ErrorBox.h"
 #include "runtime/Label.h"
 #include "runtime/OpenDialog.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/Shell.h"
 
 TConfigDlg::TConfigDlg(TComponent* owner)
@@ -72,18 +73,13 @@ void TConfigDlg::SCButton2Click(TComponent*) {
   // Out of the top layer while the file dialog runs, so that it can come in front;
   // back in it however the file dialog ends.
   SetFormStyle(TFormStyle::fsNormal);
-  try {
-    if (fileDialog.Execute(Handle()) && FileExists(fileDialog.FileName())) {
-      txtURL->SetText(fileDialog.FileName());
-      PushHistory(txtURL->Items(), fileDialog.FileName(), false);
-      EnterHostDirectory();  // the file dialog may have moved the current directory
-      SaveHistory(txtURL->Items());
-    }
-  } catch (...) {
-    SetFormStyle(TFormStyle::fsStayOnTop);
-    throw;
+  const ScopeGuard backOnTop([this] { SetFormStyle(TFormStyle::fsStayOnTop); });
+  if (fileDialog.Execute(Handle()) && FileExists(fileDialog.FileName())) {
+    txtURL->SetText(fileDialog.FileName());
+    PushHistory(txtURL->Items(), fileDialog.FileName(), false);
+    EnterHostDirectory();  // the file dialog may have moved the current directory
+    SaveHistory(txtURL->Items());
   }
-  SetFormStyle(TFormStyle::fsStayOnTop);
 }
 
 void TConfigDlg::SCButton1Click(TComponent*) { OpenLink(ConfigLinks::Shoutcast); }

@@ -14,9 +14,13 @@ std::string ApplicationTitle() {
   return name;
 }
 
-void ShowApplicationError(const std::string& message) {
-  MessageBoxA(nullptr, WithClosingFullStop(message).c_str(), ApplicationTitle().c_str(),
-              MB_OK | MB_ICONSTOP);
+void ShowApplicationError(const std::string& message) noexcept {
+  try {
+    MessageBoxA(nullptr, WithClosingFullStop(message).c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONSTOP);
+  } catch (...) {
+    // No memory left to build the text: the message as it came, under the system's title.
+    MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONSTOP);
+  }
 }
 
 bool ShowingErrors(const std::function<void()>& action, const char* unknownError) {

@@ -1,8 +1,7 @@
 #include "runtime/Form.h"
 
-#include <vector>
-
 #include "runtime/ControlClass.h"
+#include "runtime/ScopedHandles.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
@@ -56,37 +55,24 @@ void TForm::FocusFirstControl() {
   if (TWinControl* first = FindNextControl(nullptr, true)) first->SetFocus();
 }
 
-namespace {
-struct DisableSearch {
-  HWND except;
-  std::vector<HWND> disabled;
-};
-
-BOOL CALLBACK DisableWindowUnlessExcepted(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<DisableSearch*>(data);
-  if (window != search->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
-    EnableWindow(window, FALSE);
-    search->disabled.push_back(window);
-  }
-  return TRUE;
-}
-
-// The modal run disables only the windows of its own thread: the player's stay usable
-// while the worker shows its window.
-std::vector<HWND> DisableThreadWindows(HWND except) {
-  DisableSearch search{except, {}};
-  EnumThreadWindows(GetCurrentThreadId(), &DisableWindowUnlessExcepted, reinterpret_cast<LPARAM>(&search));
-  return search.disabled;
-}
-}  // namespace
-
 int TForm::ShowModal() {
   modalResult_ = mrNone;
   modal_ = true;
-  const std::vector<HWND> disabled = DisableThreadWindows(Handle());
+  ScopeGuard endModal([this] { modal_ = false; });
+  TCloseAction action = TCloseAction::caHide;
+  {
+    // Only the windows of this thread: the player's stay usable while the worker shows its window.
+    const ScopedDisabledThreadWindows disabled(Handle());
+    action = RunModalLoop();
+  }
+  Hide();
+  if (action == TCloseAction::caFree) DestroyHandle();
+  return modalResult_;
+}
+
+TCloseAction TForm::RunModalLoop() {
   Show();
   FocusFirstControl();
-  TCloseAction action = TCloseAction::caHide;
   for (;;) {
     MSG msg;
     while (modalResult_ == mrNone) {
@@ -101,16 +87,10 @@ int TForm::ShowModal() {
         DispatchMessageA(&msg);
       }
     }
-    action = TCloseAction::caHide;
-    if (DoClose(action)) break;
+    TCloseAction action = TCloseAction::caHide;
+    if (DoClose(action)) return action;
     modalResult_ = mrNone;
   }
-  for (HWND window : disabled) EnableWindow(window, TRUE);
-  Hide();
-  modal_ = false;
-  const int answer = modalResult_;
-  if (action == TCloseAction::caFree) delete this;
-  return answer;
 }
 
 bool TForm::HandleDialogKey(const MSG& msg) {
@@ -135,7 +115,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       TCloseAction action = TCloseAction::caHide;
       if (DoClose(action)) {
         Hide();
-        if (action == TCloseAction::caFree) delete this;
+        if (action == TCloseAction::caFree) DestroyHandle();
       }
     }
     return 0;

@@ -18,7 +18,6 @@ enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 using TShiftState = unsigned;
 
-using TNotifyEvent = std::function<void(TComponent* sender)>;
 using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
@@ -140,11 +139,12 @@ class TWinControl : public TComponent {
 
   void AlignControls();
   bool MouseInside() const { return mouseInside_; }
+  // Destroys the window and its children's; the objects stay and make new ones on demand.
+  void DestroyHandle();
 
  private:
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
   void CreateHandle();
-  void DestroyHandle();
   void PaintMessage(HDC given);
   void MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void MouseMoveMessage(WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "runtime/Exception.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 
 int CompareByUserLocale(const std::string& a, const std::string& b) {
@@ -28,28 +29,13 @@ Exception FileError(const char* what, const std::string& path) {
   return Exception(std::string(what) + " \"" + FullPath(path) + "\". " + reason);
 }
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE Get() const { return handle_; }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
-
 class PlatformSource : public TextSource {
  public:
   explicit PlatformSource(const std::string& path)
       : path_(path),
-        file_(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {
-    if (!file_.Valid()) throw FileError("Cannot open file", path);
+        file_(OpenedFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr))) {
+    if (!file_) throw FileError("Cannot open file", path);
   }
   std::size_t Read(char* buffer, std::size_t size) override {
     DWORD got = 0;
@@ -60,7 +46,7 @@ class PlatformSource : public TextSource {
 
  private:
   std::string path_;
-  FileHandle file_;
+  ScopedHandle file_;
 };
 
 class PlatformFiles : public StringListFiles {
@@ -76,21 +62,19 @@ class PlatformFiles : public StringListFiles {
     char sibling[MAX_PATH] = {};
     if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "vel", 0, sibling))
       throw FileError("Cannot create file", path);
-    try {
-      WriteWhole(sibling, bytes, path);
-      if (!MoveFileExA(sibling, full.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw FileError("Cannot create file", path);
-    } catch (...) {
-      DeleteFileA(sibling);
-      throw;
-    }
+    ScopeGuard removeSibling([&sibling] { DeleteFileA(sibling); });
+    WriteWhole(sibling, bytes, path);
+    if (!MoveFileExA(sibling, full.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      throw FileError("Cannot create file", path);
+    removeSibling.Dismiss();
   }
 
  private:
   // Writes `bytes` to the file at `target`; failures are reported for `path`.
   static void WriteWhole(const char* target, const std::string& bytes, const std::string& path) {
-    const FileHandle file(CreateFileA(target, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) throw FileError("Cannot create file", path);
+    const ScopedHandle file(
+        OpenedFile(CreateFileA(target, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!file) throw FileError("Cannot create file", path);
     std::size_t done = 0;
     while (done < bytes.size()) {
       DWORD written = 0;

@@ -6,6 +6,7 @@
 #include "runtime/Accelerator.h"
 #include "runtime/HintWindow.h"
 #include "runtime/OffscreenBitmap.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/Timer.h"
 
 namespace {
@@ -39,13 +40,8 @@ void TRzTimePicker::SetTime(TTime value) {
   const PickerValue picked = PickerValueFor(value);
   time_ = picked.time;
   pm_ = picked.pm;
-  try {
-    if (OnChange) OnChange(this);
-  } catch (...) {
-    Invalidate();
-    throw;
-  }
-  Invalidate();
+  const ScopeGuard repaint([this] { Invalidate(); });  // the new value shows even when the handler fails
+  if (OnChange) OnChange(this);
 }
 
 void TRzTimePicker::SetHour(int faceHour) {

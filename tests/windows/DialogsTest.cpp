@@ -63,14 +63,14 @@ struct RecordingTarget : SnoozeTarget {
 
 // Runs a new snooze window modally and lets `act` do what the user does once it shows.
 int RunSnooze(RecordingTarget& target, const std::function<void(TFrmSnooze&)>& act) {
-  auto* window = new TFrmSnooze(nullptr, target);  // frees itself when it closes
+  TFrmSnooze window(nullptr, target);
   TTimer user(nullptr);
   user.SetInterval(100);
   user.OnTimer = [&](TComponent*) {
     user.SetEnabled(false);
-    act(*window);
+    act(window);
   };
-  return window->ShowModal();
+  return window.ShowModal();
 }
 }  // namespace
 
@@ -86,9 +86,9 @@ TEST(SnoozeWindowAnswers, SnoozeSetsVolumeFiftyAndWakesSevenMinutesTwelveAfterTh
 
 TEST(SnoozeWindowAnswers, DisableDisarmsAndTheCloseBoxChangesNothing) {
   RecordingTarget target;
-  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SCButton1); }), SnoozeAnswerClosed);
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SCButton1); }), SnoozeAnswerDisabled);
   EXPECT_EQ(target.disarms, 1);
-  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { PostMessageA(w.Handle(), WM_CLOSE, 0, 0); }), SnoozeAnswerClosed);
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { PostMessageA(w.Handle(), WM_CLOSE, 0, 0); }), SnoozeAnswerDisabled);
   EXPECT_EQ(target.disarms, 1);
   EXPECT_TRUE(target.volumes.empty());
   EXPECT_TRUE(target.wakeUps.empty());
