@@ -29,12 +29,12 @@ class TFrmSnooze : public TForm {
  public:
   TFrmSnooze(TComponent* owner, SnoozeTarget& target);
 
-  TTimer* const Timer1;
-  TRzTimePicker* const MyTimer;
-  TSCPanel* const SCPanel1;
-  TSCPanel* const SCPanel2;
-  TSCButton* const SCButton3;
-  TSCButton* const SCButton1;
+  TTimer* const Timer1;          // moves the clock on every second
+  TRzTimePicker* const MyTimer;  // the running clock, display only
+  TSCPanel* const SCPanel1;      // top gradient band
+  TSCPanel* const SCPanel2;      // bottom gradient band holding the buttons
+  TSCButton* const SCButton3;    // "SNOOZE"
+  TSCButton* const SCButton1;    // "DISABLE"
 
   void Timer1Timer(TComponent* sender);
   void FormClose(TComponent* sender, TCloseAction& action);

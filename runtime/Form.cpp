@@ -25,8 +25,10 @@ void TForm::SetFormStyle(TFormStyle style) {
 
 void TForm::PlaceOnScreen() {
   if (position_ != TPosition::poScreenCenter) return;
-  RECT work = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  // The whole primary screen where the system cannot tell its work area.
+  RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT known = {};
+  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &known, 0)) work = known;
   RECT frame = {0, 0, Width(), Height()};
   AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
   const int outerWidth = frame.right - frame.left, outerHeight = frame.bottom - frame.top;

@@ -430,6 +430,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CAPTURECHANGED:
       leftPressedInside_ = false;
+      if (reinterpret_cast<HWND>(lParam) != handle_) CaptureLost(reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_KEYDOWN: {
       WORD key = static_cast<WORD>(wParam);

@@ -120,6 +120,9 @@ class TWinControl : public TComponent {
   virtual void DoExit();
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
+  // The mouse capture has gone to `newOwner`, another window, or to none (null, as after
+  // this control's own release). A press in progress usually ends here.
+  virtual void CaptureLost(HWND newOwner) { (void)newOwner; }
   // An accelerator character (the one after "&" in a caption); true when taken.
   virtual bool DialogChar(char key) { (void)key; return false; }
   // What the control wants from the dialog keys (WM_GETDLGCODE flags).

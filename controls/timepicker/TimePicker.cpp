@@ -214,10 +214,13 @@ void TRzTimePicker::EndPress() {
   Invalidate();
 }
 
+// Another window taking the mouse abandons the press, so the Set button does not stay
+// drawn pressed. (Our own release at the end of a press reports no new window.)
+void TRzTimePicker::CaptureLost(HWND newOwner) {
+  if (newOwner) EndPress();
+}
+
 LRESULT TRzTimePicker::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Another window taking the mouse abandons the press, so the Set button does not stay
-  // drawn pressed. (Our own release at the end of a press reports no new window.)
-  if (message == WM_CAPTURECHANGED && lParam && reinterpret_cast<HWND>(lParam) != Handle()) EndPress();
   if (message == WM_THEMECHANGED) themes_.Forget();
   return TRzCustomPanel::WndProc(message, wParam, lParam);
 }
