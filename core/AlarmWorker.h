@@ -1,7 +1,7 @@
 #pragma once
-// The alarm worker: a thread that polls once a second and wakes the player. Everything
+// The alarm worker: a thread that watches the schedule and wakes the player. Everything
 // it uses comes through its constructor; what it refers to must outlive it.
-#include <functional>
+#include <string>
 
 #include "core/SettingsRecord.h"
 #include "player/PlayerCommands.h"
@@ -9,13 +9,22 @@
 
 class SnoozeTarget;
 
+// The alarm's record as the worker reads and writes it, from its own thread.
+class AlarmRecord {
+ public:
+  virtual ~AlarmRecord() = default;
+  // A consistent copy: a pass never sees a half-written record.
+  virtual SettingsRecord Settings() const = 0;
+  // Keeps the ring just begun in the record and the registry.
+  virtual void RecordRing(const std::string& lastRung) = 0;
+};
+
 class TMyThread {
  public:
-  // Starts the worker. `settings` gives a consistent copy of the record on any thread;
-  // the snooze window shown after a wake-up changes `snoozeTarget`.
-  TMyThread(PlayerCommands& player, std::function<SettingsRecord()> settings, SnoozeTarget& snoozeTarget);
-  // Requests the end and waits for it, handling the messages sent to this thread.
-  ~TMyThread() = default;
+  // Starts the worker; the snooze window shown after a ring changes `snoozeTarget`.
+  TMyThread(PlayerCommands& player, AlarmRecord& record, SnoozeTarget& snoozeTarget);
+  // Destroying the worker requests the end and waits for it, handling the messages
+  // sent to this thread meanwhile.
 
  private:
   TThread thread_;

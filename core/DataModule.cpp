@@ -1,6 +1,5 @@
 #include "core/DataModule.h"
 
-#include "core/AlarmWorker.h"
 #include "core/SettingsStore.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/ScopedHandles.h"
@@ -34,6 +33,13 @@ void Tdata::ReplaceSettings(const SettingsRecord& settings) {
 void Tdata::SetWakeUp(TTime wakeUp) {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelWakeUp = wakeUp;
+  settings_.VelSnoozed = true;
+}
+
+void Tdata::RecordRing(const std::string& lastRung) {
+  std::lock_guard<std::mutex> hold(settingsLock_);
+  settings_.VelLastRung = lastRung;
+  settings_.VelSnoozed = false;
 }
 
 void Tdata::Disarm() {
@@ -44,13 +50,14 @@ void Tdata::Disarm() {
 void Tdata::LoadSettings() {
   // Read into a copy, outside the lock: the registry is slow next to a worker's pass.
   SettingsRecord fresh = Settings();
+  fresh.VelSnoozed = false;  // the stored wake-up time replaces a snoozed one
   const ScopeGuard publish([&] { ReplaceSettings(fresh); });  // also what was read before a failure
   ::LoadSettings(fresh);
 }
 
 void Tdata::DataModuleCreate(TComponent*) {
   LoadSettings();
-  worker = new TMyThread(*WinampControl, [this] { return Settings(); }, *this);
+  worker = new TMyThread(*WinampControl, *this, *this);
 }
 
 int Tdata::GeneralPluginInit(TComponent*) { return 0; }

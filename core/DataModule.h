@@ -3,12 +3,13 @@
 // component, holds the settings record, and starts and stops the alarm worker.
 #include <mutex>
 
+#include "core/AlarmWorker.h"
 #include "core/GenericPlugin.h"
 #include "core/SettingsRecord.h"
 #include "dialogs/SnoozeWindow.h"
 #include "player/WinAmpControl.h"
 
-class Tdata : public TComponent, public SnoozeTarget {
+class Tdata : public TComponent, public AlarmRecord, public SnoozeTarget {
  public:
   // Builds the components, then runs DataModuleCreate; an error there is shown in the
   // application's error box and leaves the alarm unstarted.
@@ -19,7 +20,7 @@ class Tdata : public TComponent, public SnoozeTarget {
 
   // A copy of the record taken under its lock. The worker reads the record on its own
   // thread while the player's thread reloads it.
-  SettingsRecord Settings() const;
+  SettingsRecord Settings() const override;
   // Re-reads the record from the registry; on an error the fields read before it keep
   // their new values and the error passes on.
   void LoadSettings();
@@ -28,6 +29,8 @@ class Tdata : public TComponent, public SnoozeTarget {
   void SetVolume(std::uint8_t volume) override { WinampControl->SetVolume(volume); }
   void SetWakeUp(TTime wakeUp) override;
   void Disarm() override;
+  // The worker rang: the once-a-day record, and the snooze it rang for is spent.
+  void RecordRing(const std::string& lastRung) override;
 
   void DataModuleCreate(TComponent* sender);
   int GeneralPluginInit(TComponent* sender);
