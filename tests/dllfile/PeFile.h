@@ -1,6 +1,6 @@
 #pragma once
 // Just enough of a Windows PE reader to check what the built DLL promises a player:
-// its machine type, its export directory and the DLLs it imports from.
+// its machine type, its export directory, the DLLs it imports from and its version resource.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +11,7 @@ struct PeFacts {
   std::string exportModuleName;
   std::vector<std::string> exportNames;
   std::vector<std::string> importedDlls;
+  std::vector<char> versionResource;  // the raw VS_VERSIONINFO block; empty when there is none
 };
 
 // Reads the file at `path`; throws std::runtime_error when it is not a readable PE image.

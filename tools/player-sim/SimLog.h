@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 class SimLog {
  public:
@@ -13,6 +14,8 @@ class SimLog {
   explicit SimLog(const std::string& filePath);
 
   void Line(const std::string& text);
+  // Whether a line starting with `prefix` (after its time) has been written.
+  bool HasLine(const std::string& prefix);
 
  private:
   struct FileCloser {
@@ -21,4 +24,5 @@ class SimLog {
 
   std::mutex mutex_;
   std::unique_ptr<std::FILE, FileCloser> file_;
+  std::vector<std::string> texts_;  // what the run and the user's script wait for
 };
