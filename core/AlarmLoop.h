@@ -7,12 +7,12 @@
 
 #include "core/SettingsRecord.h"
 #include "core/schedule/NextRing.h"
+#include "dialogs/SnoozeTime.h"
 #include "player/PlayerCommands.h"
 
 constexpr unsigned PollPauseMs = 1000;
 constexpr unsigned PostWakePauseMs = 62000;  // the player gets a minute before the watch resumes
 constexpr std::uint8_t WakeUpVolume = 255;
-constexpr int SnoozeAnswerDisabled = 2;
 
 // Why a wait ended.
 enum class WaitEnd {

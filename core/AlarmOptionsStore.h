@@ -6,6 +6,9 @@
 
 class RegistryKey;
 
+// A DWORD value within `range`; its default when absent, malformed or outside it.
+int ReadInRange(const RegistryKey& key, const char* name, const SettingRange& range);
+
 // The six options' fields of `record` from the key.
 void LoadAlarmOptions(const RegistryKey& key, SettingsRecord& record);
 

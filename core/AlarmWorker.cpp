@@ -1,12 +1,25 @@
 #include "core/AlarmWorker.h"
 
-#include "core/DataModule.h"
+#include <functional>
+
+#include "core/AlarmLoop.h"
+#include "core/RingCompanion.h"
+#include "core/SystemTimeZone.h"
 #include "dialogs/SnoozeWindow.h"
 #include "runtime/DebugTrace.h"
 #include "runtime/ErrorBox.h"
+#include "runtime/KeepAwake.h"
 #include "runtime/SystemChangeWindow.h"
+#include "runtime/WakeTimer.h"
 
 namespace {
+
+// Long enough for any snooze answer; a PC left ringing may then sleep again.
+constexpr UINT MaxKeepAwakeMs = 30 * 60 * 1000;
+// A look now and then, in case a change went unheard (a clock set by a program that
+// tells nobody).
+constexpr DWORD SafetyPollMs = 10 * 1000;
+
 // The snooze window's answers reach the record through this: each first ends the ring's
 // fade and check, so no later fade step undoes the snooze volume. A trial's answers
 // leave the alarm's time and its armed flag alone.
@@ -31,61 +44,7 @@ class RingSnoozeTarget : public SnoozeTarget {
   RingCompanion& ring_;
   bool trial_;
 };
-}  // namespace
 
-// The thread runs code of this class until it ends, so it must end before the class does.
-TMyThread::~TMyThread() { TerminateAndWait(); }
-
-// A dead alarm must not look alive: whatever ends the loop is shown.
-void TMyThread::Execute() {
-  ShowingErrors(
-      [this] {
-        const SystemChangeWindow systemChanges(DataModule->SettingsChangedEvent());
-        TGPFWinAmpControl& player = *DataModule->WinampControl;
-        RingCompanion ring(player, player, [this] { return Terminated(); });
-        ring_ = &ring;
-        AlarmLoop(player, *this, zone_, *this, ring).Run();
-        ring_ = nullptr;
-      },
-      "Unknown error in the alarm; it is stopped");
-  ring_ = nullptr;
-  keepAwake_.Release();
-}
-
-SettingsRecord TMyThread::Settings() { return DataModule->Settings(); }
-
-// The window runs its modal loop on this thread, which owns it, and frees itself.
-int TMyThread::ShowSnoozeWindow() {
-  // A window that cannot be shown answers as a closed one: the post-wake pause still
-  // keeps the minute from firing twice.
-  int answer = SnoozeAnswerDisabled;
-  RingSnoozeTarget target(*DataModule, *ring_, trialRinging_);
-  ShowingErrors([&] { answer = (new TFrmSnooze(nullptr, target))->ShowModal(); });
-  ring_->UserAnswered();  // the close box answers too
-  return answer;
-}
-
-void TMyThread::RequestTrialRing(const SettingsRecord& settings) {
-  std::lock_guard<std::mutex> hold(trialLock_);
-  trialRequest_ = settings;
-}
-
-std::optional<SettingsRecord> TMyThread::TakeTrialRing() {
-  std::optional<SettingsRecord> trial;
-  {
-    std::lock_guard<std::mutex> hold(trialLock_);
-    trial.swap(trialRequest_);
-  }
-  trialRinging_ = trial.has_value();
-  return trial;
-}
-
-void TMyThread::RecordRing(const std::string& lastRung) {
-  if (Settings().VelWakeFromSleep) keepAwake_.Request();
-  DataModule->RecordRing(lastRung);
-}
-
-namespace {
 const char* WaitEndName(WaitEnd end) {
   switch (end) {
     case WaitEnd::InstantCame: return "timer";
@@ -95,40 +54,117 @@ const char* WaitEndName(WaitEnd end) {
   }
   return "?";
 }
+
+// What the loop needs from the worker's thread: its stop request, its clock over the
+// waitable timer, the record, trial rings and the snooze window. Lives on the thread's
+// stack for the whole run, so its timers belong to that thread.
+class WorkerServices : public AlarmHost, public WorkerClock {
+ public:
+  WorkerServices(TThread& thread, AlarmRecord& record, SnoozeTarget& snoozeTarget, RingCompanion& ring,
+                 std::function<std::optional<SettingsRecord>()> takeTrial)
+      : thread_(thread), record_(record), snoozeTarget_(snoozeTarget), ring_(ring), takeTrial_(std::move(takeTrial)) {}
+
+  bool Terminated() const override { return thread_.Terminated(); }
+  SettingsRecord Settings() override { return record_.Settings(); }
+  UtcMs Now() override { return SystemNow(); }
+
+  void RecordRing(const std::string& lastRung) override {
+    if (Settings().VelWakeFromSleep) keepAwake_.Request();
+    record_.RecordRing(lastRung);
+  }
+
+  std::optional<SettingsRecord> TakeTrialRing() override {
+    std::optional<SettingsRecord> trial = takeTrial_();
+    trialRinging_ = trial.has_value();
+    return trial;
+  }
+
+  // The window runs its modal loop on this thread, which owns it for the run. One that
+  // cannot be shown answers as a closed one: the post-wake pause still keeps the minute
+  // from firing twice.
+  int ShowSnoozeWindow() override {
+    int answer = SnoozeAnswerDisabled;
+    RingSnoozeTarget target(snoozeTarget_, ring_, trialRinging_);
+    ShowingErrors([&] { answer = TFrmSnooze(nullptr, target).ShowModal(); });
+    ring_.UserAnswered();  // the close box answers too
+    return answer;
+  }
+
+  WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
+    keepAwake_.Release();  // the ring before, if any, is over: answered, or its pause ended
+    if (instant) {
+      const bool wake = Settings().VelWakeFromSleep;
+      const bool granted = timer_.SetAt(FileTimeTicksFromUtc(*instant), wake);
+      DebugTrace(std::string("timer set, wake from sleep ") + (wake ? "asked" : "not asked") +
+                 (granted ? ", granted" : ", not granted"));
+    } else {
+      timer_.Cancel();
+    }
+    const DWORD woke = WaitHandlingMessages(SafetyPollMs);
+    const WaitEnd end = woke == WAIT_OBJECT_0       ? WaitEnd::Stop
+                        : woke == WAIT_OBJECT_0 + 1 ? WaitEnd::Replan
+                        : woke == WAIT_OBJECT_0 + 2 ? WaitEnd::InstantCame
+                                                    : WaitEnd::SafetyPoll;
+    DebugTrace(std::string("wait ended: ") + WaitEndName(end));
+    return end;
+  }
+
+  void Pause(unsigned milliseconds) override {
+    const DWORD began = GetTickCount();
+    for (DWORD waited = 0; waited < milliseconds && !Terminated(); waited = GetTickCount() - began) {
+      WaitHandlingMessages(milliseconds - waited);  // a settings change ends no pause: it keeps the minute quiet
+    }
+  }
+
+ private:
+  // Waits for the stop, a settings change or the timer, handling this thread's messages
+  // meanwhile; WAIT_TIMEOUT after `milliseconds`.
+  DWORD WaitHandlingMessages(DWORD milliseconds) {
+    const HANDLE handles[] = {thread_.TerminateEvent(), record_.ChangedEvent(), timer_.Handle()};
+    const DWORD count = sizeof handles / sizeof handles[0];
+    for (;;) {
+      const DWORD woke = MsgWaitForMultipleObjects(count, handles, FALSE, milliseconds, QS_ALLINPUT);
+      if (woke != WAIT_OBJECT_0 + count) return woke;
+      DispatchWaitingMessages();
+    }
+  }
+
+  TThread& thread_;
+  AlarmRecord& record_;
+  SnoozeTarget& snoozeTarget_;
+  RingCompanion& ring_;
+  std::function<std::optional<SettingsRecord>()> takeTrial_;
+  WakeTimer timer_;
+  KeepAwake keepAwake_{MaxKeepAwakeMs};
+  bool trialRinging_ = false;  // the ring under way is a trial
+};
+
 }  // namespace
 
-WaitEnd TMyThread::WaitUntil(std::optional<UtcMs> instant) {
-  keepAwake_.Release();  // the ring before, if any, is over: answered, or its pause ended
-  if (instant) {
-    const bool wake = Settings().VelWakeFromSleep;
-    const bool granted = timer_.SetAt(FileTimeTicksFromUtc(*instant), wake);
-    DebugTrace(std::string("timer set, wake from sleep ") + (wake ? "asked" : "not asked") +
-               (granted ? ", granted" : ", not granted"));
-  } else {
-    timer_.Cancel();
-  }
-  const DWORD woke = WaitHandlingMessages(SafetyPollMs);
-  const WaitEnd end = woke == WAIT_OBJECT_0       ? WaitEnd::Stop
-                      : woke == WAIT_OBJECT_0 + 1 ? WaitEnd::Replan
-                      : woke == WAIT_OBJECT_0 + 2 ? WaitEnd::InstantCame
-                                                  : WaitEnd::SafetyPoll;
-  DebugTrace(std::string("wait ended: ") + WaitEndName(end));
-  return end;
+TMyThread::TMyThread(PlayerCommands& player, PlayerProbe& probe, AlarmRecord& record, SnoozeTarget& snoozeTarget)
+    : thread_([this, &player, &probe, &record, &snoozeTarget](TThread& thread) {
+        // A dead alarm must not look alive: whatever ends the loop is shown.
+        ShowingErrors(
+            [&] {
+              const SystemChangeWindow systemChanges(record.ChangedEvent());
+              SystemTimeZone zone;
+              RingCompanion ring(player, probe, [&thread] { return thread.Terminated(); });
+              WorkerServices services(thread, record, snoozeTarget, ring, [this] { return TakeTrialRing(); });
+              AlarmLoop(player, services, zone, services, ring).Run();
+            },
+            "Unknown error in the alarm; it is stopped");
+      }) {
+  thread_.Start();
 }
 
-void TMyThread::Pause(unsigned milliseconds) {
-  const DWORD began = GetTickCount();
-  for (DWORD waited = 0; waited < milliseconds && !Terminated(); waited = GetTickCount() - began) {
-    WaitHandlingMessages(milliseconds - waited);  // a settings change ends no pause: it keeps the minute quiet
-  }
+void TMyThread::RequestTrialRing(const SettingsRecord& settings) {
+  std::lock_guard<std::mutex> hold(trialLock_);
+  trialRequest_ = settings;
 }
 
-DWORD TMyThread::WaitHandlingMessages(DWORD milliseconds) {
-  const HANDLE handles[] = {TerminateEvent(), DataModule->SettingsChangedEvent(), timer_.Handle()};
-  const DWORD count = sizeof handles / sizeof handles[0];
-  for (;;) {
-    const DWORD woke = MsgWaitForMultipleObjects(count, handles, FALSE, milliseconds, QS_ALLINPUT);
-    if (woke != WAIT_OBJECT_0 + count) return woke;
-    DispatchWaitingMessages();
-  }
+std::optional<SettingsRecord> TMyThread::TakeTrialRing() {
+  std::optional<SettingsRecord> trial;
+  std::lock_guard<std::mutex> hold(trialLock_);
+  trial.swap(trialRequest_);
+  return trial;
 }

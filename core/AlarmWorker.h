@@ -1,54 +1,47 @@
 #pragma once
 // The alarm worker: a thread that waits on a timer for the next ring, wakes the PC for it
-// where allowed, and wakes the player.
+// where allowed, and wakes the player. Everything it uses comes through its constructor;
+// what it refers to must outlive it.
+#include <windows.h>
+
 #include <mutex>
+#include <optional>
+#include <string>
 
-#include "core/AlarmLoop.h"
-#include "core/RingCompanion.h"
-#include "core/SystemTimeZone.h"
-#include "runtime/KeepAwake.h"
+#include "core/SettingsRecord.h"
+#include "player/PlayerCommands.h"
 #include "runtime/Thread.h"
-#include "runtime/WakeTimer.h"
 
-class Tdata;
+class SnoozeTarget;
 
-// Long enough for any snooze answer; a PC left ringing may then sleep again.
-constexpr UINT MaxKeepAwakeMs = 30 * 60 * 1000;
-// A look now and then, in case a change went unheard (a clock set by a program that
-// tells nobody).
-constexpr DWORD SafetyPollMs = 10 * 1000;
-
-class TMyThread : public TThread, private AlarmHost, private WorkerClock {
+// The alarm's record as the worker reads and writes it, from its own thread.
+class AlarmRecord {
  public:
-  TMyThread() = default;
-  ~TMyThread() override;
+  virtual ~AlarmRecord() = default;
+  // A consistent copy: a pass never sees a half-written record.
+  virtual SettingsRecord Settings() const = 0;
+  // Keeps the ring just begun in the record and the registry.
+  virtual void RecordRing(const std::string& lastRung) = 0;
+  // Set whenever the record changes, so that the worker plans its next ring again.
+  virtual HANDLE ChangedEvent() const = 0;
+};
 
-  Tdata* DataModule = nullptr;  // set before the thread is started; not owned
+class TMyThread {
+ public:
+  // Starts the worker; the snooze window shown after a ring changes `snoozeTarget`.
+  TMyThread(PlayerCommands& player, PlayerProbe& probe, AlarmRecord& record, SnoozeTarget& snoozeTarget);
 
-  // Any thread: the worker wakes and rings with `settings` at once.
+  // Any thread: the worker rings with `settings` as soon as its wait ends, which the
+  // record's change event brings about.
   void RequestTrialRing(const SettingsRecord& settings);
-
- protected:
-  void Execute() override;
+  // Requests the end and waits for it, handling the messages sent to this thread
+  // meanwhile; false when `timeoutMs` passed first (the worker then still runs).
+  bool Stop(DWORD timeoutMs) { return thread_.TerminateAndWait(timeoutMs); }
 
  private:
-  bool Terminated() const override { return TThread::Terminated(); }
-  SettingsRecord Settings() override;
-  void RecordRing(const std::string& lastRung) override;
-  int ShowSnoozeWindow() override;
-  std::optional<SettingsRecord> TakeTrialRing() override;
-  UtcMs Now() override { return SystemNow(); }
-  WaitEnd WaitUntil(std::optional<UtcMs> instant) override;
-  void Pause(unsigned milliseconds) override;
-  // Waits for the stop, a settings change or the timer, handling this thread's messages
-  // meanwhile; WAIT_TIMEOUT after `milliseconds`.
-  DWORD WaitHandlingMessages(DWORD milliseconds);
+  std::optional<SettingsRecord> TakeTrialRing();
 
-  SystemTimeZone zone_;
-  WakeTimer timer_;
-  KeepAwake keepAwake_{MaxKeepAwakeMs};
   std::mutex trialLock_;
   std::optional<SettingsRecord> trialRequest_;
-  bool trialRinging_ = false;  // worker thread only: the ring under way is a trial
-  RingCompanion* ring_ = nullptr;  // lives in Execute
+  TThread thread_;  // last: destroyed first, so it ends before what it uses
 };

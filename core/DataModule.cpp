@@ -1,6 +1,5 @@
 #include "core/DataModule.h"
 
-#include "core/AlarmWorker.h"
 #include "core/SettingsStore.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/Exception.h"
@@ -28,10 +27,6 @@ Tdata::Tdata(TComponent* owner)
   ShowingErrors([this] { DataModuleCreate(this); }, "Unknown error while starting the alarm");
 }
 
-Tdata::~Tdata() {
-  if (settingsChanged_) CloseHandle(settingsChanged_);
-}
-
 SettingsRecord Tdata::Settings() const {
   std::lock_guard<std::mutex> hold(settingsLock_);
   return settings_;
@@ -42,14 +37,14 @@ void Tdata::ReplaceSettings(const SettingsRecord& settings) {
     std::lock_guard<std::mutex> hold(settingsLock_);
     settings_ = settings;
   }
-  SetEvent(settingsChanged_);
+  SetEvent(settingsChanged_.Get());
 }
 
 void Tdata::SetWakeUp(TTime wakeUp) {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelWakeUp = wakeUp;
   settings_.VelSnoozed = true;
-  SetEvent(settingsChanged_);
+  SetEvent(settingsChanged_.Get());
 }
 
 void Tdata::RecordRing(const std::string& lastRung) {
@@ -74,40 +69,33 @@ void Tdata::ApplyAlarmOptions(const SettingsRecord& options) {
   settings_.VelFadeSeconds = options.VelFadeSeconds;
   settings_.VelFallbackSeconds = options.VelFallbackSeconds;
   settings_.VelFallbackFile = options.VelFallbackFile;
-  SetEvent(settingsChanged_);
+  SetEvent(settingsChanged_.Get());
 }
 
 void Tdata::RequestTrialRing(const SettingsRecord& settings) {
   if (!worker) return;
   worker->RequestTrialRing(settings);
-  SetEvent(settingsChanged_);  // the worker's wait ends and it takes the trial at once
+  SetEvent(settingsChanged_.Get());  // the worker's wait ends and it takes the trial at once
 }
 
 void Tdata::Disarm() {
   std::lock_guard<std::mutex> hold(settingsLock_);
   settings_.VelPluginActive = false;
-  SetEvent(settingsChanged_);
+  SetEvent(settingsChanged_.Get());
 }
 
 void Tdata::LoadSettings() {
   // Read into a copy, outside the lock: the registry is slow next to a worker's pass.
   SettingsRecord fresh = Settings();
   fresh.VelSnoozed = false;  // the stored wake-up time replaces a snoozed one
-  try {
-    ::LoadSettings(fresh);
-  } catch (...) {
-    ReplaceSettings(fresh);
-    throw;
-  }
-  ReplaceSettings(fresh);
+  const ScopeGuard publish([&] { ReplaceSettings(fresh); });  // also what was read before a failure
+  ::LoadSettings(fresh);
 }
 
 void Tdata::DataModuleCreate(TComponent*) {
   if (!settingsChanged_) throw Exception("Cannot create the alarm's settings signal");
   LoadSettings();
-  worker = new TMyThread();
-  worker->DataModule = this;
-  worker->Start();
+  worker = new TMyThread(*WinampControl, *WinampControl, *this, *this);
 }
 
 int Tdata::GeneralPluginInit(TComponent*) { return 0; }
@@ -117,6 +105,6 @@ void Tdata::GeneralPluginQuit(TComponent*) {
   // The wait handles the player's messages meanwhile. A worker still running after it
   // is left to end on its own: it holds this module loaded until then, and its object,
   // which it runs on, is not freed under it.
-  if (worker->TerminateAndWait(QuitWaitMs)) delete worker;
+  if (worker->Stop(QuitWaitMs)) delete worker;
   worker = nullptr;
 }

@@ -3,36 +3,36 @@
 // component, holds the settings record, and starts and stops the alarm worker.
 #include <mutex>
 
+#include "core/AlarmWorker.h"
 #include "core/GenericPlugin.h"
 #include "core/SettingsRecord.h"
 #include "dialogs/SnoozeWindow.h"
 #include "player/WinAmpControl.h"
+#include "runtime/ScopedHandles.h"
 
-class Tdata : public TComponent, public SnoozeTarget {
+class Tdata : public TComponent, public AlarmRecord, public SnoozeTarget {
  public:
   // Builds the components, then runs DataModuleCreate; an error there is shown in the
   // application's error box and leaves the alarm unstarted.
   explicit Tdata(TComponent* owner);
-  ~Tdata() override;
 
   TGPFWinAmpControl* const WinampControl;
   TGPFWinAmpGenericPlugin* const GeneralPlugin;
 
   // A copy of the record taken under its lock. The worker reads the record on its own
   // thread while the player's thread reloads it.
-  SettingsRecord Settings() const;
+  SettingsRecord Settings() const override;
   // Re-reads the record from the registry; on an error every readable field still
   // takes its new value and the first error passes on.
   void LoadSettings();
-  // Set whenever the record changes, so that the worker plans its next ring again.
-  HANDLE SettingsChangedEvent() const { return settingsChanged_; }
+  HANDLE ChangedEvent() const override { return settingsChanged_.Get(); }
 
   // What the snooze window changes: the player's volume and the in-memory record.
   void SetVolume(std::uint8_t volume) override { WinampControl->SetVolume(volume); }
   void SetWakeUp(TTime wakeUp) override;
   void Disarm() override;
   // The worker rang: the once-a-day record, and the snooze it rang for is spent.
-  void RecordRing(const std::string& lastRung);
+  void RecordRing(const std::string& lastRung) override;
 
   // The alarm options' fields of `options` into the record.
   void ApplyAlarmOptions(const SettingsRecord& options);
@@ -47,7 +47,7 @@ class Tdata : public TComponent, public SnoozeTarget {
  private:
   void ReplaceSettings(const SettingsRecord& settings);
 
-  HANDLE settingsChanged_;
+  ScopedHandle settingsChanged_;
   mutable std::mutex settingsLock_;
   SettingsRecord settings_;
 };

@@ -6,7 +6,6 @@
 #include "core/PluginHeader.h"
 #include "player/WinAmpCustomPlugin.h"
 
-using TNotifyEvent = std::function<void(TComponent* sender)>;
 using TGPFWinAmpGenericPluginInitEvent = std::function<int(TComponent* sender)>;
 
 class TGPFWinAmpGenericPlugin : public TGPFWinAmpCustomPlugin {

@@ -11,7 +11,7 @@
 #include "runtime/Thread.h"
 
 // One ring's fade steps after the first and its fallback check, merged in time order.
-class RingThread : public TThread {
+class RingThread {
  public:
   RingThread(PlayerCommands& player, PlayerProbe& probe, const std::function<bool()>& quitting,
              std::vector<FadeStep> fadeSteps, std::optional<FallbackCheck> check, std::string fallbackFile)
@@ -20,21 +20,20 @@ class RingThread : public TThread {
         quitting_(quitting),
         fadeSteps_(std::move(fadeSteps)),
         check_(std::move(check)),
-        fallbackFile_(std::move(fallbackFile)) {}
-  ~RingThread() override { TerminateAndWait(); }
+        fallbackFile_(std::move(fallbackFile)),
+        thread_([this](TThread&) {
+          while (!Stopping() && Step()) {
+          }
+          tone_.Stop();
+        }) {}
 
- protected:
-  void Execute() override {
-    while (!Stopping() && Step()) {
-    }
-    tone_.Stop();
-  }
+  void Start() { thread_.Start(); }
 
  private:
   using Clock = std::chrono::steady_clock;
   static constexpr unsigned LongestNapMs = 100;  // how soon the player's quit is seen
 
-  bool Stopping() const { return Terminated() || quitting_(); }
+  bool Stopping() const { return thread_.Terminated() || quitting_(); }
 
   std::int64_t ElapsedMs() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
@@ -48,7 +47,7 @@ class RingThread : public TThread {
     const bool fadeFirst = fadeLeft && (!checkLeft || fadeSteps_[nextFade_].atMs <= check_->Next().atMs);
     const std::int64_t due = fadeFirst ? fadeSteps_[nextFade_].atMs : check_->Next().atMs;
     for (std::int64_t left = due - ElapsedMs(); left > 0 && !Stopping(); left = due - ElapsedMs())
-      SleepUnlessTerminated(static_cast<unsigned>(left < LongestNapMs ? left : LongestNapMs));
+      thread_.SleepUnlessTerminated(static_cast<unsigned>(left < LongestNapMs ? left : LongestNapMs));
     if (Stopping()) return false;
     if (fadeFirst)
       player_.SetVolume(fadeSteps_[nextFade_++].volume);
@@ -93,6 +92,7 @@ class RingThread : public TThread {
   const std::string fallbackFile_;
   AlarmTone tone_;
   const Clock::time_point start_ = Clock::now();
+  TThread thread_;  // last: destroyed first, so it ends before what it uses
 };
 
 RingCompanion::RingCompanion(PlayerCommands& player, PlayerProbe& probe, std::function<bool()> quitting)

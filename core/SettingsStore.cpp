@@ -8,8 +8,6 @@
 #include "runtime/LocalTime.h"
 #include "runtime/RegistryKey.h"
 
-namespace SN = SettingNames;
-
 namespace {
 // A fresh installation is armed for the time of day 1 - t, t being the moment of the
 // first load: the stored value is t - 2.0, whose magnitude gives that time of day.
@@ -31,46 +29,44 @@ void ReadEach(std::initializer_list<std::function<void()>> reads) {
 }  // namespace
 
 void EnsureDefaults(RegistryKey& key) {
-  if (!key.ValueExists(SN::WakeupTime)) key.WriteBinaryDouble(SN::WakeupTime, DefaultWakeUp());
-  if (!key.ValueExists(SN::URL)) key.WriteString(SN::URL, "");
-  for (const char* name : {SN::Active, SN::Volume, SN::Streaming, SN::Snooze, SN::NoRestart})
+  if (!key.ValueExists(SettingNames::WakeupTime)) key.WriteBinaryDouble(SettingNames::WakeupTime, DefaultWakeUp());
+  if (!key.ValueExists(SettingNames::URL)) key.WriteString(SettingNames::URL, "");
+  for (const char* name : {SettingNames::Active, SettingNames::Volume, SettingNames::Streaming,
+                           SettingNames::Snooze, SettingNames::NoRestart})
     if (!key.ValueExists(name)) key.WriteBool(name, true);
 }
 
 void LoadSettings(SettingsRecord& record) {
-  RegistryKey key(SN::Key);
+  RegistryKey key(SettingNames::Key);
   EnsureDefaults(key);
   LoadWakeOptions(key, record);
   LoadAlarmOptions(key, record);
   ReadEach({
-      [&] { record.VelURL = key.ReadString(SN::URL); },
-      [&] { record.VelWakeUp = key.ReadBinaryDouble(SN::WakeupTime); },
-      [&] { record.VelPluginActive = key.ReadBool(SN::Active); },
-      [&] { record.VelMaxVolume = key.ReadBool(SN::Volume); },
-      [&] { record.VelSnooze = key.ReadBool(SN::Snooze); },
-      [&] { record.VelStreamURL = key.ReadBool(SN::Streaming); },
-      [&] { record.VelNoRestart = key.ReadBool(SN::NoRestart); },
+      [&] { record.VelURL = key.ReadString(SettingNames::URL); },
+      [&] { record.VelWakeUp = key.ReadBinaryDouble(SettingNames::WakeupTime); },
+      [&] { record.VelPluginActive = key.ReadBool(SettingNames::Active); },
+      [&] { record.VelMaxVolume = key.ReadBool(SettingNames::Volume); },
+      [&] { record.VelSnooze = key.ReadBool(SettingNames::Snooze); },
+      [&] { record.VelStreamURL = key.ReadBool(SettingNames::Streaming); },
+      [&] { record.VelNoRestart = key.ReadBool(SettingNames::NoRestart); },
   });
 }
 
 void LoadWakeOptions(const RegistryKey& key, SettingsRecord& record) {
-  const std::optional<DWORD> catchUp = key.TryReadDword(SN::CatchUpMinutes);
-  record.VelCatchUpMinutes = catchUp ? CatchUpMinutesRange.ValueOrDefault(*catchUp)
-                                     : static_cast<int>(CatchUpMinutesRange.fallback);
-  const std::optional<DWORD> wake = key.TryReadDword(SN::WakeFromSleep);
-  record.VelWakeFromSleep = (wake ? WakeFromSleepRange.ValueOrDefault(*wake) : WakeFromSleepRange.fallback) != 0;
-  record.VelLastRung = key.TryReadString(SN::LastRung).value_or("");
+  record.VelCatchUpMinutes = ReadInRange(key, SettingNames::CatchUpMinutes, CatchUpMinutesRange);
+  record.VelWakeFromSleep = ReadInRange(key, SettingNames::WakeFromSleep, WakeFromSleepRange) != 0;
+  record.VelLastRung = key.TryReadString(SettingNames::LastRung).value_or("");
 }
 
-void SaveLastRung(const std::string& lastRung) { RegistryKey(SN::Key).WriteString(SN::LastRung, lastRung); }
+void SaveLastRung(const std::string& lastRung) { RegistryKey(SettingNames::Key).WriteString(SettingNames::LastRung, lastRung); }
 
 void SaveSettings(const SettingsRecord& settings) {
-  RegistryKey key(SN::Key);
-  key.WriteString(SN::URL, settings.VelURL);
-  key.WriteBinaryDouble(SN::WakeupTime, settings.VelWakeUp);
-  key.WriteBool(SN::Active, settings.VelPluginActive);
-  key.WriteBool(SN::Volume, settings.VelMaxVolume);
-  key.WriteBool(SN::Streaming, settings.VelStreamURL);
-  key.WriteBool(SN::Snooze, settings.VelSnooze);
-  key.WriteBool(SN::NoRestart, settings.VelNoRestart);
+  RegistryKey key(SettingNames::Key);
+  key.WriteString(SettingNames::URL, settings.VelURL);
+  key.WriteBinaryDouble(SettingNames::WakeupTime, settings.VelWakeUp);
+  key.WriteBool(SettingNames::Active, settings.VelPluginActive);
+  key.WriteBool(SettingNames::Volume, settings.VelMaxVolume);
+  key.WriteBool(SettingNames::Streaming, settings.VelStreamURL);
+  key.WriteBool(SettingNames::Snooze, settings.VelSnooze);
+  key.WriteBool(SettingNames::NoRestart, settings.VelNoRestart);
 }

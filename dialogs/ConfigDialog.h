@@ -21,27 +21,27 @@ class TConfigDlg : public TForm {
   // function, or an empty answer: the program's folder keeps the history).
   explicit TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder = nullptr);
 
-  TSCPanel* const SCPanel1;
-  TSCPanel* const SCPanel2;
-  TSCCheckbox* const ChkVolume;
-  TSCCheckbox* const ChkNoRestart;
-  TSCCheckbox* const ChkSnooze;
-  TSCCheckbox* const ChkStream;
-  TSCButton* const SCButton1;
-  TSCButton* const SCButton2;
-  TSCPanel* const SCPanel4;
-  TSCPanel* const SCPanel3;
-  TSCButton* const SCButton4;
-  TSCLabel* const SCLabel1;
-  TSCLabel* const SCLabel4;
-  TSCLabel* const SCLabel8;
-  TSCLabel* const SCLabel9;
-  TSCLabel* const SCLabel10;
-  TSCLabel* const MoreOptionsLink;
-  TLabel* const Label3;
-  TSCCheckbox* const ChkPluginActive;
-  TRzTimePicker* const MyTimer;
-  TSCCombobox* const txtURL;
+  TSCPanel* const SCPanel1;            // top banner "Plugin made by orvik / Velmora Software"
+  TSCPanel* const SCPanel2;            // right: the options and the address
+  TSCCheckbox* const ChkVolume;        // "Boost volume to MAX!! :-)"
+  TSCCheckbox* const ChkNoRestart;     // "Just boost volume, do not restart (curent song)"
+  TSCCheckbox* const ChkSnooze;        // "Snooze option (sets volume to 19%)"
+  TSCCheckbox* const ChkStream;        // "Stream this mp3/playlist/URL"
+  TSCButton* const SCButton1;          // "Shoutcast": opens the station directory
+  TSCButton* const SCButton2;          // "Locate file": picks a file for the address
+  TSCPanel* const SCPanel4;            // left: armed flag and wake-up time
+  TSCPanel* const SCPanel3;            // bottom: the notes, the links and "Save settings"
+  TSCButton* const SCButton4;          // "Save settings"
+  TSCLabel* const SCLabel1;            // "Visit my homepage"
+  TSCLabel* const SCLabel4;            // "Donate via paypal"
+  TSCLabel* const SCLabel8;            // "This plugin is free of charge."
+  TSCLabel* const SCLabel9;            // "If you want to encourage me ..."
+  TSCLabel* const SCLabel10;           // "... check one of the following URL's"
+  TSCLabel* const MoreOptionsLink;     // "More alarm options...": opens the alarm options window
+  TLabel* const Label3;                // "Start time"
+  TSCCheckbox* const ChkPluginActive;  // "Plugin active"
+  TRzTimePicker* const MyTimer;        // the clock face setting the wake-up time
+  TSCCombobox* const txtURL;           // the address to play, with its history
 
   // Writes the seven settings from the controls; set by whoever opens the dialog.
   std::function<void(TConfigDlg& dialog)> SaveSettings;

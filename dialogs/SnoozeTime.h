@@ -1,8 +1,11 @@
 #pragma once
 // The snooze: the alarm rings again a set time after the press, by default 7 minutes
-// 12 seconds (0.005 day).
+// 12 seconds (0.005 day). The window's answers: snoozed, or disabled (by "DISABLE" or
+// by closing the window).
 #include "runtime/DayTime.h"
 
+constexpr int SnoozeAnswerSnoozed = 1;
+constexpr int SnoozeAnswerDisabled = 2;
 constexpr int DefaultSnoozeSeconds = 432;
 
 // The new wake-up time for a press at `timeOfDay` (a day fraction in [0, 1)). The sum is

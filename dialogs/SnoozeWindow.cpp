@@ -3,24 +3,16 @@
 #include "controls/styled/SCButton.h"
 #include "controls/styled/SCPanel.h"
 #include "controls/timepicker/TimePicker.h"
-#include "dialogs/SnoozeTime.h"
+#include "dialogs/DialogLook.h"
 #include "runtime/LocalTime.h"
 #include "runtime/Timer.h"
 
 namespace {
-constexpr TColor Orange = 33023;  // red 255, green 128, blue 0
-
 void PlaceButton(TSCButton& button, TSCPanel& parent, int left, int top, int width, const char* caption) {
   button.SetParent(&parent);
   button.SetBounds(left, top, width, 30);
   button.SetCaption(caption);
-  button.Font().SetName("Verdana");
-  button.Font().SetHeight(-21);
-  button.Font().SetStyle(fsBold);
-  button.Font().SetColor(clSilver);
-  button.SetColor(clNavy);
-  button.SetRoundColor(clWhite);
-  button.SetStyle(scbsXP);
+  UseButtonLook(button);
 }
 
 void PlacePanel(TSCPanel& panel, TFrmSnooze& form, TAlign align, int top, int height, TSCGradient gradient) {
@@ -93,10 +85,10 @@ void TFrmSnooze::SCButton3Click(TComponent*) {
 
 void TFrmSnooze::SCButton1Click(TComponent*) {
   target_.Disarm();
-  SetModalResult(SnoozeAnswerClosed);
+  SetModalResult(SnoozeAnswerDisabled);
 }
 
 void TFrmSnooze::FormClose(TComponent*, TCloseAction& action) {
-  if (ModalResult() != SnoozeAnswerSnoozed) SetModalResult(SnoozeAnswerClosed);
+  if (ModalResult() != SnoozeAnswerSnoozed) SetModalResult(SnoozeAnswerDisabled);
   action = TCloseAction::caFree;
 }

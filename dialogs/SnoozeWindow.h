@@ -2,9 +2,10 @@
 // Shown by the alarm worker after a wake-up: the running clock and two buttons.
 // "SNOOZE" turns the player down and moves the in-memory wake-up time 7 minutes 12
 // seconds past the press (answer 1); "DISABLE" disarms the alarm in memory (answer 2);
-// closing the window answers 2. The window frees itself when it closes.
+// closing the window answers 2. Closing destroys the window; whoever showed it deletes the object.
 #include <cstdint>
 
+#include "dialogs/SnoozeTime.h"
 #include "runtime/DayTime.h"
 #include "runtime/Form.h"
 
@@ -23,19 +24,17 @@ class SnoozeTarget {
 };
 
 constexpr std::uint8_t SnoozeVolume = 50;  // of 255: the dialog calls it 19%
-constexpr int SnoozeAnswerSnoozed = 1;
-constexpr int SnoozeAnswerClosed = 2;
 
 class TFrmSnooze : public TForm {
  public:
   TFrmSnooze(TComponent* owner, SnoozeTarget& target);
 
-  TTimer* const Timer1;
-  TRzTimePicker* const MyTimer;
-  TSCPanel* const SCPanel1;
-  TSCPanel* const SCPanel2;
-  TSCButton* const SCButton3;
-  TSCButton* const SCButton1;
+  TTimer* const Timer1;          // moves the clock on every second
+  TRzTimePicker* const MyTimer;  // the running clock, display only
+  TSCPanel* const SCPanel1;      // top gradient band
+  TSCPanel* const SCPanel2;      // bottom gradient band holding the buttons
+  TSCButton* const SCButton3;    // "SNOOZE"
+  TSCButton* const SCButton1;    // "DISABLE"
 
   void Timer1Timer(TComponent* sender);
   void FormClose(TComponent* sender, TCloseAction& action);

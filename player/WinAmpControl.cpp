@@ -4,8 +4,6 @@
 #include "runtime/PlatformFiles.h"
 #include "runtime/WideText.h"
 
-namespace PM = PlayerMessages;
-
 TGPFWinAmpNonePlugin::TGPFWinAmpNonePlugin(TGPFWinAmpControl* owner)
     : TGPFWinAmpCustomPlugin(owner), control_(owner) {}
 
@@ -42,37 +40,37 @@ LRESULT TGPFWinAmpControl::SendUserMessage(WPARAM wParam, LPARAM command) {
 }
 
 TGPFWinAmpPlayStatus TGPFWinAmpControl::GetPlayStatus() {
-  return PlayStatusFromReply(SendUserMessage(0, PM::PlayStatus));
+  return PlayStatusFromReply(SendUserMessage(0, PlayerMessages::PlayStatus));
 }
 
 std::int32_t TGPFWinAmpControl::GetPlaylistLength() {
-  return static_cast<std::int32_t>(SendUserMessage(0, PM::PlaylistLength));
+  return static_cast<std::int32_t>(SendUserMessage(0, PlayerMessages::PlaylistLength));
 }
 
 void TGPFWinAmpControl::SetPlaylistPosition(std::int32_t position) {
   // The position travels as the signed 32-bit value it is, sign-extended on 64-bit.
-  SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(position)), PM::SetPlaylistPosition);
+  SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(position)), PlayerMessages::SetPlaylistPosition);
 }
 
-void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, PM::SetVolume); }
+void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, PlayerMessages::SetVolume); }
 
 std::uint8_t TGPFWinAmpControl::GetVolume() {
-  const LRESULT volume = SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(PM::AskVolume)), PM::SetVolume);
+  const LRESULT volume = SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(PlayerMessages::AskVolume)), PlayerMessages::SetVolume);
   return static_cast<std::uint8_t>(volume < 0 ? 0 : volume > 255 ? 255 : volume);
 }
 
 std::int32_t TGPFWinAmpControl::GetPlayPosition() {
-  return static_cast<std::int32_t>(SendUserMessage(0, PM::PlayPosition));
+  return static_cast<std::int32_t>(SendUserMessage(0, PlayerMessages::PlayPosition));
 }
 
-void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, PM::StartPlay); }
+void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, PlayerMessages::StartPlay); }
 
-void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PM::PlayButton, 0); }
+void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PlayerMessages::PlayButton, 0); }
 
 void TGPFWinAmpControl::AddFile(const std::string& address) {
   // The text and the record need only live until the synchronous send returns.
   COPYDATASTRUCT record;
-  record.dwData = PM::CopyDataAddToPlaylist;
+  record.dwData = PlayerMessages::CopyDataAddToPlaylist;
   record.cbData = static_cast<DWORD>(address.size() + 1);
   record.lpData = const_cast<char*>(address.c_str());
   SendMessageA(WinampHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));
@@ -80,9 +78,9 @@ void TGPFWinAmpControl::AddFile(const std::string& address) {
 
 std::wstring TGPFWinAmpControl::SettingsFolder() {
   // Both answers point into the player's memory: this code runs in its process.
-  const LRESULT wide = SendUserMessage(0, PM::SettingsFolderWide);
+  const LRESULT wide = SendUserMessage(0, PlayerMessages::SettingsFolderWide);
   if (wide && WideFolderExists(reinterpret_cast<const wchar_t*>(wide))) return reinterpret_cast<const wchar_t*>(wide);
-  const LRESULT ansi = SendUserMessage(0, PM::SettingsFolder);
+  const LRESULT ansi = SendUserMessage(0, PlayerMessages::SettingsFolder);
   const std::wstring folder = ansi ? WideFromAnsi(reinterpret_cast<const char*>(ansi)) : std::wstring();
   return !folder.empty() && WideFolderExists(folder) ? folder : std::wstring();
 }

@@ -2,6 +2,7 @@
 // Components own the components created with them as owner and destroy them, newest
 // first, when they are destroyed. A component that keeps a plain reference to another
 // asks for a removal notice so that it can drop the reference before it dangles.
+#include <functional>
 #include <vector>
 
 enum class TOperation { opInsert, opRemove };
@@ -30,3 +31,6 @@ class TComponent {
   std::vector<TComponent*> components_;
   std::vector<TComponent*> noticeTakers_;
 };
+
+// An event that only names the component it comes from.
+using TNotifyEvent = std::function<void(TComponent* sender)>;

@@ -1,6 +1,7 @@
 #include "runtime/ControlClass.h"
 
 #include <mutex>
+#include <string>
 
 #include "runtime/ErrorBox.h"
 #include "runtime/Exception.h"
@@ -9,11 +10,14 @@
 
 namespace {
 constexpr const char* ClassName = "VelmoraControl";
+constexpr const char* TimerClass = "VelmoraTimer";
 
+// The module holding this code; null when the system cannot tell.
 HINSTANCE ThisModule() {
   HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&ControlWindowProc), &module);
+  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                          reinterpret_cast<LPCSTR>(&ControlWindowProc), &module))
+    return nullptr;
   return module;
 }
 
@@ -21,17 +25,26 @@ std::once_flag registered;
 }  // namespace
 
 const char* ControlClassName() { return ClassName; }
+const char* TimerClassName() { return TimerClass; }
+
+namespace {
+void RegisterWindowClass(const char* name, WNDPROC procedure) {
+  WNDCLASSEXA windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = ThisModule();
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = name;
+  if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    throw Exception(std::string("Cannot register the window class ") + name + ": " + LastErrorText());
+}
+}  // namespace
 
 HINSTANCE ControlClassInstance() {
   std::call_once(registered, [] {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &ControlWindowProc;
-    windowClass.hInstance = ThisModule();
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = ClassName;
-    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-      throw Exception("Cannot register the control window class: " + LastErrorText());
+    if (!ThisModule()) throw Exception("Cannot find the plug-in's own module: " + LastErrorText());
+    RegisterWindowClass(ClassName, &ControlWindowProc);
+    RegisterWindowClass(TimerClass, &TimerWindowProc);
   });
   return ThisModule();
 }
@@ -42,7 +55,12 @@ TWinControl* ControlFromHandle(HWND window) {
   return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-void UnregisterControlClass() { UnregisterClassA(ClassName, ThisModule()); }
+void UnregisterControlClass() {
+  if (HINSTANCE module = ThisModule()) {
+    UnregisterClassA(ClassName, module);
+    UnregisterClassA(TimerClass, module);
+  }
+}
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {

@@ -1,10 +1,12 @@
 #pragma once
 // The one window class every control's window belongs to, and its window procedure,
-// which hands each message to the control object stored with the window.
+// which hands each message to the control object stored with the window; and the class
+// of the timers' message-only windows.
 #include <windows.h>
 
 const char* ControlClassName();
-HINSTANCE ControlClassInstance();  // registers the class on first use
+const char* TimerClassName();
+HINSTANCE ControlClassInstance();  // registers both classes on first use
 // For the module's unload: a class left registered would point at unloaded code.
 void UnregisterControlClass();
 
@@ -13,3 +15,4 @@ class TWinControl;
 TWinControl* ControlFromHandle(HWND window);
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,7 @@
 
 #include "runtime/HostProgram.h"
 #include "runtime/MessageText.h"
+#include "runtime/ScopedHandles.h"
 
 namespace {
 thread_local HWND boxOwner = nullptr;
@@ -26,13 +27,18 @@ std::string ApplicationTitle() {
   return name;
 }
 
-void ShowApplicationError(const std::string& message) {
-  const std::string text = WithClosingFullStop(message);
-  if (std::find(boxesUp.begin(), boxesUp.end(), text) != boxesUp.end()) return;
-  boxesUp.push_back(text);
+void ShowApplicationError(const std::string& message) noexcept {
   const HWND owner = boxOwner && IsWindow(boxOwner) ? boxOwner : nullptr;
-  MessageBoxA(owner, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONSTOP);
-  boxesUp.erase(std::find(boxesUp.begin(), boxesUp.end(), text));
+  try {
+    const std::string text = WithClosingFullStop(message);
+    if (std::find(boxesUp.begin(), boxesUp.end(), text) != boxesUp.end()) return;
+    boxesUp.push_back(text);
+    const ScopeGuard boxDown([&text] { boxesUp.erase(std::find(boxesUp.begin(), boxesUp.end(), text)); });
+    MessageBoxA(owner, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONSTOP);
+  } catch (...) {
+    // No memory left to build the text: the message as it came, under the system's title.
+    MessageBoxA(owner, message.c_str(), nullptr, MB_OK | MB_ICONSTOP);
+  }
 }
 
 bool ShowingErrors(const std::function<void()>& action, const char* unknownError) {

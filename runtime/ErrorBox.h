@@ -12,7 +12,7 @@ std::string ApplicationTitle();
 // window this thread runs modally, if any, so that it comes up over that window and
 // keeps it from being used meanwhile. The same message raised again on this thread
 // while its box is up shows no second box.
-void ShowApplicationError(const std::string& message);
+void ShowApplicationError(const std::string& message) noexcept;
 
 // Makes `window` the owner of this thread's error boxes while the object lives.
 class ErrorBoxOwner {

@@ -1,9 +1,8 @@
 #include "runtime/Form.h"
 
-#include <vector>
-
 #include "runtime/ControlClass.h"
 #include "runtime/ErrorBox.h"
+#include "runtime/ScopedHandles.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
@@ -27,8 +26,10 @@ void TForm::SetFormStyle(TFormStyle style) {
 
 void TForm::PlaceOnScreen() {
   if (position_ != TPosition::poScreenCenter) return;
-  RECT work = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  // The whole primary screen where the system cannot tell its work area.
+  RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT known = {};
+  if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &known, 0)) work = known;
   RECT frame = {0, 0, Width(), Height()};
   AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
   const int outerWidth = frame.right - frame.left, outerHeight = frame.bottom - frame.top;
@@ -57,38 +58,25 @@ void TForm::FocusFirstControl() {
   if (TWinControl* first = FindNextControl(nullptr, true)) first->SetFocus();
 }
 
-namespace {
-struct DisableSearch {
-  HWND except;
-  std::vector<HWND> disabled;
-};
-
-BOOL CALLBACK DisableWindowUnlessExcepted(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<DisableSearch*>(data);
-  if (window != search->except && IsWindowVisible(window) && IsWindowEnabled(window)) {
-    EnableWindow(window, FALSE);
-    search->disabled.push_back(window);
-  }
-  return TRUE;
-}
-
-// The modal run disables only the windows of its own thread: the player's stay usable
-// while the worker shows its window.
-std::vector<HWND> DisableThreadWindows(HWND except) {
-  DisableSearch search{except, {}};
-  EnumThreadWindows(GetCurrentThreadId(), &DisableWindowUnlessExcepted, reinterpret_cast<LPARAM>(&search));
-  return search.disabled;
-}
-}  // namespace
-
 int TForm::ShowModal() {
   modalResult_ = mrNone;
   modal_ = true;
-  const std::vector<HWND> disabled = DisableThreadWindows(Handle());
+  ScopeGuard endModal([this] { modal_ = false; });
+  TCloseAction action = TCloseAction::caHide;
+  {
+    // Only the windows of this thread: the player's stay usable while the worker shows its window.
+    const ScopedDisabledThreadWindows disabled(Handle());
+    action = RunModalLoop();
+  }
+  Hide();
+  if (action == TCloseAction::caFree) DestroyHandle();
+  return modalResult_;
+}
+
+TCloseAction TForm::RunModalLoop() {
   Show();
   FocusFirstControl();
   const ErrorBoxOwner errorBoxOwner(Handle());
-  TCloseAction action = TCloseAction::caHide;
   for (;;) {
     MSG msg;
     while (modalResult_ == mrNone) {
@@ -103,16 +91,10 @@ int TForm::ShowModal() {
         DispatchMessageA(&msg);
       }
     }
-    action = TCloseAction::caHide;
-    if (DoClose(action)) break;
+    TCloseAction action = TCloseAction::caHide;
+    if (DoClose(action)) return action;
     modalResult_ = mrNone;
   }
-  for (HWND window : disabled) EnableWindow(window, TRUE);
-  Hide();
-  modal_ = false;
-  const int answer = modalResult_;
-  if (action == TCloseAction::caFree) delete this;
-  return answer;
 }
 
 bool TForm::HandleDialogKey(const MSG& msg) {
@@ -137,7 +119,7 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       TCloseAction action = TCloseAction::caHide;
       if (DoClose(action)) {
         Hide();
-        if (action == TCloseAction::caFree) delete this;
+        if (action == TCloseAction::caFree) DestroyHandle();
       }
     }
     return 0;

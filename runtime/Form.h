@@ -8,6 +8,7 @@
 enum class TBorderStyle { bsSingle, bsToolWindow };
 enum class TFormStyle { fsNormal, fsStayOnTop };
 enum class TPosition { poDesigned, poScreenCenter };
+// caFree destroys the window; the object belongs to whoever created it.
 enum class TCloseAction { caNone, caHide, caFree };
 
 constexpr int mrNone = 0;
@@ -31,7 +32,8 @@ class TForm : public TWinControl {
   void Close();
   // Shows the form and handles this thread's messages until ModalResult is set; the
   // other windows of the thread are disabled meanwhile. With the close action "free"
-  // the form is destroyed before this returns; the answer is read before that.
+  // the form's window is destroyed before this returns; the object stays with whoever
+  // showed it.
   int ShowModal();
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
@@ -49,6 +51,8 @@ class TForm : public TWinControl {
 
  private:
   void PlaceOnScreen();
+  // The modal message loop up to a close the close handler accepts; its action.
+  TCloseAction RunModalLoop();
   void FocusFirstControl();
 
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;

@@ -31,18 +31,3 @@ class GdiObject {
 
 // GDI objects made through GdiObject and not yet deleted.
 int LiveGdiObjectCount();
-
-// Selects an object into a device context and puts the previous one back on scope exit.
-class SelectedObject {
- public:
-  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-  ~SelectedObject() {
-    if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
-  }
-  SelectedObject(const SelectedObject&) = delete;
-  SelectedObject& operator=(const SelectedObject&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};

@@ -7,24 +7,18 @@
 OffscreenBitmap::OffscreenBitmap(Size size)
     : size_{std::max(size.width, 1), std::max(size.height, 1)}, dc_(CreateCompatibleDC(nullptr)) {
   if (!dc_) throw Exception("Cannot create a memory device context");
-  HDC screen = GetDC(nullptr);
-  bitmap_ = GdiObject(CreateCompatibleBitmap(screen, size_.width, size_.height));
-  ReleaseDC(nullptr, screen);
-  if (!bitmap_) {
-    DeleteDC(dc_);
+  {
+    const ScopedScreenDc screen;
+    bitmap_ = GdiObject(CreateCompatibleBitmap(screen.Get(), size_.width, size_.height));
+  }
+  if (!bitmap_)
     throw Exception("Cannot create an off-screen bitmap of " + std::to_string(size_.width) + " x " +
                     std::to_string(size_.height) + " pixels");
-  }
-  originalBitmap_ = SelectObject(dc_, bitmap_.Get());
-  canvas_ = std::make_unique<TCanvas>(dc_);
-}
-
-OffscreenBitmap::~OffscreenBitmap() {
-  canvas_.reset();
-  SelectObject(dc_, originalBitmap_);
-  DeleteDC(dc_);
+  selection_ = std::make_unique<ScopedSelectedObject>(dc_.Get(), bitmap_.Get());
+  if (!selection_->Selected()) throw Exception("Cannot select the off-screen bitmap for painting");
+  canvas_ = std::make_unique<TCanvas>(dc_.Get());
 }
 
 void OffscreenBitmap::DrawTo(HDC target, int x, int y) const {
-  BitBlt(target, x, y, size_.width, size_.height, dc_, 0, 0, SRCCOPY);
+  BitBlt(target, x, y, size_.width, size_.height, dc_.Get(), 0, 0, SRCCOPY);
 }

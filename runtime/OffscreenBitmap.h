@@ -6,24 +6,26 @@
 #include <memory>
 
 #include "runtime/Canvas.h"
+#include "runtime/ScopedHandles.h"
 
 class OffscreenBitmap {
  public:
   // A bitmap compatible with the screen, `size` pixels (at least 1 x 1).
   explicit OffscreenBitmap(Size size);
-  ~OffscreenBitmap();
   OffscreenBitmap(const OffscreenBitmap&) = delete;
   OffscreenBitmap& operator=(const OffscreenBitmap&) = delete;
 
   TCanvas& Canvas() { return *canvas_; }
-  HDC Dc() const { return dc_; }
+  HDC Dc() const { return dc_.Get(); }
   Size Dimensions() const { return size_; }
   void DrawTo(HDC target, int x, int y) const;
 
  private:
+  // Declared in the order of their making: the canvas goes first, then the bitmap is
+  // taken out of the device context, deleted, and the device context last.
   Size size_;
-  HDC dc_;
+  ScopedMemoryDc dc_;
   GdiObject bitmap_;
-  HGDIOBJ originalBitmap_;
+  std::unique_ptr<ScopedSelectedObject> selection_;
   std::unique_ptr<TCanvas> canvas_;
 };

@@ -2,7 +2,10 @@
 
 #include <commdlg.h>
 
+#include <string>
 #include <vector>
+
+#include "runtime/Exception.h"
 
 bool TOpenDialog::Execute(HWND owner) {
   std::vector<char> name(32768, '\0');  // room for long paths
@@ -12,7 +15,12 @@ bool TOpenDialog::Execute(HWND owner) {
   request.lpstrFile = name.data();
   request.nMaxFile = static_cast<DWORD>(name.size());
   request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  if (!GetOpenFileNameA(&request)) return false;
+  if (!GetOpenFileNameA(&request)) {
+    // Cancel reports no error; anything else is a failure the user has to hear of.
+    const DWORD error = CommDlgExtendedError();
+    if (error == 0) return false;
+    throw Exception("Cannot show the file dialog (common dialog error " + std::to_string(error) + ")");
+  }
   fileName_ = name.data();
   return true;
 }

@@ -5,28 +5,11 @@
 #include <algorithm>
 
 #include "runtime/Exception.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 #include "runtime/WideText.h"
 
 namespace {
-
-class ScopedFile {
- public:
-  explicit ScopedFile(HANDLE handle) : handle_(handle) {}
-  ScopedFile(ScopedFile&& other) noexcept : handle_(other.handle_) { other.handle_ = INVALID_HANDLE_VALUE; }
-  ScopedFile& operator=(ScopedFile&& other) noexcept {
-    std::swap(handle_, other.handle_);
-    return *this;
-  }
-  ~ScopedFile() {
-    if (Valid()) CloseHandle(handle_);
-  }
-  HANDLE Get() const { return handle_; }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
 
 // The failure of the call just made, named with the file's full path.
 Exception FileError(const char* what, const std::wstring& fullPath) {
@@ -34,8 +17,8 @@ Exception FileError(const char* what, const std::wstring& fullPath) {
   return Exception(std::string(what) + " \"" + AnsiFromWide(fullPath) + "\". " + reason);
 }
 
-HANDLE OpenFile(const std::wstring& fullPath, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
-  return CreateFileW(ExtendedLengthPath(fullPath).c_str(), access, share, nullptr, disposition, flags, nullptr);
+ScopedHandle OpenFile(const std::wstring& fullPath, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
+  return OpenedFile(CreateFileW(ExtendedLengthPath(fullPath).c_str(), access, share, nullptr, disposition, flags, nullptr));
 }
 
 class PlatformSource : public TextSource {
@@ -44,7 +27,7 @@ class PlatformSource : public TextSource {
       : path_(fullPath),
         file_(OpenFile(fullPath, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN)) {
-    if (!file_.Valid()) throw FileError("Cannot open file", path_);
+    if (!file_) throw FileError("Cannot open file", path_);
   }
   std::size_t Read(char* buffer, std::size_t size) override {
     DWORD got = 0;
@@ -55,11 +38,11 @@ class PlatformSource : public TextSource {
 
  private:
   std::wstring path_;
-  ScopedFile file_;
+  ScopedHandle file_;
 };
 
 // Writes `bytes` to the open file; failures are reported for `fullPath`.
-void WriteWhole(const ScopedFile& file, const std::string& bytes, const std::wstring& fullPath) {
+void WriteWhole(const ScopedHandle& file, const std::string& bytes, const std::wstring& fullPath) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD written = 0;
@@ -73,13 +56,13 @@ void WriteWhole(const ScopedFile& file, const std::string& bytes, const std::wst
 
 // A new file beside `fullPath`, named after it and this process; invalid when the
 // folder allows no new file.
-ScopedFile CreateSibling(const std::wstring& fullPath, std::wstring& siblingPath) {
+ScopedHandle CreateSibling(const std::wstring& fullPath, std::wstring& siblingPath) {
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     siblingPath = fullPath + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
-    ScopedFile sibling(OpenFile(siblingPath, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL));
-    if (sibling.Valid() || GetLastError() != ERROR_FILE_EXISTS) return sibling;
+    ScopedHandle sibling = OpenFile(siblingPath, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
+    if (sibling || GetLastError() != ERROR_FILE_EXISTS) return sibling;
   }
-  return ScopedFile(INVALID_HANDLE_VALUE);
+  return ScopedHandle();
 }
 
 class PlatformFiles : public StringListFiles {
@@ -93,16 +76,16 @@ class PlatformFiles : public StringListFiles {
   void CreateWith(const std::string& path, const std::string& bytes) const override {
     const std::wstring full = FullWidePath(path);
     std::wstring siblingPath;
-    ScopedFile sibling = CreateSibling(full, siblingPath);
-    if (!sibling.Valid()) return ReplaceInPlace(full, bytes);
+    ScopedHandle sibling = CreateSibling(full, siblingPath);
+    if (!sibling) return ReplaceInPlace(full, bytes);
     try {
       WriteWhole(sibling, bytes, full);
-      sibling = ScopedFile(INVALID_HANDLE_VALUE);  // closed before it can be moved
+      sibling.Reset();  // closed before it can be moved
       if (!MoveFileExW(ExtendedLengthPath(siblingPath).c_str(), ExtendedLengthPath(full).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw FileError("Cannot create file", full);
     } catch (...) {
-      sibling = ScopedFile(INVALID_HANDLE_VALUE);
+      sibling.Reset();
       DeleteFileW(ExtendedLengthPath(siblingPath).c_str());
       throw;
     }
@@ -110,8 +93,8 @@ class PlatformFiles : public StringListFiles {
 
  private:
   static void ReplaceInPlace(const std::wstring& full, const std::string& bytes) {
-    const ScopedFile file(OpenFile(full, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL));
-    if (!file.Valid()) throw FileError("Cannot create file", full);
+    const ScopedHandle file = OpenFile(full, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+    if (!file) throw FileError("Cannot create file", full);
     WriteWhole(file, bytes, full);
   }
 };

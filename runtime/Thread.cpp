@@ -3,63 +3,60 @@
 #include "runtime/Exception.h"
 #include "runtime/SystemError.h"
 
-TThread::TThread() {
-  terminateEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+TThread::TThread(std::function<void(TThread& thread)> body)
+    : body_(std::move(body)), terminateEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
   if (!terminateEvent_) throw Exception("Cannot create the thread's stop signal: " + LastErrorText());
-  thread_ = CreateThread(nullptr, 0, &TThread::ThreadEntry, this, CREATE_SUSPENDED, nullptr);
-  if (!thread_) {
-    const std::string reason = LastErrorText();
-    CloseHandle(terminateEvent_);
-    throw Exception("Thread creation error: " + reason);
-  }
+  thread_ = ScopedHandle(CreateThread(nullptr, 0, &TThread::ThreadEntry, this, CREATE_SUSPENDED, nullptr));
+  if (!thread_) throw Exception("Thread creation error: " + LastErrorText());
 }
 
-TThread::~TThread() {
-  TerminateAndWait();
-  CloseHandle(thread_);
-  CloseHandle(terminateEvent_);
-}
+TThread::~TThread() { TerminateAndWait(); }
 
 void TThread::Start() {
   if (started_) return;
   // The thread keeps the module that holds its code loaded until it has ended, so an
-  // unload that forgot to stop it cannot pull the code from under it.
-  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
-                          reinterpret_cast<LPCWSTR>(&TThread::ThreadEntry), &heldModule_))
-    heldModule_ = nullptr;
+  // unload that forgot to stop it cannot pull the code from under it. Without the hold
+  // it still runs: the quit callback ends it before any unload.
+  ScopedModuleReference held;
+  HMODULE module = nullptr;
+  if (GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&TThread::ThreadEntry),
+                         &module))
+    held = ScopedModuleReference(module);
+  heldModule_ = held.Get();
   started_ = true;
-  if (ResumeThread(thread_) == static_cast<DWORD>(-1)) {
+  if (ResumeThread(thread_.Get()) == static_cast<DWORD>(-1)) {
     started_ = false;
-    if (heldModule_) FreeLibrary(heldModule_);
     heldModule_ = nullptr;
     throw Exception("Cannot start thread: " + LastErrorText());
   }
+  held.Release();  // the running thread frees it as it exits
 }
 
 void TThread::Terminate() {
   terminated_ = true;
-  SetEvent(terminateEvent_);
+  SetEvent(terminateEvent_.Get());
 }
 
 bool TThread::TerminateAndWait(DWORD timeoutMs) {
   Terminate();
   if (!started_) {
-    // A thread that never ran still has to run to its end; it finds the request set.
+    // A thread that never ran still has to run to its end; it finds the request set
+    // and skips the body.
     started_ = true;
-    ResumeThread(thread_);
+    ResumeThread(thread_.Get());
   }
-  return WaitServicingSentMessages(thread_, timeoutMs);
+  return WaitServicingSentMessages(thread_.Get(), timeoutMs);
 }
 
 void TThread::SleepUnlessTerminated(unsigned milliseconds) {
-  WaitForSingleObject(terminateEvent_, milliseconds);
+  WaitForSingleObject(terminateEvent_.Get(), milliseconds);
 }
 
 DWORD WINAPI TThread::ThreadEntry(void* self) {
   auto* thread = static_cast<TThread*>(self);
   const HMODULE held = thread->heldModule_;
   try {
-    thread->Execute();
+    if (!thread->Terminated()) thread->body_(*thread);
   } catch (...) {
     // A thread's failure ends the thread, never the process that hosts it.
   }

@@ -10,11 +10,10 @@ constexpr UINT_PTR TimerId = 1;
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  // A message-only window of the controls' class, its procedure replaced by the timer's.
-  window_ = CreateWindowExA(0, ControlClassName(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            ControlClassInstance(), nullptr);
+  // A message-only window of the timers' own class: it receives WM_TIMER and nothing else.
+  const HINSTANCE instance = ControlClassInstance();
+  window_ = CreateWindowExA(0, TimerClassName(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
   if (!window_) throw Exception("Cannot create a timer: " + LastErrorText());
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TTimer::WindowProc));
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   Restart();
 }
@@ -39,10 +38,11 @@ void TTimer::SetInterval(unsigned interval) {
 
 void TTimer::Restart() {
   KillTimer(window_, TimerId);
-  if (enabled_ && interval_ > 0) SetTimer(window_, TimerId, interval_, nullptr);
+  if (enabled_ && interval_ > 0 && !SetTimer(window_, TimerId, interval_, nullptr))
+    throw Exception("Cannot start a timer: " + LastErrorText());
 }
 
-LRESULT CALLBACK TTimer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message != WM_TIMER || !timer) return DefWindowProcA(window, message, wParam, lParam);
   if (timer->OnTimer) ShowingErrors([timer] { timer->OnTimer(timer); });

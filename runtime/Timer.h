@@ -20,7 +20,6 @@ class TTimer : public TComponent {
   std::function<void(TComponent* sender)> OnTimer;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Restart();
 
   HWND window_ = nullptr;

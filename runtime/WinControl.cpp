@@ -7,6 +7,7 @@
 #include "runtime/ControlClass.h"
 #include "runtime/Exception.h"
 #include "runtime/OffscreenBitmap.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 
 TShiftState KeyboardShiftState() {
@@ -290,17 +291,21 @@ void TWinControl::PaintTo(HDC dc) {
 }
 
 void TWinControl::PaintMessage(HDC given) {
-  PAINTSTRUCT ps = {};
-  HDC dc = given ? given : BeginPaint(handle_, &ps);
-  if (doubleBuffered_ && !given) {
+  if (given) {
+    PaintTo(given);
+    return;
+  }
+  const ScopedPaint paint(handle_);
+  if (!paint.Get()) {
+    ValidateRect(handle_, nullptr);  // nothing to paint on: no endless repeat of WM_PAINT
+  } else if (doubleBuffered_) {
     OffscreenBitmap buffer({ClientWidth(), ClientHeight()});
     buffer.Canvas().Font = font_;
     Paint(buffer.Canvas());
-    buffer.DrawTo(dc, 0, 0);
+    buffer.DrawTo(paint.Get(), 0, 0);
   } else {
-    PaintTo(dc);
+    PaintTo(paint.Get());
   }
-  if (!given) EndPaint(handle_, &ps);
 }
 
 void TWinControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -425,6 +430,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CAPTURECHANGED:
       leftPressedInside_ = false;
+      if (reinterpret_cast<HWND>(lParam) != handle_) CaptureLost(reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_KEYDOWN: {
       WORD key = static_cast<WORD>(wParam);

@@ -18,7 +18,6 @@ enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 using TShiftState = unsigned;
 
-using TNotifyEvent = std::function<void(TComponent* sender)>;
 using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
@@ -121,6 +120,9 @@ class TWinControl : public TComponent {
   virtual void DoExit();
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
+  // The mouse capture has gone to `newOwner`, another window, or to none (null, as after
+  // this control's own release). A press in progress usually ends here.
+  virtual void CaptureLost(HWND newOwner) { (void)newOwner; }
   // An accelerator character (the one after "&" in a caption); true when taken.
   virtual bool DialogChar(char key) { (void)key; return false; }
   // What the control wants from the dialog keys (WM_GETDLGCODE flags).
@@ -140,11 +142,12 @@ class TWinControl : public TComponent {
 
   void AlignControls();
   bool MouseInside() const { return mouseInside_; }
+  // Destroys the window and its children's; the objects stay and make new ones on demand.
+  void DestroyHandle();
 
  private:
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
   void CreateHandle();
-  void DestroyHandle();
   void PaintMessage(HDC given);
   void MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void MouseMoveMessage(WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include "controls/styled/SCPaint.h"
 #include "controls/styled/SCText.h"
 #include "controls/styled/TextClipboard.h"
+#include "runtime/ScopedHandles.h"
 
 namespace {
 constexpr int TextMargin = 2;
@@ -54,9 +55,9 @@ int TSCCombobox::TextTop() {
 std::vector<int> TSCCombobox::PrefixWidths() {
   const std::string& text = Text();
   std::vector<int> widths(text.size() + 1, 0);
-  const ScreenDc screen;
+  const ScopedScreenDc screen;
   if (!screen.Get() || text.empty()) return widths;
-  const SelectedObject font(screen.Get(), Font().Handle());
+  const ScopedSelectedObject font(screen.Get(), Font().Handle());
   std::vector<INT> extents(text.size());
   SIZE total = {};
   const int length = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));

@@ -105,6 +105,11 @@ void TSCCustomControl::EnabledChanged() {
   StopTracking();
 }
 
+// Another window taking the mouse ends a press; our own release does not.
+void TSCCustomControl::CaptureLost(HWND newOwner) {
+  if (newOwner) StopTracking();
+}
+
 LRESULT TSCCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYUP:
@@ -112,10 +117,6 @@ LRESULT TSCCustomControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CANCELMODE:
       StopTracking();
-      break;
-    case WM_CAPTURECHANGED:
-      // Another window taking the mouse ends a press; our own release does not.
-      if (lParam != 0 && reinterpret_cast<HWND>(lParam) != Handle()) StopTracking();
       break;
     case WM_SYSCOLORCHANGE:
       Invalidate();

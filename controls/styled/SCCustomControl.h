@@ -72,6 +72,7 @@ class TSCCustomControl : public TWinControl {
   void EnabledChanged() override;
   void FontChanged() override;
   void ConstrainSize(int& width, int& height) override;
+  void CaptureLost(HWND newOwner) override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

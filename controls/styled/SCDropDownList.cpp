@@ -181,6 +181,10 @@ void TSCDropDownList::ReleaseAt(Point p) {
   if (item >= 0) Pick(item);
 }
 
+void TSCDropDownList::CaptureLost(HWND) {
+  if (dropped_) CloseUp();
+}
+
 LRESULT TSCDropDownList::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // The list holds the mouse capture, so its mouse messages come here from anywhere on
   // the screen; the window layer's own press handling would release the capture.
@@ -207,9 +211,6 @@ LRESULT TSCDropDownList::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEWHEEL:
       ScrollBy(-GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * WheelRows);
-      return 0;
-    case WM_CAPTURECHANGED:
-      if (dropped_ && reinterpret_cast<HWND>(lParam) != Handle()) CloseUp();
       return 0;
     default:
       return TWinControl::WndProc(message, wParam, lParam);

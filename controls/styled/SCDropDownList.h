@@ -31,6 +31,8 @@ class TSCDropDownList : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void Paint(TCanvas& canvas) override;
+  // Losing the mouse to anything closes the list.
+  void CaptureLost(HWND newOwner) override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

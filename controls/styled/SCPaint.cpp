@@ -1,10 +1,11 @@
 #include "controls/styled/SCPaint.h"
 
 #include "runtime/FrameOutlines.h"
+#include "runtime/ScopedHandles.h"
 
 TColor ShiftColor(TColor color, int red, int green, int blue, bool raise) {
   const TColor shifted = ShiftedChannels(color, red, green, blue, raise, ScreenColors());
-  const ScreenDc screen;
+  const ScopedScreenDc screen;
   if (!screen.Get()) return shifted;
   const COLORREF nearest = GetNearestColor(screen.Get(), shifted);
   return nearest == CLR_INVALID ? shifted : nearest;

@@ -44,18 +44,3 @@ class ClipScope {
   HDC dc_;
   GdiObject saved_;  // the clip region before; none when there was none
 };
-
-// The screen's device context, for measuring and nearest colours outside painting.
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (dc_) ReleaseDC(nullptr, dc_);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};

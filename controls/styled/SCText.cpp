@@ -1,6 +1,7 @@
 #include "controls/styled/SCText.h"
 
 #include "controls/styled/SCPaint.h"
+#include "runtime/ScopedHandles.h"
 
 namespace {
 
@@ -71,9 +72,9 @@ void DrawCaption(TCanvas& canvas, const std::string& text, const Rect& bounds, c
 }
 
 int LineHeight(TFont& font) {
-  const ScreenDc screen;
+  const ScopedScreenDc screen;
   if (!screen.Get()) return 0;
-  const SelectedObject selected(screen.Get(), font.Handle());
+  const ScopedSelectedObject selected(screen.Get(), font.Handle());
   TEXTMETRICA metrics = {};
   return GetTextMetricsA(screen.Get(), &metrics) ? metrics.tmHeight : 0;
 }

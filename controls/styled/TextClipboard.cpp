@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "runtime/ScopedHandles.h"
+
 namespace {
 
 class OpenedClipboard {
@@ -56,13 +58,6 @@ std::string TextFromClipboard(HWND owner) {
   if (!data) return {};
   const auto* bytes = static_cast<const char*>(GlobalLock(data));
   if (!bytes) return {};
-  std::string text;
-  try {
-    text.assign(bytes, strnlen(bytes, GlobalSize(data)));
-  } catch (...) {
-    GlobalUnlock(data);
-    throw;
-  }
-  GlobalUnlock(data);
-  return text;
+  const ScopeGuard unlock([data] { GlobalUnlock(data); });
+  return std::string(bytes, strnlen(bytes, GlobalSize(data)));
 }

@@ -6,6 +6,7 @@
 #include "runtime/Accelerator.h"
 #include "runtime/HintWindow.h"
 #include "runtime/OffscreenBitmap.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/Timer.h"
 
 namespace {
@@ -39,13 +40,8 @@ void TRzTimePicker::SetTime(TTime value) {
   const PickerValue picked = PickerValueFor(value);
   time_ = picked.time;
   pm_ = picked.pm;
-  try {
-    if (OnChange) OnChange(this);
-  } catch (...) {
-    Invalidate();
-    throw;
-  }
-  Invalidate();
+  const ScopeGuard repaint([this] { Invalidate(); });  // the new value shows even when the handler fails
+  if (OnChange) OnChange(this);
 }
 
 void TRzTimePicker::SetHour(int faceHour) {
@@ -218,10 +214,13 @@ void TRzTimePicker::EndPress() {
   Invalidate();
 }
 
+// Another window taking the mouse abandons the press, so the Set button does not stay
+// drawn pressed. (Our own release at the end of a press reports no new window.)
+void TRzTimePicker::CaptureLost(HWND newOwner) {
+  if (newOwner) EndPress();
+}
+
 LRESULT TRzTimePicker::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  // Another window taking the mouse abandons the press, so the Set button does not stay
-  // drawn pressed. (Our own release at the end of a press reports no new window.)
-  if (message == WM_CAPTURECHANGED && lParam && reinterpret_cast<HWND>(lParam) != Handle()) EndPress();
   if (message == WM_THEMECHANGED) themes_.Forget();
   return TRzCustomPanel::WndProc(message, wParam, lParam);
 }

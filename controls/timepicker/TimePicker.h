@@ -68,6 +68,7 @@ class TRzTimePicker : public TRzCustomPanel {
   void EnabledChanged() override;
   void FontChanged() override;
   void ConstrainSize(int& width, int& height) override;
+  void CaptureLost(HWND newOwner) override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -67,21 +67,21 @@ constexpr unsigned SnoozeDeadlineMs = 20000;
 // Runs a new snooze window modally and lets `act` do what the user does once it shows.
 // A window still open at the deadline fails the test and is closed.
 int RunSnooze(RecordingTarget& target, const std::function<void(TFrmSnooze&)>& act) {
-  auto* window = new TFrmSnooze(nullptr, target);  // frees itself when it closes
+  TFrmSnooze window(nullptr, target);
   TTimer user(nullptr);
   user.SetInterval(1);
   user.OnTimer = [&](TComponent*) {
     user.SetEnabled(false);
-    act(*window);
+    act(window);
   };
   TTimer deadline(nullptr);
   deadline.SetInterval(SnoozeDeadlineMs);
   deadline.OnTimer = [&](TComponent*) {
     deadline.SetEnabled(false);
     ADD_FAILURE() << "the snooze window did not close";
-    PostMessageA(window->Handle(), WM_CLOSE, 0, 0);
+    PostMessageA(window.Handle(), WM_CLOSE, 0, 0);
   };
-  return window->ShowModal();
+  return window.ShowModal();
 }
 }  // namespace
 
@@ -97,9 +97,9 @@ TEST(SnoozeWindowAnswers, SnoozeSetsVolumeFiftyAndWakesSevenMinutesTwelveAfterTh
 
 TEST(SnoozeWindowAnswers, DisableDisarmsAndTheCloseBoxChangesNothing) {
   RecordingTarget target;
-  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SCButton1); }), SnoozeAnswerClosed);
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SCButton1); }), SnoozeAnswerDisabled);
   EXPECT_EQ(target.disarms, 1);
-  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { PostMessageA(w.Handle(), WM_CLOSE, 0, 0); }), SnoozeAnswerClosed);
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { PostMessageA(w.Handle(), WM_CLOSE, 0, 0); }), SnoozeAnswerDisabled);
   EXPECT_EQ(target.disarms, 1);
   EXPECT_TRUE(target.volumes.empty());
   EXPECT_TRUE(target.wakeUps.empty());

@@ -133,40 +133,33 @@ TEST(WindowLayer, TimerTicksOnItsThreadOnlyWhileEnabled) {
 namespace {
 class ClosingForm : public TForm {
  public:
-  explicit ClosingForm(bool* destroyed) : TForm(nullptr), destroyed_(destroyed) {
+  ClosingForm() : TForm(nullptr) {
     OnClose = [this](TComponent*, TCloseAction& action) {
-      resultSeenByClose = ModalResult();
       action = TCloseAction::caFree;
     };
   }
-  ~ClosingForm() override { *destroyed_ = true; }
-  int resultSeenByClose = -1;
-
- private:
-  bool* destroyed_;
 };
 }  // namespace
 
-TEST(WindowLayer, ModalRunAnswersTheResultAndFreesTheFormWhenAsked) {
-  bool destroyed = false;
-  auto* form = new ClosingForm(&destroyed);
+TEST(WindowLayer, ModalRunAnswersTheResultAndDestroysTheWindowWhenAsked) {
+  ClosingForm form;
+  const HWND window = form.Handle();
   TTimer closer(nullptr);
   closer.SetInterval(100);
   closer.OnTimer = [&](TComponent*) {
     closer.SetEnabled(false);
-    PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
   };
-  EXPECT_EQ(form->ShowModal(), mrCancel);
-  EXPECT_TRUE(destroyed);
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_FALSE(IsWindow(window));
 
-  destroyed = false;
-  form = new ClosingForm(&destroyed);
+  ClosingForm second;
   closer.OnTimer = [&](TComponent*) {
     closer.SetEnabled(false);
-    form->SetModalResult(mrOk);
-    PostMessageA(form->Handle(), WM_NULL, 0, 0);
+    second.SetModalResult(mrOk);
+    PostMessageA(second.Handle(), WM_NULL, 0, 0);
   };
   closer.SetEnabled(true);
-  EXPECT_EQ(form->ShowModal(), mrOk);
-  EXPECT_TRUE(destroyed);
+  EXPECT_EQ(second.ShowModal(), mrOk);
+  EXPECT_FALSE(second.HandleAllocated());
 }

@@ -12,7 +12,6 @@
 #include "tools/player-sim/SimLog.h"
 
 namespace {
-namespace PM = PlayerMessages;
 
 std::string EntryOrNothing(const std::optional<std::string>& entry) {
   return entry ? Quoted(*entry) : std::string("nothing selected");
@@ -138,14 +137,14 @@ LRESULT PlayerWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
   const auto w = static_cast<unsigned long long>(wParam);
   switch (lParam) {
-    case PM::PlayStatus:
+    case PlayerMessages::PlayStatus:
       log_.Line(Format("status asked: %s (WM_USER lParam 104, answer %d)", PlayStateName(state_.State()),
                        state_.StatusReply()));
       return state_.StatusReply();
-    case PM::PlaylistLength:
+    case PlayerMessages::PlaylistLength:
       log_.Line(Format("playlist length asked: %d (WM_USER lParam 124)", state_.Length()));
       return state_.Length();
-    case PM::SetPlaylistPosition: {
+    case PlayerMessages::SetPlaylistPosition: {
       // The alarm sends a signed 32-bit position; only those bits count.
       const auto position = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
       const auto entry = state_.Select(position);
@@ -154,10 +153,10 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
       StateChanged();
       return 0;
     }
-    case PM::PlayPosition:
+    case PlayerMessages::PlayPosition:
       return AnswerPlayPosition(wParam);
-    case PM::SetVolume:
-      if (static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)) == PM::AskVolume) {
+    case PlayerMessages::SetVolume:
+      if (static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)) == PlayerMessages::AskVolume) {
         log_.Line(Format("volume asked: %d (WM_USER wParam %llu lParam 122)", state_.Volume(), w));
         return state_.Volume();
       }
@@ -165,15 +164,14 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
       log_.Line(Format("volume %d (WM_USER wParam %llu lParam 122)", state_.Volume(), w));
       StateChanged();
       return 0;
-    case PM::StartPlay:
+    case PlayerMessages::StartPlay:
       state_.StartPlayback();
       log_.Line("start playback (WM_USER lParam 102)");
       StateChanged();
       return 0;
-    case PM::SettingsFolder:
-    case PM::SettingsFolderWide:
-      if (!settingsFolder_.empty()) return OnSettingsFolder(lParam);
-      [[fallthrough]];
+    case PlayerMessages::SettingsFolder:
+    case PlayerMessages::SettingsFolderWide:
+      return OnSettingsFolder(lParam);
     default:
       log_.Line(Format("unknown WM_USER wParam %llu lParam %lld", w, static_cast<long long>(lParam)));
       return 0;
@@ -204,14 +202,17 @@ void PlayerWindow::RunInsideHandling(long lParam, std::function<void()> action) 
   inside_ = std::move(action);
 }
 
+// Without --settings-folder the answer is 0, as from a player too old to know the question.
 LRESULT PlayerWindow::OnSettingsFolder(LPARAM lParam) {
-  log_.Line(Format("settings folder asked (WM_USER lParam %lld)", static_cast<long long>(lParam)));
-  return lParam == PM::SettingsFolderWide ? reinterpret_cast<LRESULT>(settingsFolder_.c_str())
+  log_.Line(Format("settings folder asked (WM_USER lParam %lld)%s", static_cast<long long>(lParam),
+                   settingsFolder_.empty() ? ": no answer" : ""));
+  if (settingsFolder_.empty()) return 0;
+  return lParam == PlayerMessages::SettingsFolderWide ? reinterpret_cast<LRESULT>(settingsFolder_.c_str())
                                           : reinterpret_cast<LRESULT>(settingsFolderAnsi_.c_str());
 }
 
 LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
-  if (wParam != PM::PlayButton) {
+  if (wParam != PlayerMessages::PlayButton) {
     log_.Line(Format("unknown WM_COMMAND wParam %llu lParam %lld", static_cast<unsigned long long>(wParam),
                      static_cast<long long>(lParam)));
     return 0;
@@ -231,7 +232,7 @@ LRESULT PlayerWindow::OnCopyData(const COPYDATASTRUCT* record) {
     log_.Line("copydata ignored (no record)");
     return FALSE;
   }
-  if (record->dwData != PM::CopyDataAddToPlaylist) {
+  if (record->dwData != PlayerMessages::CopyDataAddToPlaylist) {
     log_.Line(Format("copydata ignored (code %llu, bytes %lu)", static_cast<unsigned long long>(record->dwData),
                      record->cbData));
     return FALSE;
