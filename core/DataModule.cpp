@@ -21,22 +21,22 @@ Tdata::Tdata(TComponent* owner)
 }
 
 SettingsRecord Tdata::Settings() const {
-  std::lock_guard<std::mutex> hold(settingsLock_);
+  LockHolder hold(settingsLock_);
   return settings_;
 }
 
 void Tdata::ReplaceSettings(const SettingsRecord& settings) {
-  std::lock_guard<std::mutex> hold(settingsLock_);
+  LockHolder hold(settingsLock_);
   settings_ = settings;
 }
 
 void Tdata::SetWakeUp(TTime wakeUp) {
-  std::lock_guard<std::mutex> hold(settingsLock_);
+  LockHolder hold(settingsLock_);
   settings_.VelWakeUp = wakeUp;
 }
 
 void Tdata::Disarm() {
-  std::lock_guard<std::mutex> hold(settingsLock_);
+  LockHolder hold(settingsLock_);
   settings_.VelPluginActive = false;
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 // The plug-in's one data module: owns the player remote control and the plug-in
 // component, holds the settings record, and starts and stops the alarm worker.
-#include <mutex>
-
 #include "core/GenericPlugin.h"
 #include "core/SettingsRecord.h"
 #include "dialogs/SnoozeWindow.h"
 #include "player/WinAmpControl.h"
+#include "runtime/Lock.h"
 
 class Tdata : public TComponent, public SnoozeTarget {
  public:
@@ -36,7 +35,7 @@ class Tdata : public TComponent, public SnoozeTarget {
  private:
   void ReplaceSettings(const SettingsRecord& settings);
 
-  mutable std::mutex settingsLock_;
+  mutable Lock settingsLock_;
   SettingsRecord settings_;
 };
 

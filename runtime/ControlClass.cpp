@@ -1,9 +1,8 @@
 #include "runtime/ControlClass.h"
 
-#include <mutex>
-
 #include "runtime/ErrorBox.h"
 #include "runtime/Exception.h"
+#include "runtime/Lock.h"
 #include "runtime/SystemError.h"
 #include "runtime/WinControl.h"
 
@@ -17,13 +16,13 @@ HINSTANCE ThisModule() {
   return module;
 }
 
-std::once_flag registered;
+OnceFlag registered;
 }  // namespace
 
 const char* ControlClassName() { return ClassName; }
 
 HINSTANCE ControlClassInstance() {
-  std::call_once(registered, [] {
+  registered.Run([] {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &ControlWindowProc;

@@ -1,7 +1,8 @@
 #include "runtime/Theme.h"
 
-#include "runtime/Canvas.h"
+#include <cwchar>
 
+#include "runtime/Canvas.h"
 
 bool VisualStylesActive() {
   return IsThemeActive() && IsAppThemed() && (GetThemeAppProperties() & STAP_ALLOW_CONTROLS);
@@ -10,7 +11,7 @@ bool VisualStylesActive() {
 bool WindowThemes::DrawPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const Rect& r) {
   if (!window) return false;
   auto found = opened_.begin();
-  while (found != opened_.end() && (found->window != window || found->themeClass != themeClass)) ++found;
+  while (found != opened_.end() && (found->window != window || std::wcscmp(found->themeClass, themeClass) != 0)) ++found;
   if (found == opened_.end()) {
     // Whether styles are on is asked once too: switching them reaches the window as
     // WM_THEMECHANGED, which makes its owner forget what it opened.

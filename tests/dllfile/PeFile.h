@@ -1,6 +1,6 @@
 #pragma once
 // Just enough of a Windows PE reader to check what the built DLL promises a player:
-// its machine type, its export directory and the DLLs it imports from.
+// its machine type, its size, its export directory and what it imports.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,9 +8,11 @@
 struct PeFacts {
   std::uint16_t machine = 0;
   bool isDll = false;
+  std::size_t fileSize = 0;
   std::string exportModuleName;
   std::vector<std::string> exportNames;
   std::vector<std::string> importedDlls;
+  std::vector<std::string> importedFunctions;  // by name, from every DLL; "#N" for an ordinal
 };
 
 // Reads the file at `path`; throws std::runtime_error when it is not a readable PE image.

@@ -41,4 +41,5 @@ class PluginSession {
   std::string loadedPath_;
   HMODULE module_ = nullptr;
   std::chrono::steady_clock::time_point loadBegan_;
+  unsigned long workingSetBeforeLoad_ = 0;
 };

@@ -26,7 +26,7 @@ void SimLog::Line(const std::string& text) {
   GetLocalTime(&now);
   const std::string line =
       Format("[%02u:%02u:%02u.%03u] %s\n", now.wHour, now.wMinute, now.wSecond, now.wMilliseconds, text.c_str());
-  std::lock_guard<std::mutex> lock(mutex_);
+  LockHolder hold(lock_);
   std::fwrite(line.data(), 1, line.size(), stdout);
   std::fflush(stdout);
   if (file_) {

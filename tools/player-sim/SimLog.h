@@ -4,8 +4,9 @@
 // the call watchdog and the player's thread never interleave.
 #include <cstdio>
 #include <memory>
-#include <mutex>
 #include <string>
+
+#include "runtime/Lock.h"
 
 class SimLog {
  public:
@@ -19,6 +20,6 @@ class SimLog {
     void operator()(std::FILE* file) const { std::fclose(file); }
   };
 
-  std::mutex mutex_;
+  Lock lock_;
   std::unique_ptr<std::FILE, FileCloser> file_;
 };
