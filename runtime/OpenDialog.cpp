@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "runtime/SystemLibrary.h"
+
 bool TOpenDialog::Execute(HWND owner) {
   std::vector<char> name(32768, '\0');  // room for long paths
   OPENFILENAMEA request = {};
@@ -12,7 +14,8 @@ bool TOpenDialog::Execute(HWND owner) {
   request.lpstrFile = name.data();
   request.nMaxFile = static_cast<DWORD>(name.size());
   request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  if (!GetOpenFileNameA(&request)) return false;
+  const auto getOpenFileName = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  if (!getOpenFileName || !getOpenFileName(&request)) return false;
   fileName_ = name.data();
   return true;
 }
