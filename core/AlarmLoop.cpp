@@ -1,41 +1,63 @@
 #include "core/AlarmLoop.h"
 
-#include "runtime/FormatDateTime.h"
+RingSteps AlarmLoop::NoSteps;
 
-bool AlarmMinuteMatches(TTime now, TTime wakeUp) {
-  const std::string nowText = FormatDateTime(AlarmComparisonFormat, now);
-  const std::string wakeText = FormatDateTime(AlarmComparisonFormat, wakeUp);
-  return TimeOfDayMilliseconds(wakeUp).has_value() && nowText == wakeText;
+namespace {
+bool SameSchedule(const SettingsRecord& a, const SettingsRecord& b) {
+  return a.VelPluginActive == b.VelPluginActive && a.VelWakeUp == b.VelWakeUp && a.VelDays == b.VelDays &&
+         a.VelSkipDate == b.VelSkipDate && a.VelSnoozed == b.VelSnoozed && a.VelCatchUpMinutes == b.VelCatchUpMinutes;
 }
+}  // namespace
 
 void AlarmLoop::Run() {
-  while (!host_.Terminated()) {
-    Pass();
-    clock_.Pause(PollPauseMs);
+  while (!host_.Terminated())
+    if (Step() == WaitEnd::Stop) return;
+}
+
+WaitEnd AlarmLoop::Step() {
+  SettingsRecord settings = host_.Settings();
+  if (!lastRung_.empty()) settings.VelLastRung = lastRung_;
+  const UtcMs now = clock_.Now();
+  Watch(settings, now);
+  const std::optional<RingSlot> slot = NextRing(settings, now, zone_, watchedSince_);
+  if (slot && RingIsDue(*slot, now)) {
+    Ring(settings, *slot);
+    return WaitEnd::InstantCame;
   }
+  return clock_.WaitUntil(slot ? std::optional<UtcMs>(slot->start) : std::nullopt);
 }
 
-void AlarmLoop::Pass() {
-  const SettingsRecord settings = host_.Settings();
-  const bool minuteHasCome = AlarmMinuteMatches(clock_.Now(), settings.VelWakeUp);
-  if (settings.VelPluginActive && minuteHasCome) WakeUp(settings);
+void AlarmLoop::Watch(const SettingsRecord& settings, UtcMs now) {
+  if (watched_ && SameSchedule(*watched_, settings)) return;
+  watched_ = settings;
+  watchedSince_ = now;
 }
 
-void AlarmLoop::WakeUp(const SettingsRecord& settings) {
-  if (settings.VelMaxVolume) player_.SetVolume(WakeUpVolume);
+void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot) {
+  lastRung_ = LastRungText(slot);
+  host_.RecordRing(lastRung_);
+  steps_.BeforePlay(settings);
+  const bool foundPlaying = SendWakeUpCommands(player_, settings);
+  steps_.AfterPlay(settings, foundPlaying);
+  // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
+  if (!settings.VelSnooze || host_.ShowSnoozeWindow() == SnoozeAnswerDisabled) clock_.Pause(PostWakePauseMs);
+  steps_.Finished();
+}
+
+bool SendWakeUpCommands(PlayerCommands& player, const SettingsRecord& settings) {
+  if (settings.VelMaxVolume && settings.VelFadeSeconds == 0) player.SetVolume(WakeUpVolume);
   if (settings.VelNoRestart) {
     // Leave the current song alone; only make sure something plays.
-    if (player_.GetPlayStatus() != wpsPlaying) player_.StartPlay();
+    if (player.GetPlayStatus() == wpsPlaying) return true;
+    player.StartPlay();
   } else if (settings.VelStreamURL) {
-    player_.AddFile(settings.VelURL);
+    player.AddFile(settings.VelURL);
     // The playlist length, exactly as the player answers it, is the position selected.
-    const std::int32_t length = player_.GetPlaylistLength();
-    player_.SetPlaylistPosition(length);
-    player_.Play();
+    const std::int32_t length = player.GetPlaylistLength();
+    player.SetPlaylistPosition(length);
+    player.Play();
   } else {
-    player_.Play();
+    player.Play();
   }
-  // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
-  if (!settings.VelSnooze || host_.ShowSnoozeWindow() == SnoozeAnswerDisabled)
-    clock_.Pause(PostWakePauseMs);
+  return false;
 }

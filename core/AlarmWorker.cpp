@@ -3,12 +3,11 @@
 #include "core/DataModule.h"
 #include "dialogs/SnoozeWindow.h"
 #include "runtime/ErrorBox.h"
-#include "runtime/LocalTime.h"
 
 // The thread runs code of this class until it ends, so it must end before the class does.
 TMyThread::~TMyThread() { TerminateAndWait(); }
 
-void TMyThread::Execute() { AlarmLoop(*DataModule->WinampControl, *this, *this).Run(); }
+void TMyThread::Execute() { AlarmLoop(*DataModule->WinampControl, *this, zone_, *this).Run(); }
 
 SettingsRecord TMyThread::Settings() { return DataModule->Settings(); }
 
@@ -21,4 +20,13 @@ int TMyThread::ShowSnoozeWindow() {
   return answer;
 }
 
-TTime TMyThread::Now() { return LocalTimeOfDay(); }
+void TMyThread::RecordRing(const std::string& lastRung) { DataModule->RecordRing(lastRung); }
+
+// Polls once a second: the loop plans afresh after each look, so changed settings and
+// clock steps are seen within a second.
+WaitEnd TMyThread::WaitUntil(std::optional<UtcMs> instant) {
+  const UtcMs left = instant ? *instant - SystemNow() : PollPauseMs;
+  if (left > 0) SleepUnlessTerminated(static_cast<unsigned>(left < PollPauseMs ? left : PollPauseMs));
+  if (Terminated()) return WaitEnd::Stop;
+  return instant && SystemNow() >= *instant ? WaitEnd::InstantCame : WaitEnd::SafetyPoll;
+}

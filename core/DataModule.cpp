@@ -33,6 +33,13 @@ void Tdata::ReplaceSettings(const SettingsRecord& settings) {
 void Tdata::SetWakeUp(TTime wakeUp) {
   LockHolder hold(settingsLock_);
   settings_.VelWakeUp = wakeUp;
+  settings_.VelSnoozed = true;
+}
+
+void Tdata::RecordRing(const std::string& lastRung) {
+  std::lock_guard<std::mutex> hold(settingsLock_);
+  settings_.VelLastRung = lastRung;
+  settings_.VelSnoozed = false;
 }
 
 void Tdata::Disarm() {
@@ -43,6 +50,7 @@ void Tdata::Disarm() {
 void Tdata::LoadSettings() {
   // Read into a copy, outside the lock: the registry is slow next to a worker's pass.
   SettingsRecord fresh = Settings();
+  fresh.VelSnoozed = false;  // the stored wake-up time replaces a snoozed one
   try {
     ::LoadSettings(fresh);
   } catch (...) {

@@ -27,6 +27,8 @@ class Tdata : public TComponent, public SnoozeTarget {
   void SetVolume(std::uint8_t volume) override { WinampControl->SetVolume(volume); }
   void SetWakeUp(TTime wakeUp) override;
   void Disarm() override;
+  // The worker rang: the once-a-day record, and the snooze it rang for is spent.
+  void RecordRing(const std::string& lastRung);
 
   void DataModuleCreate(TComponent* sender);
   int GeneralPluginInit(TComponent* sender);

@@ -1,9 +1,10 @@
 #include "PeFile.h"
 
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include "ByteRead.h"
 
 namespace {
 
@@ -17,10 +18,7 @@ class Image {
 
   template <typename T>
   T At(std::size_t offset) const {
-    if (offset + sizeof(T) > bytes_.size()) throw std::runtime_error("truncated image");
-    T value;
-    std::memcpy(&value, bytes_.data() + offset, sizeof value);
-    return value;
+    return ReadAt<T>(bytes_, offset);
   }
 
   std::size_t Size() const { return bytes_.size(); }
@@ -30,6 +28,11 @@ class Image {
     while (offset < bytes_.size() && bytes_[offset]) text += bytes_[offset++];
     if (offset >= bytes_.size()) throw std::runtime_error("unterminated text");
     return text;
+  }
+
+  std::vector<char> BytesAt(std::size_t offset, std::size_t size) const {
+    if (offset + size > bytes_.size()) throw std::runtime_error("truncated image");
+    return {bytes_.begin() + offset, bytes_.begin() + offset + size};
   }
 
  private:
@@ -60,6 +63,7 @@ class PeReader {
                            image_.At<std::uint32_t>(at + 20), image_.At<std::uint32_t>(at + 16)});
     ReadExports();
     ReadImports();
+    ReadVersionResource();
   }
 
   const PeFacts& Facts() const { return facts_; }
@@ -109,6 +113,33 @@ class PeReader {
       else  // a hint of two bytes, then the name
         facts_.importedFunctions.push_back(image_.TextAt(FileOffset(static_cast<std::uint32_t>(entry)) + 2));
     }
+  }
+
+  // The offset, from the resource root, that the resource directory at `directory` gives
+  // for `id` (for its first entry when `id` is 0); 0 when there is none.
+  std::uint32_t ResourceEntry(std::size_t root, std::uint32_t directory, std::uint32_t id) const {
+    const std::size_t at = root + (directory & 0x7FFFFFFF);
+    const unsigned count = image_.At<std::uint16_t>(at + 12) + image_.At<std::uint16_t>(at + 14);
+    for (unsigned i = 0; i < count; ++i) {
+      const std::size_t entry = at + 16 + 8 * i;
+      if (id == 0 || image_.At<std::uint32_t>(entry) == id) return image_.At<std::uint32_t>(entry + 4);
+    }
+    return 0;
+  }
+
+  // Type RT_VERSION, then its first name, then its first language.
+  void ReadVersionResource() {
+    constexpr std::uint32_t RtVersion = 16;
+    const std::uint32_t rva = DirectoryRva(2);
+    if (!rva) return;
+    const std::size_t root = FileOffset(rva);
+    std::uint32_t entry = ResourceEntry(root, 0, RtVersion);
+    if (entry) entry = ResourceEntry(root, entry, 0);
+    if (entry) entry = ResourceEntry(root, entry, 0);
+    if (!entry) return;
+    const std::size_t data = root + entry;
+    facts_.versionResource =
+        image_.BytesAt(FileOffset(image_.At<std::uint32_t>(data)), image_.At<std::uint32_t>(data + 4));
   }
 
   Image image_;

@@ -4,57 +4,70 @@
 #include <string>
 #include <vector>
 
+#include "FakePlayer.h"
+#include "PosixTimeZone.h"
 #include "core/AlarmLoop.h"
+#include "dialogs/SnoozeTime.h"
 
 namespace {
 
-TTime At(int h, int m, int s = 0) { return EncodeTime(h, m, s, 0); }
+const FixedOffsetZone Utc;
 
-class FakePlayer : public PlayerCommands {
- public:
-  std::vector<std::string> calls;
-  TGPFWinAmpPlayStatus status = wpsStopped;
-  std::int32_t length = 0;
+// 2026-12-07, a Monday, on a clock at UTC.
+UtcMs At(int h, int m, int s = 0) { return LocalInstant(Utc, 2026, 12, 7, h, m, s); }
 
-  TGPFWinAmpPlayStatus GetPlayStatus() override { calls.push_back("status"); return status; }
-  std::int32_t GetPlaylistLength() override { calls.push_back("length"); return length; }
-  void SetPlaylistPosition(std::int32_t p) override { calls.push_back("position " + std::to_string(p)); }
-  void SetVolume(std::uint8_t v) override { calls.push_back("volume " + std::to_string(v)); }
-  void StartPlay() override { calls.push_back("start"); }
-  void Play() override { calls.push_back("play"); }
-  void AddFile(const std::string& a) override {
-    calls.push_back("add '" + a + "'");
-    ++length;
-  }
-};
-
-// Time moves only when the loop pauses; the run ends when the clock passes `end`.
+// Time moves only when the loop waits or pauses; the run ends when the clock reaches `end`.
 class FakeWorld : public WorkerClock, public AlarmHost {
  public:
-  TTime now = 0;
-  TTime end = 0;
+  UtcMs now = 0;
+  UtcMs end = 0;
   SettingsRecord settings;
   int snoozeAnswer = 2;
-  int snoozeWindowsShown = 0;
+  std::vector<std::string> events;
   std::vector<unsigned> pauses;
+  // Applied when the loop shows the snooze window: what a press of SNOOZE does.
+  bool snoozeMovesTheAlarm = false;
+  UtcMs resumeAt = 0;  // the PC sleeps from the next wait until then
 
-  TTime Now() override { return now; }
+  UtcMs Now() override { return now; }
+  WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
+    if (resumeAt > now) {
+      now = resumeAt;
+      return WaitEnd::Replan;
+    }
+    if (!instant || *instant >= end) {
+      now = end;
+      return WaitEnd::Stop;
+    }
+    now = std::max(now, *instant);
+    return WaitEnd::InstantCame;
+  }
   void Pause(unsigned ms) override {
     pauses.push_back(ms);
-    now += static_cast<double>(ms) / MillisecondsPerDay;
+    now += ms;
   }
   bool Terminated() const override { return now >= end; }
   SettingsRecord Settings() override { return settings; }
+  void RecordRing(const std::string& lastRung) override {
+    events.push_back("record " + lastRung);
+    settings.VelLastRung = lastRung;
+    settings.VelSnoozed = false;
+  }
   int ShowSnoozeWindow() override {
-    ++snoozeWindowsShown;
+    events.push_back("snooze window");
+    if (snoozeMovesTheAlarm) {
+      const double pressedAt = static_cast<double>(now % MsPerCalendarDay) / MsPerCalendarDay;
+      settings.VelWakeUp = SnoozedWakeUp(pressedAt, settings.VelSnoozeSeconds);
+      settings.VelSnoozed = true;
+    }
     return snoozeAnswer;
   }
 };
 
-SettingsRecord Armed(TTime wakeUp) {
+SettingsRecord Armed(int hour, int minute) {
   SettingsRecord s;
   s.VelPluginActive = true;
-  s.VelWakeUp = wakeUp;
+  s.VelWakeUp = EncodeTime(hour, minute, 0, 0);
   s.VelURL = "http://radio.example/stream";
   s.VelMaxVolume = true;
   s.VelStreamURL = true;
@@ -64,139 +77,177 @@ SettingsRecord Armed(TTime wakeUp) {
 struct AlarmLoopTest : ::testing::Test {
   FakePlayer player;
   FakeWorld world;
+  AlarmLoop loop{player, world, Utc, world};
 
-  // One pass at a moment inside the armed minute.
-  void WakeOnce(const SettingsRecord& settings) {
+  // Runs the loop from `start` to `end` and counts the rings of this run.
+  int CountRings(UtcMs start, UtcMs end) {
+    world.now = start;
+    world.end = end;
+    const std::size_t before = world.events.size();
+    loop.Run();
+    int rings = 0;
+    for (std::size_t i = before; i < world.events.size(); ++i)
+      if (world.events[i].rfind("record", 0) == 0) ++rings;
+    return rings;
+  }
+  // One step inside the armed minute, by a loop that has not rung before.
+  void RingOnce(const SettingsRecord& settings) {
     world.settings = settings;
     world.now = At(7, 30, 20);
-    AlarmLoop(player, world, world).Pass();
-  }
-
-  // Runs the loop from `start` for `seconds` and counts the passes that woke the player.
-  int CountWakeUps(TTime start, double seconds) {
-    world.now = start;
-    world.end = start + seconds / 86400.0;
-    AlarmLoop(player, world, world).Run();
-    int wakeUps = 0;
-    for (const std::string& call : player.calls)
-      if (call == "play" || call == "status") ++wakeUps;
-    return wakeUps;
+    world.end = At(23, 0);
+    EXPECT_EQ(AlarmLoop(player, world, Utc, world).Step(), WaitEnd::InstantCame);
   }
 };
 
 }  // namespace
 
-TEST(AlarmMinute, SameHourAndMinuteOnTheTwentyFourHourClock) {
-  EXPECT_TRUE(AlarmMinuteMatches(At(0, 5, 59), At(0, 5)));
-  EXPECT_FALSE(AlarmMinuteMatches(At(12, 5), At(0, 5)));
-  EXPECT_TRUE(AlarmMinuteMatches(At(12, 5), At(12, 5)));
-  EXPECT_FALSE(AlarmMinuteMatches(At(7, 31), At(7, 30)));
-  EXPECT_TRUE(AlarmMinuteMatches(At(16, 48, 30), At(7, 12) - 2.0));  // the fresh-install default
-  EXPECT_TRUE(AlarmMinuteMatches(At(0, 3, 1), 1.0 + At(0, 3, 12)));  // a snooze past midnight
-}
-
-TEST(AlarmMinute, WakeUpTimeWithoutATimeOfDayNeverMatches) {
-  // Such a value shows as 00:00 but must not ring then.
-  EXPECT_FALSE(AlarmMinuteMatches(At(0, 0, 10), std::nan("")));
-  EXPECT_FALSE(AlarmMinuteMatches(At(0, 0, 10), INFINITY));
-  EXPECT_FALSE(AlarmMinuteMatches(At(0, 0, 10), 1e300));
-}
-
 TEST_F(AlarmLoopTest, FullWakeUpRaisesVolumeLoadsTheAddressSelectsTheLengthAndPlays) {
   player.length = 2;
-  WakeOnce(Armed(At(7, 30)));
+  RingOnce(Armed(7, 30));
   EXPECT_EQ(player.calls, (std::vector<std::string>{"volume 255", "add 'http://radio.example/stream'", "length",
                                                     "position 3", "play"}));
   EXPECT_EQ(world.pauses, std::vector<unsigned>{PostWakePauseMs});
 }
 
 TEST_F(AlarmLoopTest, WithoutStreamOnlyPlaysAndWithoutMaxVolumeLeavesTheVolume) {
-  SettingsRecord s = Armed(At(7, 30));
+  SettingsRecord s = Armed(7, 30);
   s.VelStreamURL = false;
   s.VelMaxVolume = false;
-  WakeOnce(s);
+  RingOnce(s);
   EXPECT_EQ(player.calls, std::vector<std::string>{"play"});
 }
 
 TEST_F(AlarmLoopTest, EmptyAddressIsStillHandedToThePlayer) {
-  SettingsRecord s = Armed(At(7, 30));
+  SettingsRecord s = Armed(7, 30);
   s.VelURL.clear();
-  WakeOnce(s);
+  RingOnce(s);
   EXPECT_EQ(player.calls.at(1), "add ''");
 }
 
 TEST_F(AlarmLoopTest, NoRestartStartsPlaybackOnlyWhenNotPlayingAndNeverLoadsTheAddress) {
-  SettingsRecord s = Armed(At(7, 30));
+  SettingsRecord s = Armed(7, 30);
   s.VelNoRestart = true;
   for (auto [status, expected] : {std::pair{wpsPlaying, std::vector<std::string>{"volume 255", "status"}},
                                   std::pair{wpsPaused, std::vector<std::string>{"volume 255", "status", "start"}},
                                   std::pair{wpsStopped, std::vector<std::string>{"volume 255", "status", "start"}}}) {
     player.calls.clear();
     player.status = status;
-    WakeOnce(s);
+    RingOnce(s);
     EXPECT_EQ(player.calls, expected) << "status " << int(status);
   }
 }
 
-TEST_F(AlarmLoopTest, NotArmedNeverWakesWhateverTheTime) {
-  SettingsRecord s = Armed(At(7, 30));
+TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
+  struct LoggingSteps : RingSteps {
+    std::vector<std::string>& log;
+    explicit LoggingSteps(std::vector<std::string>& l) : log(l) {}
+    void BeforePlay(const SettingsRecord&) override { log.push_back("before"); }
+    void AfterPlay(const SettingsRecord&, bool playing) override { log.push_back(playing ? "after playing" : "after"); }
+    void Finished() override { log.push_back("finished"); }
+  } steps(player.calls);
+  SettingsRecord s = Armed(7, 30);
+  s.VelFadeSeconds = 30;
+  s.VelStreamURL = false;
+  world.settings = s;
+  world.now = At(7, 30);
+  world.end = At(23, 0);
+  AlarmLoop(player, world, Utc, world, steps).Step();
+  EXPECT_EQ(player.calls, (std::vector<std::string>{"before", "play", "after", "finished"}));
+}
+
+TEST_F(AlarmLoopTest, NotArmedNeverRings) {
+  SettingsRecord s = Armed(7, 30);
   s.VelPluginActive = false;
   world.settings = s;
-  EXPECT_EQ(CountWakeUps(At(7, 29), 180), 0);
+  EXPECT_EQ(CountRings(At(7, 29), At(7, 29) + 2 * MsPerCalendarDay), 0);
   EXPECT_TRUE(player.calls.empty());
 }
 
-TEST_F(AlarmLoopTest, FiresOncePerMatchingMinuteThenPollsAgain) {
-  world.settings = Armed(At(7, 30));
-  EXPECT_EQ(CountWakeUps(At(7, 29, 58), 5 * 60), 1);
-  // The first pass at or after 07:30:00 woke, then one 62 s pause, then one-second polls.
-  ASSERT_GE(world.pauses.size(), 4u);
-  EXPECT_EQ(world.pauses[0], PollPauseMs);
-  EXPECT_EQ(world.pauses[2], PostWakePauseMs);
-  EXPECT_EQ(world.pauses[3], PollPauseMs);
+TEST_F(AlarmLoopTest, RingsAtTheMinutesStartAndRecordsItBeforeTheSnoozeWindow) {
+  SettingsRecord s = Armed(7, 30);
+  s.VelSnooze = true;
+  world.settings = s;
+  EXPECT_EQ(CountRings(At(7, 0), At(7, 45)), 1);
+  EXPECT_EQ(world.events, (std::vector<std::string>{"record 2026-12-07 07:30", "snooze window"}));
+}
+
+TEST_F(AlarmLoopTest, AClockSteppedBackAfterARingDoesNotRingTheSameAlarmAgain) {
+  world.settings = Armed(7, 30);
+  EXPECT_EQ(CountRings(At(7, 29), At(7, 31)), 1);
+  world.settings.VelLastRung.clear();  // a reload that lost the record: the loop remembers
+  EXPECT_EQ(CountRings(At(7, 29, 55), At(7, 40)), 0);
+  // Proof that the memory did it: a fresh loop, without it, rings.
+  world.now = At(7, 30, 10);
+  EXPECT_EQ(AlarmLoop(player, world, Utc, world).Step(), WaitEnd::InstantCame);
+}
+
+TEST_F(AlarmLoopTest, ResumedWithinTheCatchUpTimeRingsLateLaterNotAtAll) {
+  world.settings = Armed(7, 30);
+  world.resumeAt = At(7, 38);
+  EXPECT_EQ(CountRings(At(7, 0), At(8, 0)), 1);
+  world.resumeAt = At(7, 41) + MsPerCalendarDay;
+  EXPECT_EQ(CountRings(At(7, 0) + MsPerCalendarDay, At(8, 0) + MsPerCalendarDay), 0);
+}
+
+TEST_F(AlarmLoopTest, AnAlarmSetAFewMinutesIntoThePastWaitsForTomorrow) {
+  world.settings = Armed(8, 0);
+  EXPECT_EQ(CountRings(At(7, 0), At(7, 35)), 0);
+  world.settings = Armed(7, 30);
+  EXPECT_EQ(CountRings(At(7, 35), At(8, 0)), 0);
+}
+
+TEST_F(AlarmLoopTest, APlayerStartedWithinTheAlarmMinuteStillRings) {
+  world.settings = Armed(7, 30);
+  EXPECT_EQ(CountRings(At(7, 30, 40), At(8, 0)), 1);
 }
 
 TEST_F(AlarmLoopTest, RingsAgainTheNextDayAlsoAfterANoRestartWakeUp) {
   for (bool noRestart : {false, true}) {
-    player.calls.clear();
-    SettingsRecord s = Armed(At(7, 30));
+    SettingsRecord s = Armed(7, 30);
     s.VelNoRestart = noRestart;
     world.settings = s;
-    EXPECT_EQ(CountWakeUps(At(7, 0), 2 * 86400.0), 2) << "no-restart " << noRestart;
+    EXPECT_EQ(CountRings(At(7, 0), At(7, 0) + 2 * MsPerCalendarDay), 2) << "no-restart " << noRestart;
   }
 }
 
 TEST_F(AlarmLoopTest, SnoozeWindowReplacesThePauseUnlessItAnswersDisabled) {
-  SettingsRecord s = Armed(At(7, 30));
+  SettingsRecord s = Armed(7, 30);
   s.VelSnooze = true;
   world.snoozeAnswer = 1;
-  WakeOnce(s);
-  EXPECT_EQ(world.snoozeWindowsShown, 1);
+  RingOnce(s);
   EXPECT_TRUE(world.pauses.empty());
-
   world.snoozeAnswer = 2;
-  WakeOnce(s);
-  EXPECT_EQ(world.snoozeWindowsShown, 2);
+  RingOnce(s);
   EXPECT_EQ(world.pauses, std::vector<unsigned>{PostWakePauseMs});
 }
 
-TEST_F(AlarmLoopTest, NoRestartWakeUpAlsoOffersTheSnoozeWindow) {
-  SettingsRecord s = Armed(At(7, 30));
-  s.VelNoRestart = true;
+TEST_F(AlarmLoopTest, SnoozeRingsAgainAfterTheSnoozeLengthThenTheDailyScheduleHoldsIt) {
+  SettingsRecord s = Armed(7, 30);
   s.VelSnooze = true;
-  WakeOnce(s);
-  EXPECT_EQ(world.snoozeWindowsShown, 1);
+  s.VelSnoozeSeconds = 300;
+  s.VelDays = 1 << 1;  // Mondays only
+  world.settings = s;
+  world.snoozeAnswer = 1;
+  world.snoozeMovesTheAlarm = true;
+  EXPECT_EQ(CountRings(At(7, 0), At(7, 41)), 3);  // 07:30, 07:35, 07:40
+  EXPECT_EQ(world.events.at(2), "record 2026-12-07 07:35");
+  // Closed without snoozing: the snoozed time no longer ignores the days.
+  world.snoozeAnswer = 2;
+  world.snoozeMovesTheAlarm = false;
+  EXPECT_EQ(CountRings(At(7, 41), At(7, 41) + 6 * MsPerCalendarDay), 1);
 }
 
 TEST_F(AlarmLoopTest, SnoozedTimeAboveOneDayRingsEarlyNextMorning) {
-  world.settings = Armed(At(23, 56) + 0.005);  // 1.0022..., time of day 00:03:12
-  EXPECT_EQ(CountWakeUps(At(23, 59), 10 * 60), 1);
+  SettingsRecord s = Armed(7, 30);
+  s.VelWakeUp = SnoozedWakeUp(EncodeTime(23, 56, 0, 0));  // 1.0022..., time of day 00:03:12
+  s.VelSnoozed = true;
+  world.settings = s;
+  EXPECT_EQ(CountRings(At(23, 59), At(23, 59) + 10 * MsPerMinute), 1);
+  EXPECT_EQ(world.events.at(0), "record 2026-12-08 00:03");
 }
 
-TEST_F(AlarmLoopTest, StopsAtOnceWhenTerminationIsRequestedBeforeThePass) {
-  world.settings = Armed(At(7, 30));
-  world.now = At(7, 30);
-  world.end = world.now;  // already requested
-  AlarmLoop(player, world, world).Run();
+TEST_F(AlarmLoopTest, StopsAtOnceWhenTerminationIsRequestedBeforeTheStep) {
+  world.settings = Armed(7, 30);
+  EXPECT_EQ(CountRings(At(7, 30), At(7, 30)), 0);
   EXPECT_TRUE(player.calls.empty());
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -21,8 +23,11 @@ TStringList ListOf(const std::vector<std::string>& entries) {
   return list;
 }
 
+// A file of this test alone: ctest runs the tests in parallel processes, and other
+// checkouts' runs share the temporary folder.
 struct TempFile {
-  std::string path = testing::TempDir() + "velhistory-test.ini";
+  std::string path = testing::TempDir() + "velhistory-" + std::to_string(getpid()) + "-" +
+                     testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
   ~TempFile() { std::remove(path.c_str()); }
   void Write(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
   std::string Read() const {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -31,7 +33,10 @@ std::string ErrorOf(Action action) {
   return "";
 }
 
-std::string TempFile(const std::string& name) { return ::testing::TempDir() + "stringlist-" + name; }
+// Named for this process: other checkouts' runs share the temporary folder.
+std::string TempFile(const std::string& name) {
+  return ::testing::TempDir() + "stringlist-" + std::to_string(getpid()) + "-" + name;
+}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;

@@ -61,14 +61,25 @@ struct RecordingTarget : SnoozeTarget {
   void Disarm() override { ++disarms; }
 };
 
+// Only a window that ignores the user's answer stays open this long.
+constexpr unsigned SnoozeDeadlineMs = 20000;
+
 // Runs a new snooze window modally and lets `act` do what the user does once it shows.
+// A window still open at the deadline fails the test and is closed.
 int RunSnooze(RecordingTarget& target, const std::function<void(TFrmSnooze&)>& act) {
   auto* window = new TFrmSnooze(nullptr, target);  // frees itself when it closes
   TTimer user(nullptr);
-  user.SetInterval(100);
+  user.SetInterval(1);
   user.OnTimer = [&](TComponent*) {
     user.SetEnabled(false);
     act(*window);
+  };
+  TTimer deadline(nullptr);
+  deadline.SetInterval(SnoozeDeadlineMs);
+  deadline.OnTimer = [&](TComponent*) {
+    deadline.SetEnabled(false);
+    ADD_FAILURE() << "the snooze window did not close";
+    PostMessageA(window->Handle(), WM_CLOSE, 0, 0);
   };
   return window->ShowModal();
 }

@@ -9,6 +9,17 @@
 
 namespace {
 
+// A click through the system's input queue, as a user's mouse makes it.
+void UserClick(TWinControl& control, int x, int y) {
+  const Point at = control.ClientToScreen({x, y});
+  SetCursorPos(at.x, at.y);
+  INPUT clicks[2] = {};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, clicks, sizeof(INPUT));
+}
+
 constexpr TColor Red = 0x0000FF;
 constexpr TColor Purple = 0x800080;
 
@@ -82,14 +93,15 @@ TEST_F(StyledLabel, DisabledItIsEmbossedAndAUserClickDoesNotReachIt) {
   label->SetEnabled(false);
   EXPECT_EQ(Count(clBlue), 0);
   EXPECT_GT(Count(ToColorRef(clBtnShadow)), 20);
-  const Point centre = label->ClientToScreen({20, 8});
-  SetCursorPos(centre.x, centre.y);
-  INPUT clicks[2] = {};
-  clicks[0].type = clicks[1].type = INPUT_MOUSE;
-  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, clicks, sizeof(INPUT));
-  PumpMessages(200);
+  // A click on an enabled witness, queued behind, proves the first one was handled.
+  auto& witness = AddControl<TSCLabel>(*form, 10, 50, 300, 17);
+  witness.SetCaption("Witness");
+  int witnessClicks = 0;
+  witness.OnClick = [&](TComponent*) { ++witnessClicks; };
+  UserClick(*label, 20, 8);
+  UserClick(witness, 20, 8);
+  PumpMessages(10000, [&] { return witnessClicks > 0; });
+  ASSERT_EQ(witnessClicks, 1) << "the user's clicks never arrived";
   EXPECT_EQ(this->clicks, 0);
   EXPECT_FALSE(label->MouseInControl());
 }

@@ -32,26 +32,6 @@ void ExpectPaintedExactly(OffscreenBitmap& image, const Rect& r) {
 
 }  // namespace
 
-TEST(StyledGradient, StartColourLiesAtTheEdgeTheDirectionNamesFirst) {
-  const Rect r{10, 10, 110, 70};
-  for (Fill fill : BothFills) {
-    for (TSCGradient direction : {scgLeftToRight, scgRightToLeft, scgTopToBottom, scgBottomToTop}) {
-      auto image = Canvas();
-      fill(image->Canvas(), {r, direction, clNavy, clWhite});
-      const bool horizontal = direction == scgLeftToRight || direction == scgRightToLeft;
-      const bool backward = direction == scgRightToLeft || direction == scgBottomToTop;
-      const Point first = horizontal ? Point{r.left, 40} : Point{60, r.top};
-      const Point last = horizontal ? Point{r.right - 1, 40} : Point{60, r.bottom - 1};
-      const Point start = backward ? last : first, end = backward ? first : last;
-      EXPECT_TRUE(NearColor(PixelAt(*image, start.x, start.y), clNavy, 5)) << direction;
-      EXPECT_TRUE(NearColor(PixelAt(*image, end.x, end.y), clWhite, 5)) << direction;
-      const TColor middle = PixelAt(*image, 60, 40);
-      EXPECT_GT(RedOf(middle), 80) << direction;
-      EXPECT_LT(RedOf(middle), 180) << direction;
-    }
-  }
-}
-
 TEST(StyledGradient, TheBandedFillHitsBothEndColoursExactly) {
   auto image = Canvas();
   FillGradientBanded(image->Canvas(), {{0, 0, 120, 80}, scgTopToBottom, clNavy, clWhite});
@@ -77,20 +57,6 @@ TEST(StyledGradient, FillsExactlyItsRectangleWhateverItsSizeAndColours) {
         ExpectPaintedExactly(*image, c.r);
       }
     }
-  }
-}
-
-TEST(StyledGradient, OnePixelAcrossOrEqualEndsIsASolidFillInTheStartColour) {
-  for (Fill fill : BothFills) {
-    auto image = Canvas();
-    fill(image->Canvas(), {{10, 10, 11, 70}, scgLeftToRight, Red, clNavy});
-    fill(image->Canvas(), {{20, 10, 100, 11}, scgBottomToTop, Red, clNavy});
-    fill(image->Canvas(), {{20, 30, 100, 70}, scgTopToBottom, clBtnShadow, clBtnShadow});
-    const auto red = [](TColor c) { return c == Red; };
-    EXPECT_EQ(CountPixels(*image, {10, 10, 11, 70}, red), 60);
-    EXPECT_EQ(CountPixels(*image, {20, 10, 100, 11}, red), 80);
-    const TColor shadow = ToColorRef(clBtnShadow);
-    EXPECT_EQ(CountPixels(*image, {20, 30, 100, 70}, [shadow](TColor c) { return c == shadow; }), 80 * 40);
   }
 }
 
@@ -129,12 +95,4 @@ TEST(StyledFrame3D, DrawsBothSidesLeavesThePenAndShrinksTheRectangle) {
   Rect none{40, 40, 60, 50};
   Frame3D(canvas, none, clNone, clNone);
   EXPECT_EQ(PixelAt(*image, 40, 45), clWhite);
-}
-
-TEST(StyledShiftColor, NeverWrapsAChannel) {
-  EXPECT_EQ(Raised(clWhite, 48), clWhite);
-  EXPECT_EQ(Lowered(clNavy, 144), clBlack);
-  EXPECT_EQ(Raised(clNavy, 48), RGBColor(48, 48, 176));
-  EXPECT_EQ(Lowered(clNavy, 24), RGBColor(0, 0, 104));
-  EXPECT_EQ(ShiftColor(RGBColor(10, 20, 30), 5, -10, 300, true), RGBColor(15, 30, 255));
 }

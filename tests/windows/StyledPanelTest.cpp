@@ -3,10 +3,6 @@
 // showing through transparent children.
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "controls/styled/SCButton.h"
-#include "controls/styled/SCCheckbox.h"
 #include "controls/styled/SCLabel.h"
 #include "controls/styled/SCPanel.h"
 #include "tests/windows/StyledTestSupport.h"
@@ -75,23 +71,6 @@ TEST_F(StyledPanel, ACentredCaptionIsDrawnInTheMiddle) {
   EXPECT_GT(CountPixels(*image, {100, 10, 200, 32}, inked), 20);
   EXPECT_EQ(CountPixels(*image, {0, 0, 20, 42}, inked), 0);
   EXPECT_EQ(CountPixels(*image, {0, 0, 300, 6}, inked), 0);
-}
-
-TEST_F(StyledPanel, ChildrenAlignedToTheTopStackInCreationOrderAcrossTheWholeWidth) {
-  panel->SetBounds(334, 42, 368, 238);
-  std::vector<TSCCheckbox*> boxes;
-  for (int i = 0; i < 4; ++i) {
-    auto& box = AddControl<TSCCheckbox>(*panel, 0, 0, 10, 17);
-    box.SetAlign(TAlign::alTop);
-    boxes.push_back(&box);
-  }
-  auto& button = AddControl<TSCButton>(*panel, 4, 95, 175, 31);
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(boxes[i]->Top(), 17 * i);
-    EXPECT_EQ(boxes[i]->Width(), 368);
-  }
-  EXPECT_EQ(button.Left(), 4);  // not aligned: stays where it was put
-  EXPECT_EQ(button.Top(), 95);
 }
 
 TEST_F(StyledPanel, AClickFiresOnClick) {

@@ -5,8 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "controls/timepicker/TimePicker.h"
-#include "tests/windows/WindowTestSupport.h"
+#include "tests/windows/PickerFixture.h"
 
 namespace {
 
@@ -47,20 +46,14 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-class PickerHint : public ::testing::Test {
+class PickerHint : public PickerTest {
  protected:
   void SetUp() override {
-    form = MakeHostForm(400, 300);
-    picker = new TRzTimePicker(form.get());
-    picker->SetBounds(10, 10, 160, 190);
-    picker->SetParent(form.get());
+    PickerTest::SetUp();
     ASSERT_EQ(GetActiveWindow(), form->Handle());
   }
 
   void MoveTo(Point p) { SendMessageA(picker->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y)); }
-
-  std::unique_ptr<TForm> form;
-  TRzTimePicker* picker = nullptr;
 };
 
 }  // namespace
@@ -122,8 +115,8 @@ TEST_F(PickerHint, TheTimerHidesItOnceThePointerIsOffTheFace) {
   if (cursor.x != onFace.x || cursor.y != onFace.y) GTEST_SKIP() << "the pointer cannot be moved here";
   MoveTo(picker->Layout().centre);
   ASSERT_NE(ShownHint(), nullptr);
-  PumpMessages(1300);
-  EXPECT_NE(ShownHint(), nullptr);  // the pointer is still on the face
+  ASSERT_TRUE(PumpUntilWitnessTicks(1000, 1));  // the picker checks the pointer once a second
+  EXPECT_NE(ShownHint(), nullptr);             // and finds it still on the face
   // The pointer leaves, and only timer messages are handled: the picker hears nothing
   // of the move, as when a message goes astray.
   const Point away = picker->ClientToScreen({picker->Width() + 100, 5});

@@ -1,6 +1,6 @@
 // The time picker's painting read back pixel by pixel: the face, hands, ticks and
 // selectors where the layout puts them, the focus outline, values that carry no time
-// of day, and GDI hygiene over many paints.
+// of day, and the themed look.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <uxtheme.h>
@@ -10,11 +10,9 @@
 #include <vector>
 
 #include "controls/timepicker/RadioGlyph.h"
-#include "controls/timepicker/TimePicker.h"
-#include "runtime/GdiObject.h"
 #include "runtime/Rounding.h"
 #include "runtime/Theme.h"
-#include "tests/windows/WindowTestSupport.h"
+#include "tests/windows/PickerFixture.h"
 
 namespace {
 
@@ -24,17 +22,12 @@ constexpr TColor Numbers = 0x00A000;
 constexpr TColor HourTicks = 0xC00000;
 constexpr TColor MinuteTicks = 0x00C0C0;
 
-TTime At(int hour, int minute) { return EncodeTime(hour, minute, 0, 0); }
-
-class PickerPaint : public ::testing::Test {
+class PickerPaint : public PickerTest {
  protected:
   // These pixels are those of the classic drawing: the picker's window leaves the
   // visual styles, as the platform lets one window do.
   void SetUp() override {
-    form = MakeHostForm(400, 260);
-    picker = new TRzTimePicker(form.get());
-    picker->SetBounds(10, 10, 160, 190);
-    picker->SetParent(form.get());
+    PickerTest::SetUp();
     ASSERT_TRUE(SUCCEEDED(SetWindowTheme(picker->Handle(), L" ", L" ")));
   }
 
@@ -64,9 +57,6 @@ class PickerPaint : public ::testing::Test {
       for (int x = 0; x < picker->Width(); ++x) pixels.push_back(PixelAt(*image, x, y));
     return pixels;
   }
-
-  std::unique_ptr<TForm> form;
-  TRzTimePicker* picker = nullptr;
 };
 
 }  // namespace
@@ -77,18 +67,6 @@ TEST_F(PickerPaint, DefaultColoursFillTheFaceAndTheControl) {
   EXPECT_EQ(PixelOf(TowardsMinute(37.5, 0.4)), ToColorRef(clBtnFace));
   EXPECT_EQ(PixelOf({layout.clock.left, layout.clock.top}), ToColorRef(clWindow));  // outside the disc
   EXPECT_EQ(PixelOf(TowardsMinute(15, 0.45)), ToColorRef(clWindowText));         // the hour hand
-}
-
-TEST_F(PickerPaint, AtThreeTheHourHandPointsRightAndTheMinuteHandUp) {
-  UseDistinctColours();
-  picker->SetTime(At(3, 0));
-  const ClockLayout layout = picker->Layout();
-  const int r = layout.radius;
-  const Point c = layout.centre;
-  EXPECT_EQ(PixelOf({c.x + RoundHalfEven(0.5 * r) - 1, c.y}), Hands);  // hour tip
-  EXPECT_EQ(PixelOf({c.x, c.y - RoundHalfEven(0.8 * r) + 1}), Hands);  // minute tip
-  EXPECT_EQ(PixelOf({c.x + RoundHalfEven(0.5 * r) + 3, c.y}), Face);   // just beyond the hour tip
-  EXPECT_EQ(PixelOf({c.x - RoundHalfEven(0.4 * r), c.y}), Face);       // nothing points at 9
 }
 
 TEST_F(PickerPaint, AtHalfPastThreeInTheAfternoonTheHourHandStaysOnThree) {
@@ -116,21 +94,6 @@ TEST_F(PickerPaint, TicksSitOnTheirCircleInTheirColours) {
   EXPECT_EQ(PixelOf(layout.centre + MinuteOffset(1, tickRadius)), MinuteTicks);
   EXPECT_EQ(PixelOf(layout.centre + MinuteOffset(29, tickRadius)), MinuteTicks);
   EXPECT_EQ(PixelOf(layout.centre + MinuteOffset(1, tickRadius - 2)), Face);
-}
-
-TEST_F(PickerPaint, NumeralsAreDrawnAroundTheirAnchors) {
-  UseDistinctColours();
-  picker->SetTime(At(9, 45));
-  auto image = RenderControl(*picker);
-  const ClockLayout layout = picker->Layout();
-  const auto anchors = NumeralPositions(layout.centre, layout.radius, -NumeralFontHeight(layout.radius));
-  for (int numeral : {3, 6, 12}) {
-    const Point anchor = anchors[numeral - 1];
-    int inked = 0;
-    for (int y = anchor.y; y < anchor.y + -NumeralFontHeight(layout.radius) + 2; ++y)
-      for (int x = anchor.x - 8; x <= anchor.x + 8; ++x) inked += PixelAt(*image, x, y) == Numbers;
-    EXPECT_GT(inked, 5) << numeral;
-  }
 }
 
 TEST_F(PickerPaint, TheFaceOutlineShowsOnlyWithTheFocus) {
@@ -216,23 +179,6 @@ TEST_F(PickerPaint, TheSnoozeWindowsDisplayOnlyClockKeepsItsColours) {
   EXPECT_EQ(PixelOf(TowardsMinute(22.5, 0.4)), clSilver);
   EXPECT_EQ(PixelOf(layout.centre + MinuteOffset(15, RoundHalfEven(0.92 * layout.radius))), clWhite);
   EXPECT_EQ(PixelOf({layout.clock.left - 2, layout.centre.y}), clWhite);
-}
-
-TEST_F(PickerPaint, TenThousandPaintsLeaveNoGdiObjectsBehind) {
-  picker->Update();
-  RenderControl(*picker);
-  const int liveBefore = LiveGdiObjectCount();
-  const int slotBefore = FreshGdiSlot();
-  for (int i = 0; i < 10000; ++i) {
-    picker->SetTime(At(i % 24, i % 60));
-    if (i == 5000) {  // the second half themed, where the system has visual styles
-      picker->SetShowSetButton(true);
-      SetWindowTheme(picker->Handle(), nullptr, nullptr);
-    }
-    picker->Update();  // the real paint path: WM_PAINT through the off-screen buffer
-  }
-  EXPECT_EQ(LiveGdiObjectCount(), liveBefore);
-  EXPECT_LT(FreshGdiSlot() - slotBefore, 100);
 }
 
 TEST_F(PickerPaint, WithVisualStylesThePartsAreThemedAndTheFaceIsTheSame) {

@@ -1,5 +1,7 @@
 #include "tests/windows/WindowTestSupport.h"
 
+#include "runtime/Timer.h"
+
 void PumpMessages(unsigned milliseconds, const std::function<bool()>& done) {
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < milliseconds) {
@@ -13,12 +15,23 @@ void PumpMessages(unsigned milliseconds, const std::function<bool()>& done) {
   }
 }
 
+bool PumpUntilWitnessTicks(unsigned intervalMs, int ticks) {
+  constexpr unsigned SlackMs = 10000;  // a busy machine delays timers, only a fault this much
+  TTimer witness(nullptr);
+  witness.SetInterval(intervalMs);
+  int ticked = 0;
+  witness.OnTimer = [&](TComponent*) { ++ticked; };
+  PumpMessages(intervalMs * ticks + SlackMs, [&] { return ticked >= ticks; });
+  return ticked >= ticks;
+}
+
 std::unique_ptr<TForm> MakeHostForm(int clientWidth, int clientHeight) {
   auto form = std::make_unique<TForm>(nullptr);
   form->SetColor(clWhite);
   form->SetClientSize(clientWidth, clientHeight);
   form->Show();
-  PumpMessages(50);
+  // Until showing it has been handled to the end: activation, sizes, the first paint.
+  PumpMessages(10000, [] { return HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0; });
   return form;
 }
 

@@ -12,6 +12,11 @@
 // Handles this thread's messages for `milliseconds`, or until `done` answers true.
 void PumpMessages(unsigned milliseconds, const std::function<bool()>& done = nullptr);
 
+// Handles this thread's messages until a witness timer of `intervalMs`, started now, has
+// ticked `ticks` times: then every timer of this thread with that interval, started
+// before, has ticked too. False when the witness missed its deadline.
+bool PumpUntilWitnessTicks(unsigned intervalMs, int ticks);
+
 // A visible form of the given client size that owns whatever the test puts on it.
 std::unique_ptr<TForm> MakeHostForm(int clientWidth, int clientHeight);
 

@@ -8,11 +8,12 @@
 
 namespace {
 
-// Armed for the current minute with the given switches; the worker fires on its first pass.
-SimulatorLog WakeUp(std::vector<std::string> extra) {
-  std::vector<std::string> arguments = {"--reset-settings", "--arm", "now", "--snooze", "off", "--run", "2500"};
-  arguments.insert(arguments.end(), extra.begin(), extra.end());
-  return RunSimulator(arguments);
+// Armed for the current minute with the given switches; the worker fires on its first
+// pass. The run ends once `last` (the wake-up's last message) has been logged; whatever
+// the worker sends after it still arrives before quit returns, since quit waits for it.
+SimulatorLog WakeUp(const std::vector<std::string>& extra, const std::string& last = "Play button") {
+  return RunSimulator(
+      With({"--reset-settings", "--arm", "now", "--snooze", "off", "--run-until", last, "--give-up", "60"}, extra));
 }
 
 // The player's lines about the plug-in's commands, in the order they arrived.
@@ -58,7 +59,7 @@ TEST(WakeUp, WithoutStreamAndMaxVolumeOnlyThePlayButton) {
 }
 
 TEST(WakeUp, FreshInstallTakesTheNoRestartPathAndLeavesAPlayingSongAlone) {
-  const SimulatorLog log = WakeUp({"--state", "playing", "--url", "http://never.example/"});
+  const SimulatorLog log = WakeUp({"--state", "playing", "--url", "http://never.example/"}, "status asked");
   EXPECT_EQ(Commands(log), (std::vector<std::string>{"volume 255 (WM_USER wParam 255 lParam 122)",
                                                      "status asked: playing (WM_USER lParam 104, answer 1)"}))
       << log.Text();
@@ -66,7 +67,7 @@ TEST(WakeUp, FreshInstallTakesTheNoRestartPathAndLeavesAPlayingSongAlone) {
 
 TEST(WakeUp, NoRestartStartsPlaybackWhenPausedOrStopped) {
   for (const char* state : {"paused", "stopped"}) {
-    const SimulatorLog log = WakeUp({"--state", state, "--volume", "off"});
+    const SimulatorLog log = WakeUp({"--state", state, "--volume", "off"}, "start playback");
     const int answer = std::string(state) == "paused" ? 3 : 0;
     EXPECT_EQ(Commands(log), (std::vector<std::string>{"status asked: " + std::string(state) +
                                                            " (WM_USER lParam 104, answer " + std::to_string(answer) + ")",
@@ -75,13 +76,23 @@ TEST(WakeUp, NoRestartStartsPlaybackWhenPausedOrStopped) {
   }
 }
 
-TEST(WakeUp, DisarmedAlarmSendsNothing) {
-  const SimulatorLog log = WakeUp({"--active", "off"});
-  EXPECT_TRUE(Commands(log).empty()) << log.Text();
+TEST(WakeUp, DisarmedAlarmSendsNothingUntilTheUserArmsIt) {
+  // The same running worker wakes the player once the dialog saves "active": it was
+  // watching all along, and sent nothing before.
+  const SimulatorLog log = WakeUp({"--active", "off", "--no-restart", "off", "--config", "--ui",
+                                   "window Velmora Software - Winamp wakeup plugin; click Plugin active; "
+                                   "click &Save settings"});
+  const std::vector<std::string> commands = Commands(log);
+  ASSERT_FALSE(commands.empty()) << log.Text();
+  EXPECT_GT(log.IndexOf(commands.front()), log.IndexOf("ui: click &Save settings")) << log.Text();
 }
 
 TEST(WakeUp, WithoutThePlayersWindowCommandsGoNowhereAndNothingBreaks) {
-  const SimulatorLog log = WakeUp({"--no-player-window", "--no-restart", "off"});
+  // The snooze window comes after the wake-up's commands: it proves they were sent.
+  const SimulatorLog log = WakeUp({"--no-player-window", "--no-restart", "off", "--snooze", "on", "--ui",
+                                   "window Time to wakeup ?; click DISABLE"},
+                                  "ui: done");
+  ASSERT_TRUE(log.Has("ui: done")) << log.Text();
   EXPECT_TRUE(Commands(log).empty()) << log.Text();
   EXPECT_LT(log.NumberAfter("quit returned after "), 10000);
   EXPECT_TRUE(log.Has("exit 0"));

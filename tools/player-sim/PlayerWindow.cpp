@@ -1,5 +1,6 @@
 #include "tools/player-sim/PlayerWindow.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <stdexcept>
@@ -63,13 +64,16 @@ PlayerWindow::~PlayerWindow() {
   UnregisterClassA(className_.c_str(), instance_);
 }
 
-void PlayerWindow::HandleMessagesFor(unsigned long milliseconds) {
+void PlayerWindow::HandleMessagesFor(unsigned long milliseconds, const std::function<bool()>& finished) {
   using Clock = std::chrono::steady_clock;
+  // Lines that end the period may come from other threads, which do not wake this one.
+  constexpr long long FinishedPollMs = 20;
   const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
   while (!stopRequested_) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return;
-    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (left <= 0 || (finished && finished())) return;
+    const long long slice = finished ? std::min(left, FinishedPollMs) : left;
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(slice), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {

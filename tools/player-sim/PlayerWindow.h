@@ -3,6 +3,7 @@
 // PlayerState on its own thread, logs each one, and shows the state for the demo.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "tools/player-sim/PlayerState.h"
@@ -23,9 +24,10 @@ class PlayerWindow {
 
   HWND Handle() const { return window_; }
 
-  // Dispatches messages, the ones sent by other threads included, until the time is up
-  // or the user closed the window. Zero handles nothing at all.
-  void HandleMessagesFor(unsigned long milliseconds);
+  // Dispatches messages, the ones sent by other threads included, until the time is up,
+  // `finished` holds (checked between messages and every few milliseconds) or the user
+  // closed the window. Zero handles nothing at all.
+  void HandleMessagesFor(unsigned long milliseconds, const std::function<bool()>& finished = {});
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

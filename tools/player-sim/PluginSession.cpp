@@ -152,13 +152,26 @@ void PluginSession::RunPeriod() {
     log_.Line(Format("stall %lu ms", options_.stallMs));
     Sleep(options_.stallMs);
   }
-  log_.Line(Format("run %lu ms", options_.runMs));
   const auto began = Clock::now();
   const double cpuBefore = ProcessCpuMilliseconds();
-  player_.HandleMessagesFor(options_.runMs);
+  if (options_.runUntil.empty()) {
+    log_.Line(Format("run %lu ms", options_.runMs));
+    player_.HandleMessagesFor(options_.runMs);
+  } else {
+    RunUntilLogged();
+  }
   if (options_.reportCpu) {
     log_.Line(Format("cpu %.3f ms in %lld ms", ProcessCpuMilliseconds() - cpuBefore, MillisecondsSince(began)));
   }
+}
+
+void PluginSession::RunUntilLogged() {
+  const std::string& awaited = options_.runUntil;
+  log_.Line(Format("run until %s, giving up after %lu s", Quoted(awaited).c_str(), options_.giveUpSeconds));
+  const auto began = Clock::now();
+  player_.HandleMessagesFor(options_.giveUpSeconds * 1000, [&] { return log_.HasLine(awaited); });
+  const char* outcome = log_.HasLine(awaited) ? "seen" : "not seen";
+  log_.Line(Format("run until: %s %s after %lld ms", Quoted(awaited).c_str(), outcome, MillisecondsSince(began)));
 }
 
 void PluginSession::Stop(PluginHeader& header) {

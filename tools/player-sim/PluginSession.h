@@ -31,6 +31,7 @@ class PluginSession {
   bool Start(PluginHeader& header);
   void Configure(PluginHeader& header);
   void RunPeriod();
+  void RunUntilLogged();
   void Stop(PluginHeader& header);
   void Unload();
 

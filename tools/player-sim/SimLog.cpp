@@ -33,4 +33,12 @@ void SimLog::Line(const std::string& text) {
     std::fwrite(line.data(), 1, line.size(), file_.get());
     std::fflush(file_.get());
   }
+  texts_.push_back(text);
+}
+
+bool SimLog::HasLine(const std::string& prefix) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  for (const std::string& text : texts_)
+    if (text.compare(0, prefix.size(), prefix) == 0) return true;
+  return false;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "runtime/Lock.h"
 
@@ -14,6 +15,8 @@ class SimLog {
   explicit SimLog(const std::string& filePath);
 
   void Line(const std::string& text);
+  // Whether a line starting with `prefix` (after its time) has been written.
+  bool HasLine(const std::string& prefix);
 
  private:
   struct FileCloser {
@@ -22,4 +25,5 @@ class SimLog {
 
   Lock lock_;
   std::unique_ptr<std::FILE, FileCloser> file_;
+  std::vector<std::string> texts_;  // what the run and the user's script wait for
 };

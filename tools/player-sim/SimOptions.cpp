@@ -21,6 +21,9 @@ const char* const Usage =
     "  --config               call config after init\n"
     "  --stall MS             after init, sleep MS without handling messages\n"
     "  --run MS               handle messages MS after init (default 3000)\n"
+    "  --run-until TEXT       instead, handle messages until a log line starting\n"
+    "                         with TEXT has been written (before the period too)\n"
+    "  --give-up SECONDS      ... or until SECONDS have passed (default 120)\n"
     "  --no-quit              unload without calling quit\n"
     "  --after-unload MS      handle messages MS more after unloading\n"
     "  --call-limit MS        end with exit code 3 when a call into the plug-in has\n"
@@ -29,8 +32,10 @@ const char* const Usage =
     "                         click TEXT, click-at X Y, rclick TEXT, hover TEXT,\n"
     "                         key NAME, alt C,\n"
     "                         type TEXT, field ID TEXT, press ID, state TEXT,\n"
-    "                         shot FILE, close,\n"
-    "                         sleep MS), beside the player's thread\n"
+    "                         wait checked|unchecked|enabled|disabled TEXT,\n"
+    "                         wait log TEXT, wait gone, shot FILE, close,\n"
+    "                         sleep MS), beside the player's thread; every wait\n"
+    "                         gives up after 30 s\n"
     "  --dismiss-boxes        log and close (OK) every dialog box of this process\n"
     "\n"
     "Player:\n"
@@ -200,6 +205,15 @@ const std::map<std::string, OptionHandler>& Handlers() {
       {"--stall",
        [](ArgumentReader& a, SimOptions& o) { o.stallMs = ParseMilliseconds("--stall", a.Next("--stall")); }},
       {"--run", [](ArgumentReader& a, SimOptions& o) { o.runMs = ParseMilliseconds("--run", a.Next("--run")); }},
+      {"--run-until",
+       [](ArgumentReader& a, SimOptions& o) {
+         o.runUntil = a.Next("--run-until");
+         if (o.runUntil.empty()) throw OptionError("--run-until needs a text");
+       }},
+      {"--give-up",
+       [](ArgumentReader& a, SimOptions& o) {
+         o.giveUpSeconds = ParseNumber<unsigned long>("--give-up", a.Next("--give-up"), 1, LongestPeriodMs / 1000);
+       }},
       {"--no-quit", [](ArgumentReader&, SimOptions& o) { o.callQuit = false; }},
       {"--after-unload",
        [](ArgumentReader& a, SimOptions& o) {

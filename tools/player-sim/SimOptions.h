@@ -20,6 +20,8 @@ struct SimOptions {
   bool callConfig = false;
   unsigned long stallMs = 0;
   unsigned long runMs = 3000;
+  std::string runUntil;  // non-empty: the run period ends when a line starting so is logged
+  unsigned long giveUpSeconds = 120;  // ... or after this long
   bool callQuit = true;
   unsigned long afterUnloadMs = 0;
   unsigned long callLimitMs = 120000;  // 0: no limit

@@ -1,20 +1,26 @@
 #include "tools/player-sim/UiScript.h"
 
+#include <atomic>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
 
 #include "tools/common/WindowCapture.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/OwnedHandle.h"
+#include "tools/player-sim/QueueMarker.h"
 #include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/WindowText.h"
 
 namespace {
-constexpr DWORD WindowWaitMs = 15000;
-constexpr DWORD StepSettleMs = 150;  // lets the target thread handle what was posted
+// Only a fault makes a window or a state wait this long, even under emulation.
+constexpr DWORD StepDeadlineMs = 30000;
+constexpr DWORD PollMs = 20;
 constexpr DWORD FinishWaitMs = 60000;
+
+// The simulator is ending: the script stops where it is.
+struct Stopped {};
 
 struct Search {
   std::string text;
@@ -41,6 +47,11 @@ BOOL CALLBACK FindChild(HWND window, LPARAM data) {
   return TRUE;
 }
 
+BOOL CALLBACK RepaintNow(HWND window, LPARAM) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return TRUE;
+}
+
 const std::map<std::string, WORD>& KeyNames() {
   static const std::map<std::string, WORD> keys = {
       {"space", VK_SPACE}, {"tab", VK_TAB},   {"enter", VK_RETURN}, {"escape", VK_ESCAPE},
@@ -56,20 +67,73 @@ HWND FocusOf(HWND window) {
     return info.hwndFocus;
   return window;
 }
+
+bool Checked(HWND control) {
+  DWORD_PTR check = 0;
+  SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 1000, &check);
+  return check == BST_CHECKED;
+}
+
+// The states a "wait" step can wait for.
+const std::map<std::string, std::function<bool(HWND)>>& ControlStates() {
+  static const std::map<std::string, std::function<bool(HWND)>> states = {
+      {"checked", [](HWND control) { return Checked(control); }},
+      {"unchecked", [](HWND control) { return !Checked(control); }},
+      {"enabled", [](HWND control) { return IsWindowEnabled(control) != FALSE; }},
+      {"disabled", [](HWND control) { return !IsWindowEnabled(control); }}};
+  return states;
+}
+
+std::string FirstWord(std::string& text) {
+  const auto space = text.find(' ');
+  std::string word = text.substr(0, space);
+  text = space == std::string::npos ? std::string() : text.substr(space + 1);
+  return word;
+}
 }  // namespace
 
 struct UiScript::Run {
   SimLog* log;
   std::string steps;
   HWND current = nullptr;
+  std::atomic<bool> stopping{false};
   OwnedHandle thread;
 
-  HWND Control(const std::string& text) {
+  // Polls `condition` until it holds (true) or `limitMs` has passed (false).
+  bool Until(const std::function<bool()>& condition, DWORD limitMs) {
+    for (const DWORD start = GetTickCount();;) {
+      if (stopping) throw Stopped{};
+      if (condition()) return true;
+      if (GetTickCount() - start >= limitMs) return false;
+      Sleep(PollMs);
+    }
+  }
+
+  void MustBecome(const std::function<bool()>& condition) {
+    if (!Until(condition, StepDeadlineMs)) throw std::runtime_error(Format("not within %lu ms", StepDeadlineMs));
+  }
+
+  // Returns once the thread of `window` has taken everything posted to it so far, or the
+  // window has closed (its thread may then wait without taking messages, as the alarm
+  // worker does after the snooze window).
+  void Settle(HWND window) {
+    const QueueMarker marker(window);
+    MustBecome([&] { return marker.Taken() || !IsWindowVisible(window); });
+  }
+
+  HWND FindControl(const std::string& text) const {
     Search search{text};
     EnumChildWindows(current, &FindChild, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) throw std::runtime_error("no control shows " + Quoted(text));
     return search.found;
   }
+
+  HWND Control(const std::string& text) const {
+    HWND control = FindControl(text);
+    if (!control) throw std::runtime_error("no control shows " + Quoted(text));
+    return control;
+  }
+
+  bool CurrentGone() const { return !IsWindow(current) || !IsWindowVisible(current); }
 
   void Mouse(HWND control, UINT down, UINT up, WPARAM held) {
     RECT r;
@@ -78,60 +142,92 @@ struct UiScript::Run {
     PostMessageA(control, WM_MOUSEMOVE, 0, middle);
     if (down) PostMessageA(control, down, held, middle);
     if (up) PostMessageA(control, up, 0, middle);
+    Settle(control);
+  }
+
+  void ClickAt(const std::string& where) {
+    std::istringstream at(where);
+    POINT p = {0, 0};
+    at >> p.x >> p.y;
+    HWND control = current;
+    // Down to the innermost control under the point, in its own client coordinates.
+    for (HWND child; (child = ChildWindowFromPointEx(control, p, CWP_SKIPINVISIBLE)) && child != control;) {
+      MapWindowPoints(control, child, &p, 1);
+      control = child;
+    }
+    const LPARAM point = MAKELPARAM(p.x, p.y);
+    PostMessageA(control, WM_MOUSEMOVE, 0, point);
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageA(control, WM_LBUTTONUP, 0, point);
+    Settle(control);
+  }
+
+  void Key(const std::string& name) {
+    const auto named = KeyNames().find(name);
+    const WORD key = named != KeyNames().end() ? named->second : static_cast<WORD>(VkKeyScanA(name.at(0)) & 0xFF);
+    HWND target = FocusOf(current);
+    PostMessageA(target, WM_KEYDOWN, key, 1);
+    if (key == VK_SPACE) PostMessageA(target, WM_CHAR, ' ', 1);
+    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    Settle(target);
+  }
+
+  void ChooseWindow(const std::string& title) {
+    Search search{title};
+    const auto found = [&] {
+      EnumWindows(&FindOwnTopLevel, reinterpret_cast<LPARAM>(&search));
+      return search.found != nullptr;
+    };
+    if (!Until(found, StepDeadlineMs)) throw std::runtime_error("no window titled " + Quoted(title));
+    current = search.found;
+    Settle(current);  // its thread has set the focus and entered its message loop
+  }
+
+  void Wait(std::string what) {
+    const std::string kind = FirstWord(what);
+    if (kind == "log") {
+      MustBecome([&] { return log->HasLine(what); });
+    } else if (kind == "gone") {
+      MustBecome([&] { return CurrentGone(); });
+    } else {
+      const auto state = ControlStates().find(kind);
+      if (state == ControlStates().end()) throw std::runtime_error("cannot wait for " + Quoted(kind));
+      MustBecome([&] {
+        HWND control = FindControl(what);
+        return control && state->second(control);
+      });
+    }
   }
 
   void Step(const std::string& step) {
-    std::istringstream words(step);
-    std::string verb;
-    words >> verb;
-    std::string rest;
-    std::getline(words >> std::ws, rest);
+    std::string rest = step;
+    const std::string verb = FirstWord(rest);
     log->Line("ui: " + step);
-    if (verb == "window") {
-      const DWORD start = GetTickCount();
-      Search search{rest};
-      while (!search.found && GetTickCount() - start < WindowWaitMs) {
-        EnumWindows(&FindOwnTopLevel, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) Sleep(50);
-      }
-      if (!search.found) throw std::runtime_error("no window titled " + Quoted(rest));
-      current = search.found;
-      Sleep(StepSettleMs * 2);  // the window paints and takes the focus
+    if (verb == "window") return ChooseWindow(rest);
+    if (verb == "wait") return Wait(rest);
+    if (verb == "sleep") {
+      Until([] { return false; }, static_cast<DWORD>(std::stoul(rest)));
       return;
     }
     if (!current) throw std::runtime_error("no window chosen yet");
     if (verb == "click") {
       Mouse(Control(rest), WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
     } else if (verb == "click-at") {
-      std::istringstream at(rest);
-      POINT p = {0, 0};
-      at >> p.x >> p.y;
-      HWND control = current;
-      // Down to the innermost control under the point, in its own client coordinates.
-      for (HWND child; (child = ChildWindowFromPointEx(control, p, CWP_SKIPINVISIBLE)) && child != control;) {
-        MapWindowPoints(control, child, &p, 1);
-        control = child;
-      }
-      const LPARAM point = MAKELPARAM(p.x, p.y);
-      PostMessageA(control, WM_MOUSEMOVE, 0, point);
-      PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
-      PostMessageA(control, WM_LBUTTONUP, 0, point);
+      ClickAt(rest);
     } else if (verb == "rclick") {
       Mouse(Control(rest), WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
     } else if (verb == "hover") {
       Mouse(Control(rest), 0, 0, 0);
     } else if (verb == "key") {
-      const auto named = KeyNames().find(rest);
-      const WORD key = named != KeyNames().end() ? named->second : static_cast<WORD>(VkKeyScanA(rest.at(0)) & 0xFF);
-      HWND target = FocusOf(current);
-      PostMessageA(target, WM_KEYDOWN, key, 1);
-      if (key == VK_SPACE) PostMessageA(target, WM_CHAR, ' ', 1);
-      PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+      Key(rest);
     } else if (verb == "alt") {
-      PostMessageA(FocusOf(current), WM_SYSCHAR, static_cast<unsigned char>(rest.at(0)), 0x20000001);
+      HWND target = FocusOf(current);
+      PostMessageA(target, WM_SYSCHAR, static_cast<unsigned char>(rest.at(0)), 0x20000001);
+      Settle(target);
     } else if (verb == "type") {
       HWND target = FocusOf(current);
       for (char c : rest) PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1);
+      Settle(target);
     } else if (verb == "field") {
       std::istringstream parts(rest);
       int id = 0;
@@ -141,24 +237,21 @@ struct UiScript::Run {
       if (!SetDlgItemTextA(current, id, text.c_str())) throw std::runtime_error("no item " + std::to_string(id));
     } else if (verb == "press") {
       PostMessageA(current, WM_COMMAND, MAKEWPARAM(std::stoi(rest), BN_CLICKED), 0);
+      Settle(current);
     } else if (verb == "state") {
       HWND control = Control(rest);
-      DWORD_PTR check = 0;
-      SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 1000, &check);
-      log->Line("ui: " + Quoted(rest) + (check == BST_CHECKED ? " checked" : " unchecked") +
+      log->Line("ui: " + Quoted(rest) + (Checked(control) ? " checked" : " unchecked") +
                 (IsWindowEnabled(control) ? ", enabled" : ", disabled"));
-      return;
     } else if (verb == "shot") {
+      Settle(current);
+      EnumThreadWindows(GetWindowThreadProcessId(current, nullptr), &RepaintNow, 0);
       SaveWindowImage(current, true, rest);
     } else if (verb == "close") {
       PostMessageA(current, WM_CLOSE, 0, 0);
-    } else if (verb == "sleep") {
-      Sleep(static_cast<DWORD>(std::stoul(rest)));
-      return;
+      MustBecome([&] { return CurrentGone(); });
     } else {
       throw std::runtime_error("unknown step");
     }
-    Sleep(StepSettleMs);
   }
 
   static DWORD WINAPI Main(void* self) {
@@ -171,6 +264,8 @@ struct UiScript::Run {
         if (!step.empty()) run->Step(step);
       }
       run->log->Line("ui: done");
+    } catch (const Stopped&) {
+      run->log->Line("ui stopped: " + step);
     } catch (const std::exception& error) {
       run->log->Line("ui failed: " + step + ": " + error.what());
     }
@@ -186,6 +281,7 @@ UiScript::UiScript(SimLog& log, const std::string& steps) : run_(std::make_uniqu
 }
 
 UiScript::~UiScript() {
+  run_->stopping = true;
   // A script still stuck after this long keeps its state: its thread may yet touch it.
   if (WaitForSingleObject(run_->thread.Get(), FinishWaitMs) == WAIT_TIMEOUT) run_.release();
 }

@@ -4,8 +4,10 @@
 // logging each step ("ui: ..."). It runs beside the player's thread, so it can act
 // while the configure callback or the alarm worker holds a window open.
 //
-// Steps, separated by ';' (arguments by spaces; a text argument is the rest of the step):
-//   window TITLE       wait (15 s at most) for a visible window of this process so titled
+// Steps, separated by ';' (arguments by spaces; a text argument is the rest of the step).
+// A step that posts input returns once the window's thread has taken it from its queue;
+// every wait gives up after 30 s and fails the script ("ui failed: ...").
+//   window TITLE       wait for a visible window of this process so titled; it becomes current
 //   click TEXT         left click in the middle of the current window's control showing TEXT
 //   rclick TEXT        the same with the right button
 //   click-at X Y       left click at that point of the current window's client area
@@ -17,9 +19,14 @@
 //   field ID TEXT      set the text of the current dialog's item ID (the file dialog's name box)
 //   press ID           press the current dialog's button ID
 //   state TEXT         log whether the control showing TEXT is checked and enabled
-//   shot FILE          save the current window, frame included, as a BMP file
-//   close              close the current window as its close box does
-//   sleep MS           wait
+//   wait checked|unchecked|enabled|disabled TEXT
+//                      wait until the control showing TEXT is so
+//   wait log TEXT      wait until a log line starting with TEXT has been written
+//   wait gone          wait until the current window is closed or hidden
+//   shot FILE          repaint the current window's thread, save the window (frame included)
+//                      as a BMP file
+//   close              close the current window as its close box does, and wait until it is gone
+//   sleep MS           wait that long (for demonstrations; tests wait for conditions)
 #include <windows.h>
 
 #include <memory>
@@ -30,7 +37,7 @@ class SimLog;
 class UiScript {
  public:
   UiScript(SimLog& log, const std::string& steps);
-  ~UiScript();  // waits (bounded) for the script to finish
+  ~UiScript();  // stops a script still waiting, and waits (bounded) for its thread
   UiScript(const UiScript&) = delete;
   UiScript& operator=(const UiScript&) = delete;
 
