@@ -158,13 +158,13 @@ TMyThread::TMyThread(PlayerCommands& player, PlayerProbe& probe, AlarmRecord& re
 }
 
 void TMyThread::RequestTrialRing(const SettingsRecord& settings) {
-  std::lock_guard<std::mutex> hold(trialLock_);
+  LockHolder hold(trialLock_);
   trialRequest_ = settings;
 }
 
 std::optional<SettingsRecord> TMyThread::TakeTrialRing() {
   std::optional<SettingsRecord> trial;
-  std::lock_guard<std::mutex> hold(trialLock_);
+  LockHolder hold(trialLock_);
   trial.swap(trialRequest_);
   return trial;
 }

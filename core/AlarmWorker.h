@@ -4,12 +4,12 @@
 // what it refers to must outlive it.
 #include <windows.h>
 
-#include <mutex>
 #include <optional>
 #include <string>
 
 #include "core/SettingsRecord.h"
 #include "player/PlayerCommands.h"
+#include "runtime/Lock.h"
 #include "runtime/Thread.h"
 
 class SnoozeTarget;
@@ -41,7 +41,7 @@ class TMyThread {
  private:
   std::optional<SettingsRecord> TakeTrialRing();
 
-  std::mutex trialLock_;
+  Lock trialLock_;
   std::optional<SettingsRecord> trialRequest_;
   TThread thread_;  // last: destroyed first, so it ends before what it uses
 };

@@ -28,20 +28,20 @@ Tdata::Tdata(TComponent* owner)
 }
 
 SettingsRecord Tdata::Settings() const {
-  std::lock_guard<std::mutex> hold(settingsLock_);
+  LockHolder hold(settingsLock_);
   return settings_;
 }
 
 void Tdata::ReplaceSettings(const SettingsRecord& settings) {
   {
-    std::lock_guard<std::mutex> hold(settingsLock_);
+    LockHolder hold(settingsLock_);
     settings_ = settings;
   }
   SetEvent(settingsChanged_.Get());
 }
 
 void Tdata::SetWakeUp(TTime wakeUp) {
-  std::lock_guard<std::mutex> hold(settingsLock_);
+  LockHolder hold(settingsLock_);
   settings_.VelWakeUp = wakeUp;
   settings_.VelSnoozed = true;
   SetEvent(settingsChanged_.Get());
@@ -49,7 +49,7 @@ void Tdata::SetWakeUp(TTime wakeUp) {
 
 void Tdata::RecordRing(const std::string& lastRung) {
   {
-    std::lock_guard<std::mutex> hold(settingsLock_);
+    LockHolder hold(settingsLock_);
     settings_.VelLastRung = lastRung;
     settings_.VelSnoozed = false;
   }
@@ -62,7 +62,7 @@ void Tdata::RecordRing(const std::string& lastRung) {
 }
 
 void Tdata::ApplyAlarmOptions(const SettingsRecord& options) {
-  std::lock_guard<std::mutex> hold(settingsLock_);
+  LockHolder hold(settingsLock_);
   settings_.VelDays = options.VelDays;
   settings_.VelSkipDate = options.VelSkipDate;
   settings_.VelSnoozeSeconds = options.VelSnoozeSeconds;
@@ -79,7 +79,7 @@ void Tdata::RequestTrialRing(const SettingsRecord& settings) {
 }
 
 void Tdata::Disarm() {
-  std::lock_guard<std::mutex> hold(settingsLock_);
+  LockHolder hold(settingsLock_);
   settings_.VelPluginActive = false;
   SetEvent(settingsChanged_.Get());
 }

@@ -1,13 +1,12 @@
 #pragma once
 // The plug-in's one data module: owns the player remote control and the plug-in
 // component, holds the settings record, and starts and stops the alarm worker.
-#include <mutex>
-
 #include "core/AlarmWorker.h"
 #include "core/GenericPlugin.h"
 #include "core/SettingsRecord.h"
 #include "dialogs/SnoozeWindow.h"
 #include "player/WinAmpControl.h"
+#include "runtime/Lock.h"
 #include "runtime/ScopedHandles.h"
 
 class Tdata : public TComponent, public AlarmRecord, public SnoozeTarget {
@@ -48,7 +47,7 @@ class Tdata : public TComponent, public AlarmRecord, public SnoozeTarget {
   void ReplaceSettings(const SettingsRecord& settings);
 
   ScopedHandle settingsChanged_;
-  mutable std::mutex settingsLock_;
+  mutable Lock settingsLock_;
   SettingsRecord settings_;
 };
 

@@ -1,10 +1,10 @@
 #include "runtime/ControlClass.h"
 
-#include <mutex>
 #include <string>
 
 #include "runtime/ErrorBox.h"
 #include "runtime/Exception.h"
+#include "runtime/Lock.h"
 #include "runtime/SystemError.h"
 #include "runtime/WinControl.h"
 
@@ -21,7 +21,7 @@ HINSTANCE ThisModule() {
   return module;
 }
 
-std::once_flag registered;
+OnceFlag registered;
 }  // namespace
 
 const char* ControlClassName() { return ClassName; }
@@ -41,7 +41,7 @@ void RegisterWindowClass(const char* name, WNDPROC procedure) {
 }  // namespace
 
 HINSTANCE ControlClassInstance() {
-  std::call_once(registered, [] {
+  registered.Run([] {
     if (!ThisModule()) throw Exception("Cannot find the plug-in's own module: " + LastErrorText());
     RegisterWindowClass(ClassName, &ControlWindowProc);
     RegisterWindowClass(TimerClass, &TimerWindowProc);

@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstdio>
 
 namespace {
 
@@ -48,10 +47,18 @@ bool DesignatorFollows(const std::string& format, std::size_t from) {
   return false;
 }
 
+// `value` in decimal, zero-padded to `digits` characters including a minus sign.
 std::string Number(std::int64_t value, int digits) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%0*lld", digits, static_cast<long long>(value));
-  return buffer;
+  const bool negative = value < 0;
+  std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  std::string text;
+  do {
+    text.insert(text.begin(), static_cast<char>('0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude);
+  const std::size_t width = digits > (negative ? 1 : 0) ? static_cast<std::size_t>(digits - (negative ? 1 : 0)) : 0;
+  if (text.size() < width) text.insert(0, width - text.size(), '0');
+  return negative ? "-" + text : text;
 }
 
 class Formatter {

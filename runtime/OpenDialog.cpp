@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/Exception.h"
+#include "runtime/SystemLibrary.h"
 
 bool TOpenDialog::Execute(HWND owner) {
   std::vector<char> name(32768, '\0');  // room for long paths
@@ -15,9 +16,12 @@ bool TOpenDialog::Execute(HWND owner) {
   request.lpstrFile = name.data();
   request.nMaxFile = static_cast<DWORD>(name.size());
   request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  if (!GetOpenFileNameA(&request)) {
+  const auto getOpenFileName = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  if (!getOpenFileName) throw Exception("Cannot show the file dialog: the system has no common dialogs");
+  if (!getOpenFileName(&request)) {
     // Cancel reports no error; anything else is a failure the user has to hear of.
-    const DWORD error = CommDlgExtendedError();
+    const auto extendedError = SystemFunction<decltype(CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
+    const DWORD error = extendedError ? extendedError() : 0;
     if (error == 0) return false;
     throw Exception("Cannot show the file dialog (common dialog error " + std::to_string(error) + ")");
   }

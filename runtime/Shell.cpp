@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include "runtime/SystemLibrary.h"
+
 namespace {
 void OpenThroughShell(const std::string& verb, const std::string& target) {
-  ShellExecuteA(nullptr, verb.c_str(), target.c_str(), nullptr, nullptr, SW_SHOW);
+  if (const auto shellExecute = SystemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA"))
+    shellExecute(nullptr, verb.c_str(), target.c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 ShellOpener& CurrentOpener() {

@@ -5,11 +5,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <new>
 #include <stdexcept>
 
 #include "runtime/Exception.h"
+#include "runtime/FullPath.h"
 
 namespace {
 
@@ -30,12 +30,6 @@ std::vector<std::string> InsertedPieces(const std::string& text) {
   }
   if (start < text.size() || pieces.empty()) pieces.push_back(text.substr(start));
   return pieces;
-}
-
-std::string FullPath(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path full = std::filesystem::absolute(path, error);
-  return error ? path : full.string();
 }
 
 std::string FileError(const char* what, const std::string& path, const std::string& reason) {

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <uxtheme.h>
 
-#include <string>
 #include <vector>
 
 #include "runtime/Geometry.h"
@@ -24,16 +23,16 @@ class WindowThemes {
   WindowThemes(const WindowThemes&) = delete;
   WindowThemes& operator=(const WindowThemes&) = delete;
 
-  // Draws the background of one part of a themed window class ("EDIT", "BUTTON", ...)
-  // over r; false, with nothing drawn, when visual styles are off or the theme has no
-  // such part, so that the caller draws it classically.
+  // Draws the background of one part of a themed window class (a literal: "EDIT",
+  // "BUTTON", ...; kept by address) over r; false, with nothing drawn, when visual styles
+  // are off or the theme has no such part, so that the caller draws it classically.
   bool DrawPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const Rect& r);
   void Forget();
 
  private:
   struct Opened {
     HWND window;
-    std::wstring themeClass;
+    const wchar_t* themeClass;
     HTHEME theme;  // null: this window draws that class classically
   };
   std::vector<Opened> opened_;

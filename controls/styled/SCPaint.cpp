@@ -2,6 +2,7 @@
 
 #include "runtime/FrameOutlines.h"
 #include "runtime/ScopedHandles.h"
+#include "runtime/SystemLibrary.h"
 
 TColor ShiftColor(TColor color, int red, int green, int blue, bool raise) {
   const TColor shifted = ShiftedChannels(color, red, green, blue, raise, ScreenColors());
@@ -29,8 +30,9 @@ void FillGradient(TCanvas& canvas, const GradientSpan& span) {
     return FillGradientBanded(canvas, span);
   TRIVERTEX vertices[2] = {Vertex(r.left, r.top, ends->topLeft), Vertex(r.right, r.bottom, ends->bottomRight)};
   GRADIENT_RECT mesh = {0, 1};
-  if (!GradientFill(canvas.Handle(), vertices, 2, &mesh, 1,
-                    ends->horizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V))
+  const auto gradientFill = SystemFunction<decltype(GradientFill)>("msimg32.dll", "GradientFill");
+  if (!gradientFill || !gradientFill(canvas.Handle(), vertices, 2, &mesh, 1,
+                                     ends->horizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V))
     FillGradientBanded(canvas, span);
 }
 

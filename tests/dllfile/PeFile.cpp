@@ -21,6 +21,8 @@ class Image {
     return ReadAt<T>(bytes_, offset);
   }
 
+  std::size_t Size() const { return bytes_.size(); }
+
   std::string TextAt(std::size_t offset) const {
     std::string text;
     while (offset < bytes_.size() && bytes_[offset]) text += bytes_[offset++];
@@ -54,6 +56,8 @@ class PeReader {
     const std::size_t optional = pe + 24;
     const bool pe32plus = image_.At<std::uint16_t>(optional) == 0x20B;
     dataDirectories_ = optional + (pe32plus ? 112 : 96);
+    thunkSize_ = pe32plus ? 8 : 4;
+    facts_.fileSize = image_.Size();
     for (std::size_t i = 0, at = optional + optionalSize; i < sections; ++i, at += 40)
       sections_.push_back({image_.At<std::uint32_t>(at + 12), image_.At<std::uint32_t>(at + 8),
                            image_.At<std::uint32_t>(at + 20), image_.At<std::uint32_t>(at + 16)});
@@ -92,6 +96,22 @@ class PeReader {
       const std::uint32_t name = image_.At<std::uint32_t>(at + 12);
       if (!name) break;
       facts_.importedDlls.push_back(image_.TextAt(FileOffset(name)));
+      // The lookup table, or the address table when a linker left the lookup table out.
+      const std::uint32_t lookup = image_.At<std::uint32_t>(at);
+      ReadImportedFunctions(lookup ? lookup : image_.At<std::uint32_t>(at + 16));
+    }
+  }
+
+  void ReadImportedFunctions(std::uint32_t tableRva) {
+    for (std::size_t at = FileOffset(tableRva);; at += thunkSize_) {
+      const std::uint64_t entry =
+          thunkSize_ == 8 ? image_.At<std::uint64_t>(at) : image_.At<std::uint32_t>(at);
+      if (!entry) break;
+      const std::uint64_t byOrdinal = thunkSize_ == 8 ? 1ULL << 63 : 1ULL << 31;
+      if (entry & byOrdinal)
+        facts_.importedFunctions.push_back("#" + std::to_string(entry & 0xFFFF));
+      else  // a hint of two bytes, then the name
+        facts_.importedFunctions.push_back(image_.TextAt(FileOffset(static_cast<std::uint32_t>(entry)) + 2));
     }
   }
 
@@ -125,6 +145,7 @@ class PeReader {
   Image image_;
   PeFacts facts_;
   std::size_t dataDirectories_ = 0;
+  std::size_t thunkSize_ = 4;
   std::vector<Section> sections_;
 };
 

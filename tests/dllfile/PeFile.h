@@ -1,6 +1,6 @@
 #pragma once
 // Just enough of a Windows PE reader to check what the built DLL promises a player:
-// its machine type, its export directory, the DLLs it imports from and its version resource.
+// its machine type, its size, its export directory, what it imports and its version resource.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,9 +8,11 @@
 struct PeFacts {
   std::uint16_t machine = 0;
   bool isDll = false;
+  std::size_t fileSize = 0;
   std::string exportModuleName;
   std::vector<std::string> exportNames;
   std::vector<std::string> importedDlls;
+  std::vector<std::string> importedFunctions;  // by name, from every DLL; "#N" for an ordinal
   std::vector<char> versionResource;  // the raw VS_VERSIONINFO block; empty when there is none
 };
 

@@ -12,20 +12,21 @@ namespace {
 constexpr const char* DefaultHint =
     "Left-click to set Hour\rRight-click to set Minute\r    Ctrl key restricts to 5 minutes";
 
+// Stops at a visible hint popup and hands it back through `result`. A named function:
+// the 32-bit callback's calling convention is not a lambda's.
+BOOL CALLBACK FindVisibleHint(HWND window, LPARAM result) {
+  const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+  if (IsWindowVisible(window) && (exStyle & WS_EX_TOOLWINDOW) && (GetWindowLongA(window, GWL_STYLE) & WS_POPUP)) {
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // The visible hint popup of this thread, if any.
 HWND ShownHint() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM result) -> BOOL {
-        const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
-        if (IsWindowVisible(window) && (exStyle & WS_EX_TOOLWINDOW) && (GetWindowLongA(window, GWL_STYLE) & WS_POPUP)) {
-          *reinterpret_cast<HWND*>(result) = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), &FindVisibleHint, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 

@@ -145,27 +145,28 @@ void ExpectSaveRefused(const SimulatorLog& log, const std::string& historyPath) 
 }  // namespace
 
 TEST(ConfigurationDialog, WriteProtectedHistoryFileStopsTheSaveAndKeepsTheDialogOpen) {
-  const std::string history = DIST_DIR "/win64/velhistory.ini";
+  const std::string history = DIST_DIR "/" + TargetFolder() + "/velhistory.ini";
   RunSimulator({"--reset-settings", "--history", "kept.mp3", "--run", "0"});
   const Locked lock(history);
   if (!lock.Held()) GTEST_SKIP() << "this file system cannot make files immutable (chattr +i)";
   const SimulatorLog log = RunSimulator({"--config", "--dismiss-boxes", "--run", "0",
                                          "--dump-settings", "--dump-history", "--ui", SaveThenClose});
-  ExpectSaveRefused(log, "\\dist\\win64\\velhistory.ini");
+  ExpectSaveRefused(log, "\\dist\\" + TargetFolder() + "\\velhistory.ini");
   EXPECT_EQ(log.First("history file").text, "history file 10 bytes 'kept.mp3\\r\\n'");
 }
 
 TEST(ConfigurationDialog, FolderWhereNothingCanBeCreatedStopsTheSaveAndLeavesNoStrayFile) {
-  const std::string folder = DIST_DIR "/../build/locked-player";
-  std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "' && cp " DIST_DIR "/win64/player-sim.exe " DIST_DIR
-               "/win64/gen_Rousa.dll '" + folder + "'").c_str());
+  const std::string folder = DIST_DIR "/../build/locked-player-" + TargetFolder();
+  const std::string dist = DIST_DIR "/" + TargetFolder();
+  std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "' && cp " + dist + "/player-sim.exe " + dist +
+               "/gen_Rousa.dll '" + folder + "'").c_str());
   {
     const Locked lock(folder);
     if (!lock.Held()) GTEST_SKIP() << "this file system cannot make folders immutable (chattr +i)";
     const SimulatorLog log = RunSimulator({"--reset-settings", "--config",
                                            "--dismiss-boxes", "--run", "0", "--dump-settings", "--ui", SaveThenClose},
                                           150, "Z:" + folder + "/player-sim.exe");
-    ExpectSaveRefused(log, "\\build\\locked-player\\velhistory.ini");
+    ExpectSaveRefused(log, "\\build\\locked-player-" + TargetFolder() + "\\velhistory.ini");
   }
   EXPECT_EQ(std::system(("test $(ls '" + folder + "' | wc -l) -eq 2").c_str()), 0) << "no temporary file left";
   std::system(("rm -rf '" + folder + "'").c_str());
@@ -173,7 +174,7 @@ TEST(ConfigurationDialog, FolderWhereNothingCanBeCreatedStopsTheSaveAndLeavesNoS
 
 TEST(ConfigurationDialog, LocatedFileAlreadyListedIsAddedAgainAtTheHeadAndSaved) {
   // Wine's own file-open dialog, driven through its name box and Open button.
-  std::string dll = "Z:" DIST_DIR "/win64/gen_Rousa.dll";
+  std::string dll = "Z:" DIST_DIR "/" + TargetFolder() + "/gen_Rousa.dll";
   for (char& c : dll) c = c == '/' ? '\\' : c;  // the name box takes the platform's separators
   const SimulatorLog log =
       Configure({"--history", dll + "|b.mp3"}, "click Locate file; window Open; field 1148 " + dll +

@@ -1,6 +1,10 @@
 #include "SimulatorRun.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <sys/wait.h>
 #include <sstream>
 #include <stdexcept>
 
@@ -21,7 +25,36 @@ LogLine ParseLine(const std::string& raw) {
   return {-1, raw};
 }
 
+bool EmulatedTarget() {
+  const char* target = std::getenv("WINE_TARGET");
+  return target && std::string(target) == "win32";
+}
+
+// Skips every test, saying why, where 32-bit programs cannot run here.
+class EmulationCheck : public testing::Environment {
+ public:
+  void SetUp() override {
+    if (!EmulatedTarget()) return;
+    FILE* pipe = popen(SOURCE_DIR "/scripts/setup-emulation --check 2>&1", "r");
+    ASSERT_TRUE(pipe) << "cannot run scripts/setup-emulation";
+    std::string said;
+    for (int c; (c = std::fgetc(pipe)) != EOF;) said += static_cast<char>(c);
+    const int status = pclose(pipe);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == SkippedStatus) GTEST_SKIP() << said;
+    ASSERT_EQ(status, 0) << said;
+  }
+
+ private:
+  static constexpr int SkippedStatus = 77;
+};
+
+const testing::Environment* const emulationCheck = testing::AddGlobalTestEnvironment(new EmulationCheck);
+
 }  // namespace
+
+std::string TargetFolder() { return EmulatedTarget() ? "win32" : "win64"; }
+
+int SlowdownFactor() { return EmulatedTarget() ? 6 : 1; }
 
 std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra) {
   base.insert(base.end(), extra.begin(), extra.end());
@@ -66,7 +99,8 @@ std::string SimulatorLog::Text() const {
 
 SimulatorLog RunSimulator(const std::vector<std::string>& arguments, int timeoutSeconds, const std::string& program) {
   std::ostringstream command;
-  command << "timeout -k 5 " << timeoutSeconds << ' ' << ShellQuoted(SOURCE_DIR "/scripts/wine-run")
+  const std::string runner = EmulatedTarget() ? SOURCE_DIR "/scripts/wine32-run" : SOURCE_DIR "/scripts/wine-run";
+  command << "timeout -k 30 " << timeoutSeconds * SlowdownFactor() << ' ' << ShellQuoted(runner)
           << ' ' << ShellQuoted(program);
   for (const std::string& argument : arguments) command << ' ' << ShellQuoted(argument);
   command << " 2>/dev/null";

@@ -1,6 +1,8 @@
 #pragma once
-// Runs the 64-bit player simulator with the real 64-bit DLL under Wine and hands back
-// its log, one entry per line it printed.
+// Runs the player simulator with the real DLL under Wine and hands back its log, one
+// entry per line it printed. The 64-bit twin runs by default; with WINE_TARGET=win32 in
+// the environment the 32-bit product runs under emulated 32-bit Wine, and every test
+// is skipped, with the reason, where this machine cannot emulate.
 #include <string>
 #include <vector>
 
@@ -34,8 +36,14 @@ class SimulatorLog {
 // The simulator's arguments `base` followed by `extra`.
 std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra);
 
-// Runs player-sim.exe with `arguments` (the plug-in is dist/win64/gen_Rousa.dll) and
-// waits at most `timeoutSeconds` for it. `program` may name a copy elsewhere, as a
-// Windows path.
+// The folder of dist/ whose programs run: "win64" or "win32".
+std::string TargetFolder();
+// How many times longer than natively a program takes to start and run: deadlines
+// and patience are multiplied by it.
+int SlowdownFactor();
+
+// Runs player-sim.exe with `arguments` (the plug-in is dist/TARGET/gen_Rousa.dll) and
+// waits at most `timeoutSeconds` (times the slowdown) for it. `program` may name a copy
+// elsewhere, as a Windows path.
 SimulatorLog RunSimulator(const std::vector<std::string>& arguments, int timeoutSeconds = 150,
                           const std::string& program = "player-sim.exe");

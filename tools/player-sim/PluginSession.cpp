@@ -1,5 +1,7 @@
 #include "tools/player-sim/PluginSession.h"
 
+#include <psapi.h>
+
 #include <utility>
 #include <vector>
 
@@ -28,6 +30,14 @@ double ProcessCpuMilliseconds() {
     return (static_cast<long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
   };
   return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+// The process's working set in KiB, 0 when it cannot be read.
+unsigned long WorkingSetKiB() {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+  return static_cast<unsigned long>(counters.WorkingSetSize / 1024);
 }
 
 std::string ModuleFileName(HMODULE module) {
@@ -61,6 +71,7 @@ int PluginSession::Run() {
 }
 
 bool PluginSession::Load() {
+  workingSetBeforeLoad_ = WorkingSetKiB();
   loadBegan_ = Clock::now();
   DWORD error;
   {
@@ -117,6 +128,8 @@ bool PluginSession::Start(PluginHeader& header) {
     result = header.init();
   }
   log_.Line(Format("init returned %d (%lld ms after load began)", result, MillisecondsSince(loadBegan_)));
+  if (options_.reportMemory)
+    log_.Line(Format("working set %lu KiB before load, %lu KiB after init", workingSetBeforeLoad_, WorkingSetKiB()));
   // A player does not keep a plug-in whose init failed; it unloads it without quit.
   return result == 0;
 }

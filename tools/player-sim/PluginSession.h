@@ -43,4 +43,5 @@ class PluginSession {
   HMODULE module_ = nullptr;
   std::chrono::steady_clock::time_point loadBegan_;
   bool quitCalled_ = false;
+  unsigned long workingSetBeforeLoad_ = 0;
 };

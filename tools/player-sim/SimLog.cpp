@@ -26,7 +26,7 @@ void SimLog::Line(const std::string& text) {
   GetLocalTime(&now);
   const std::string line =
       Format("[%02u:%02u:%02u.%03u] %s\n", now.wHour, now.wMinute, now.wSecond, now.wMilliseconds, text.c_str());
-  std::lock_guard<std::mutex> lock(mutex_);
+  LockHolder hold(lock_);
   std::fwrite(line.data(), 1, line.size(), stdout);
   std::fflush(stdout);
   if (file_) {
@@ -37,7 +37,7 @@ void SimLog::Line(const std::string& text) {
 }
 
 bool SimLog::HasLine(const std::string& prefix) {
-  std::lock_guard<std::mutex> lock(mutex_);
+  LockHolder hold(lock_);
   for (const std::string& text : texts_)
     if (text.compare(0, prefix.size(), prefix) == 0) return true;
   return false;

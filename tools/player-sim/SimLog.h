@@ -4,9 +4,10 @@
 // the call watchdog and the player's thread never interleave.
 #include <cstdio>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
+
+#include "runtime/Lock.h"
 
 class SimLog {
  public:
@@ -22,7 +23,7 @@ class SimLog {
     void operator()(std::FILE* file) const { std::fclose(file); }
   };
 
-  std::mutex mutex_;
+  Lock lock_;
   std::unique_ptr<std::FILE, FileCloser> file_;
   std::vector<std::string> texts_;  // what the run and the user's script wait for
 };

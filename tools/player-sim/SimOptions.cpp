@@ -82,6 +82,7 @@ const char* const Usage =
     "Output:\n"
     "  --log FILE             write the log to FILE too\n"
     "  --report-cpu           log the CPU time used during the --run period\n"
+    "  --report-memory        log the working set before the load and after init\n"
     "  --help                 this text\n"
     "\n"
     "Exit codes: 0 normal run, 1 bad command line, 2 plug-in not loaded or not\n"
@@ -302,6 +303,7 @@ const std::map<std::string, OptionHandler>& Handlers() {
       {"--dump-settings", [](ArgumentReader&, SimOptions& o) { o.dumpSettings = true; }},
       {"--log", [](ArgumentReader& a, SimOptions& o) { o.logPath = a.Next("--log"); }},
       {"--report-cpu", [](ArgumentReader&, SimOptions& o) { o.reportCpu = true; }},
+      {"--report-memory", [](ArgumentReader&, SimOptions& o) { o.reportMemory = true; }},
   };
   return handlers;
 }

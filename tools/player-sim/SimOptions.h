@@ -55,6 +55,7 @@ struct SimOptions {
 
   std::string logPath;
   bool reportCpu = false;
+  bool reportMemory = false;
 };
 
 class OptionError : public std::runtime_error {
