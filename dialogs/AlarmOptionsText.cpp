@@ -1,8 +1,8 @@
 #include "dialogs/AlarmOptionsText.h"
 
 #include <cctype>
-#include <cstdio>
-#include <sstream>
+
+#include "runtime/NumberText.h"
 
 namespace {
 constexpr long long MostSeconds = 24 * 3600;
@@ -17,6 +17,29 @@ std::string Counted(int count, const char* unit) {
 std::string Lowercase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
+}
+
+// The words of `text`: runs of letters, and runs of digits, which split from letters
+// ("10min" is "10", "min"); anything else separates words. A sign or other mark makes
+// the text no duration at all.
+std::optional<std::vector<std::string>> Words(const std::string& text) {
+  std::vector<std::string> words;
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (std::isspace(c)) {
+      ++i;
+      continue;
+    }
+    const bool digit = std::isdigit(c) != 0;
+    if (!digit && !std::isalpha(c)) return std::nullopt;
+    std::size_t end = i;
+    while (end < text.size() && (digit ? std::isdigit(static_cast<unsigned char>(text[end]))
+                                       : std::isalpha(static_cast<unsigned char>(text[end]))))
+      ++end;
+    words.push_back(text.substr(i, end - i));
+    i = end;
+  }
+  return words;
 }
 
 std::optional<int> SecondsPerUnit(const std::string& unit) {
@@ -42,26 +65,18 @@ std::string DurationText(int seconds) {
 }
 
 std::optional<int> ParseDuration(const std::string& text) {
-  const std::string lower = Lowercase(text);
-  std::istringstream words(lower);
-  std::string first;
-  if (!(words >> first)) return std::nullopt;
-  if (first == "off") return (words >> first) ? std::nullopt : std::optional<int>(0);
-  std::istringstream parts(lower);
+  const std::optional<std::vector<std::string>> words = Words(Lowercase(text));
+  if (!words || words->empty()) return std::nullopt;
+  if (words->front() == "off") return words->size() == 1 ? std::optional<int>(0) : std::nullopt;
+  if (words->size() % 2 != 0) return std::nullopt;
   long long total = 0;
-  bool any = false;
-  for (;;) {
-    long long count = 0;
-    if (!(parts >> count)) break;
-    std::string unit;
-    if (count < 0 || count > MostSeconds || !(parts >> unit)) return std::nullopt;
-    const std::optional<int> perUnit = SecondsPerUnit(unit);
-    if (!perUnit) return std::nullopt;
-    total += count * *perUnit;
+  for (std::size_t i = 0; i < words->size(); i += 2) {
+    const std::optional<std::int64_t> count = DigitsValue((*words)[i], 0, (*words)[i].size());
+    const std::optional<int> perUnit = SecondsPerUnit((*words)[i + 1]);
+    if (!count || *count > MostSeconds || !perUnit) return std::nullopt;
+    total += *count * *perUnit;
     if (total > MostSeconds) return std::nullopt;  // far past every range, and no overflow
-    any = true;
   }
-  if (!any || !parts.eof()) return std::nullopt;
   return static_cast<int>(total);
 }
 
@@ -88,9 +103,7 @@ std::string DateInWords(const LocalDateTime& date) {
 std::string NextAlarmText(const std::optional<RingSlot>& slot, const TimeZoneRules& zone) {
   if (!slot) return "Alarm is off";
   const LocalDateTime local = zone.ToLocal(slot->start);
-  char time[8];
-  std::snprintf(time, sizeof time, "%02d:%02d", local.hour, local.minute);
-  return "Next alarm: " + DateInWords(local) + ", " + time;
+  return "Next alarm: " + DateInWords(local) + ", " + ZeroPadded(local.hour, 2) + ":" + ZeroPadded(local.minute, 2);
 }
 
 std::string SkipText(int skipDate) {

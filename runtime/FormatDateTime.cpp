@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdint>
 
+#include "runtime/NumberText.h"
+
 namespace {
 
 struct CivilDate {
@@ -45,20 +47,6 @@ bool DesignatorFollows(const std::string& format, std::size_t from) {
   for (std::size_t i = from; i < format.size(); ++i)
     if (DesignatorLength(format, i)) return true;
   return false;
-}
-
-// `value` in decimal, zero-padded to `digits` characters including a minus sign.
-std::string Number(std::int64_t value, int digits) {
-  const bool negative = value < 0;
-  std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  std::string text;
-  do {
-    text.insert(text.begin(), static_cast<char>('0' + magnitude % 10));
-    magnitude /= 10;
-  } while (magnitude);
-  const std::size_t width = digits > (negative ? 1 : 0) ? static_cast<std::size_t>(digits - (negative ? 1 : 0)) : 0;
-  if (text.size() < width) text.insert(0, width - text.size(), '0');
-  return negative ? "-" + text : text;
 }
 
 class Formatter {
@@ -115,15 +103,15 @@ class Formatter {
       case 'h': {
         int hour = time_.hour;
         if (DesignatorFollows(format_, pos_ + run)) hour = hour % 12 == 0 ? 12 : hour % 12;
-        out_ += Number(hour, two);
+        out_ += ZeroPadded(hour, two);
         break;
       }
-      case 'n': out_ += Number(time_.minute, two); break;
-      case 'm': out_ += Number(lastLetter_ == 'h' ? time_.minute : date_.month, two); break;
-      case 's': out_ += Number(time_.second, two); break;
-      case 'z': out_ += Number(time_.millisecond, run >= 3 ? 3 : 1); break;
-      case 'd': out_ += Number(date_.day, two); break;
-      case 'y': out_ += run >= 3 ? Number(date_.year, 4) : Number(date_.year % 100, 2); break;
+      case 'n': out_ += ZeroPadded(time_.minute, two); break;
+      case 'm': out_ += ZeroPadded(lastLetter_ == 'h' ? time_.minute : date_.month, two); break;
+      case 's': out_ += ZeroPadded(time_.second, two); break;
+      case 'z': out_ += ZeroPadded(time_.millisecond, run >= 3 ? 3 : 1); break;
+      case 'd': out_ += ZeroPadded(date_.day, two); break;
+      case 'y': out_ += run >= 3 ? ZeroPadded(date_.year, 4) : ZeroPadded(date_.year % 100, 2); break;
       default:
         out_ += c;
         pos_ += 1;

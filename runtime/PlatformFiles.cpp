@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "runtime/Exception.h"
+#include "runtime/NumberText.h"
 #include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 #include "runtime/WideText.h"
@@ -58,7 +59,7 @@ void WriteWhole(const ScopedHandle& file, const std::string& bytes, const std::w
 // folder allows no new file.
 ScopedHandle CreateSibling(const std::wstring& fullPath, std::wstring& siblingPath) {
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    siblingPath = fullPath + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt) + L".tmp";
+    siblingPath = fullPath + WideFromUtf8("." + ZeroPadded(GetCurrentProcessId()) + "-" + ZeroPadded(attempt) + ".tmp");
     ScopedHandle sibling = OpenFile(siblingPath, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
     if (sibling || GetLastError() != ERROR_FILE_EXISTS) return sibling;
   }

@@ -1,6 +1,6 @@
 #include "core/schedule/NextRing.h"
 
-#include <cstdio>
+#include "runtime/NumberText.h"
 
 namespace {
 // Far enough for a week of unticked days, a skip date and the day already rung.
@@ -11,12 +11,14 @@ struct AlarmKey {
   int alarmMinute;
 };
 
+// "yyyy-mm-dd hh:nn", exactly as LastRungText writes it.
 std::optional<AlarmKey> ParseLastRung(const std::string& text) {
-  int year, month, day, hour, minute;
-  char end;
-  if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &year, &month, &day, &hour, &minute, &end) != 5)
+  if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':')
     return std::nullopt;
-  return AlarmKey{year * 10000 + month * 100 + day, hour * 60 + minute};
+  const auto year = DigitsValue(text, 0, 4), month = DigitsValue(text, 5, 2), day = DigitsValue(text, 8, 2);
+  const auto hour = DigitsValue(text, 11, 2), minute = DigitsValue(text, 14, 2);
+  if (!year || !month || !day || !hour || !minute) return std::nullopt;
+  return AlarmKey{static_cast<int>(*year * 10000 + *month * 100 + *day), static_cast<int>(*hour * 60 + *minute)};
 }
 
 bool DayIsArmed(const SettingsRecord& settings, const LocalDateTime& date) {
@@ -50,8 +52,7 @@ std::optional<RingSlot> NextRing(const SettingsRecord& settings, UtcMs now, cons
 }
 
 std::string LastRungText(const RingSlot& slot) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", slot.date / 10000, slot.date / 100 % 100,
-                slot.date % 100, slot.alarmMinute / 60, slot.alarmMinute % 60);
-  return text;
+  return ZeroPadded(slot.date / 10000, 4) + "-" + ZeroPadded(slot.date / 100 % 100, 2) + "-" +
+         ZeroPadded(slot.date % 100, 2) + " " + ZeroPadded(slot.alarmMinute / 60, 2) + ":" +
+         ZeroPadded(slot.alarmMinute % 60, 2);
 }
