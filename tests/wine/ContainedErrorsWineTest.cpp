@@ -29,7 +29,7 @@ TEST(ContainedErrors, OneBadValueFallsBackAloneAndASaveRepairsIt) {
 }
 
 TEST(ContainedErrors, BoxOfAnErrorInTheDialogIsOwnedByTheDialog) {
-  const std::string folder = SOURCE_DIR "/build/owner-test-settings";
+  const std::string folder = SOURCE_DIR "/build/owner-test-settings-" + TargetFolder();
   std::system(("chattr -i '" + folder + "/velhistory.ini' 2>/dev/null; rm -rf '" + folder + "' && mkdir -p '" +
                folder + "' && touch '" + folder + "/velhistory.ini'").c_str());
   if (std::system(("chattr +i '" + folder + "/velhistory.ini' 2>/dev/null").c_str()) != 0)

@@ -18,10 +18,12 @@ const std::string SaveSteps = "window " + DialogTitle + "; click " + Active + ";
 std::string Shell(const std::string& command) { return std::to_string(std::system(command.c_str())); }
 
 // A fresh folder under build/, given as the Linux path.
+// Under build/, apart for each tier: the two tiers run side by side.
 std::string FreshFolder(const std::string& name) {
-  const std::string folder = SOURCE_DIR "/build/" + name;
-  Shell("chattr -R -i '" SOURCE_DIR "/build/" + name.substr(0, name.find('/')) + "' 2>/dev/null; rm -rf '" +
-        folder + "' && mkdir -p '" + folder + "'");
+  const std::string base = SOURCE_DIR "/build/" + TargetFolder() + "-";
+  const std::string folder = base + name;
+  Shell("chattr -R -i '" + base + name.substr(0, name.find('/')) + "' 2>/dev/null; rm -rf '" + folder +
+        "' && mkdir -p '" + folder + "'");
   return folder;
 }
 
@@ -71,7 +73,8 @@ void ExpectSaved(const SimulatorLog& log) {
 
 TEST(PlayerSettingsFolder, LockedProgramFolderSavesIntoTheSettingsFolder) {
   const std::string program = FreshFolder("locked-install/player");
-  Shell("cp " DIST_DIR "/win64/player-sim.exe " DIST_DIR "/win64/gen_Rousa.dll '" + program + "'");
+  const std::string dist = DIST_DIR "/" + TargetFolder();
+  Shell("cp '" + dist + "/player-sim.exe' '" + dist + "/gen_Rousa.dll' '" + program + "'");
   const std::string settings = FreshFolder("locked-install-settings");
   const Locked lock(program);
   if (!lock.Held()) GTEST_SKIP() << "this file system cannot make folders immutable (chattr +i)";
@@ -107,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(OutsideAnsiOrBeyond260, UnusualFolderName,
 TEST(PlayerSettingsFolder, PortableLayoutWritesExactlyWhatTheProgramFolderGot) {
   const SimulatorLog log =
       RunSimulator({"--reset-settings", "--arm", "07:30", "--url", "http://radio.example/new", "--history",
-                    "HTTP://radio.example/old|b.mp3", "--settings-folder", WindowsPath(DIST_DIR "/win64"), "--config",
+                    "HTTP://radio.example/old|b.mp3", "--settings-folder", WindowsPath(DIST_DIR "/" + TargetFolder()), "--config",
                     "--run", "0", "--dump-history", "--ui", "window " + DialogTitle + "; click &Save settings"});
   EXPECT_EQ(log.First("history file").text,
             "history file 59 bytes 'http://radio.example/new\\r\\nHTTP://radio.example/old\\r\\nb.mp3\\r\\n'")
