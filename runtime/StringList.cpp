@@ -151,39 +151,18 @@ const std::string& TStringList::Strings(int index) const {
   return items_[static_cast<std::size_t>(index)];
 }
 
-std::size_t TStringList::SortedPosition(const std::string& text) const {
-  const auto at = std::lower_bound(items_.begin(), items_.end(), text,
-                                   [this](const std::string& item, const std::string& wanted) {
-                                     return compare_(item, wanted) < 0;
-                                   });
-  return static_cast<std::size_t>(at - items_.begin());
-}
-
-void TStringList::SetSorted(bool sorted) {
-  if (sorted && !sorted_)
-    std::stable_sort(items_.begin(), items_.end(),
-                     [this](const std::string& a, const std::string& b) { return compare_(a, b) < 0; });
-  sorted_ = sorted;
-}
-
 int TStringList::IndexOf(const std::string& text) const {
-  if (sorted_) {
-    const std::size_t at = SortedPosition(text);
-    return at < items_.size() && compare_(items_[at], text) == 0 ? static_cast<int>(at) : -1;
-  }
   for (std::size_t i = 0; i < items_.size(); ++i)
     if (compare_(items_[i], text) == 0) return static_cast<int>(i);
   return -1;
 }
 
 int TStringList::Add(const std::string& text) {
-  const std::size_t at = sorted_ ? SortedPosition(text) : items_.size();
-  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), text);
-  return static_cast<int>(at);
+  items_.push_back(text);
+  return Count() - 1;
 }
 
 void TStringList::Insert(int index, const std::string& text) {
-  if (sorted_) throw Exception("Operation not allowed on sorted string list");
   CheckIndex(index, Count() + 1);
   const std::vector<std::string> pieces = InsertedPieces(text);
   items_.insert(items_.begin() + index, pieces.begin(), pieces.end());
@@ -205,10 +184,6 @@ void TStringList::LoadFromFile(const std::string& path) {
     throw Exception(FileError("Cannot read file", path, "The file is too large to load."));
   }
   items_ = std::move(lines);
-  if (sorted_) {
-    sorted_ = false;
-    SetSorted(true);
-  }
 }
 
 void TStringList::SaveToFile(const std::string& path) const { files_->CreateWith(path, JoinLines(items_)); }
