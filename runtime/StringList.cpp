@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <new>
 #include <stdexcept>
 
@@ -32,59 +29,6 @@ std::vector<std::string> InsertedPieces(const std::string& text) {
   return pieces;
 }
 
-std::string FileError(const char* what, const std::string& path, const std::string& reason) {
-  return std::string(what) + " \"" + FullPath(path) + "\". " + reason;
-}
-
-class StdioFile {
- public:
-  StdioFile(const std::string& path, const char* mode) : file_(std::fopen(path.c_str(), mode)) {}
-  ~StdioFile() {
-    if (file_) std::fclose(file_);
-  }
-  StdioFile(const StdioFile&) = delete;
-  StdioFile& operator=(const StdioFile&) = delete;
-  std::FILE* Get() const { return file_; }
-  // Closes now so that a failure to flush is seen; false when it failed.
-  bool Close() {
-    std::FILE* file = file_;
-    file_ = nullptr;
-    return std::fclose(file) == 0;
-  }
-
- private:
-  std::FILE* file_;
-};
-
-class StdioSource : public TextSource {
- public:
-  explicit StdioSource(const std::string& path) : path_(path), file_(path, "rb") {
-    if (!file_.Get()) throw Exception(FileError("Cannot open file", path, std::strerror(errno)));
-  }
-  std::size_t Read(char* buffer, std::size_t size) override {
-    const std::size_t got = std::fread(buffer, 1, size, file_.Get());
-    if (got == 0 && std::ferror(file_.Get())) throw Exception(FileError("Cannot read file", path_, std::strerror(errno)));
-    return got;
-  }
-
- private:
-  std::string path_;
-  StdioFile file_;
-};
-
-class StdioFiles : public StringListFiles {
- public:
-  std::unique_ptr<TextSource> OpenForReading(const std::string& path) const override {
-    return std::make_unique<StdioSource>(path);
-  }
-  void CreateWith(const std::string& path, const std::string& bytes) const override {
-    StdioFile file(path, "wb");
-    if (!file.Get()) throw Exception(FileError("Cannot create file", path, std::strerror(errno)));
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.Get()) == bytes.size();
-    if (!file.Close() || !written) throw Exception(FileError("Cannot write file", path, std::strerror(errno)));
-  }
-};
-
 // The text of a file up to its first NUL; nothing after the NUL is read.
 std::string ReadText(TextSource& source) {
   std::string text;
@@ -101,6 +45,10 @@ std::string ReadText(TextSource& source) {
 }
 
 }  // namespace
+
+std::string FileErrorText(const char* what, const std::string& path, const std::string& reason) {
+  return std::string(what) + " \"" + FullPath(path) + "\". " + reason;
+}
 
 int CompareAsciiIgnoringCase(const std::string& a, const std::string& b) {
   const std::size_t common = std::min(a.size(), b.size());
@@ -132,11 +80,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text.append(line).append("\r\n");
   return text;
-}
-
-const StringListFiles& PortableStringListFiles() {
-  static const StdioFiles files;
-  return files;
 }
 
 TStringList::TStringList(CaseInsensitiveCompare compare, const StringListFiles& files)
@@ -179,9 +122,9 @@ void TStringList::LoadFromFile(const std::string& path) {
   try {
     lines = SplitLines(ReadText(*source));
   } catch (const std::bad_alloc&) {
-    throw Exception(FileError("Cannot read file", path, "The file is too large to load."));
+    throw Exception(FileErrorText("Cannot read file", path, "The file is too large to load."));
   } catch (const std::length_error&) {
-    throw Exception(FileError("Cannot read file", path, "The file is too large to load."));
+    throw Exception(FileErrorText("Cannot read file", path, "The file is too large to load."));
   }
   items_ = std::move(lines);
 }

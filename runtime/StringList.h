@@ -42,6 +42,9 @@ class StringListFiles {
   virtual void CreateWith(const std::string& path, const std::string& bytes) const = 0;
 };
 
+// "<what> "<full path>". <reason>": the message of a failed file operation.
+std::string FileErrorText(const char* what, const std::string& path, const std::string& reason);
+
 // Files through the C library: what the native tests and tools use.
 const StringListFiles& PortableStringListFiles();
 
