@@ -154,6 +154,8 @@ class TWinControl : public TComponent {
   void ParentFontChanged();
   void ParentColorChanged();
   void NotifyChildren(void (TWinControl::*notify)());
+  // Appends this control if Tab stops at it, then its children's stops in tab order.
+  void CollectTabStops(std::vector<TWinControl*>& found);
   void RequestParentAlign();
 
   HWND handle_ = nullptr;
