@@ -7,6 +7,7 @@
 
 #include "runtime/Exception.h"
 #include "runtime/FullPath.h"
+#include "runtime/NumberText.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TStringList::TStringList(CaseInsensitiveCompare compare, const StringListFiles& 
     : compare_(std::move(compare)), files_(&files) {}
 
 void TStringList::CheckIndex(int index, int limit) const {
-  if (index < 0 || index >= limit) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= limit) throw Exception("List index out of bounds (" + ZeroPadded(index) + ")");
 }
 
 const std::string& TStringList::Strings(int index) const {
