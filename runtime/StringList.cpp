@@ -122,7 +122,7 @@ void TStringList::LoadFromFile(const std::string& path) {
   std::vector<std::string> lines;
   try {
     lines = SplitLines(ReadText(*source));
-  } catch (const std::bad_alloc&) {
+  } catch (const std::bad_alloc&) {  // a size past the library's limits ends here too
     throw Exception(FileErrorText("Cannot read file", path, "The file is too large to load."));
   } catch (const std::length_error&) {
     throw Exception(FileErrorText("Cannot read file", path, "The file is too large to load."));
