@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/AlarmToneWave.h"
+#include "runtime/NumberText.h"
 
 namespace {
 // The wave output functions, from winmm.dll loaded at first use and kept to the end.
@@ -39,7 +40,7 @@ const WaveOutput& Wave() {
 
 bool Silent(const char* why, MMRESULT result) {
   OutputDebugStringA(("Velmora Wakeup: the alarm tone cannot sound: " + std::string(why) + " (" +
-                      std::to_string(result) + ")\n").c_str());
+                      ZeroPadded(result) + ")\n").c_str());
   return false;
 }
 }  // namespace

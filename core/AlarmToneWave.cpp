@@ -17,15 +17,16 @@ std::vector<std::int16_t> AlarmToneBar(int sampleRate) {
   const int beep = static_cast<int>(BeepSeconds * sampleRate);
   const int gap = static_cast<int>(GapSeconds * sampleRate);
   const int edge = static_cast<int>(EdgeSeconds * sampleRate);
-  std::vector<std::int16_t> bar;
+  const int pause = static_cast<int>(PauseSeconds * sampleRate);
+  // Silent throughout at first: the gaps and the closing pause stay zero.
+  std::vector<std::int16_t> bar(static_cast<std::size_t>(BeepsPerBar * (beep + gap) + pause));
   for (int b = 0; b < BeepsPerBar; ++b) {
+    std::int16_t* const start = bar.data() + b * (beep + gap);
     for (int i = 0; i < beep; ++i) {
       const int fromEdge = i < beep - 1 - i ? i : beep - 1 - i;
       const double envelope = fromEdge < edge ? static_cast<double>(fromEdge) / edge : 1.0;
-      bar.push_back(static_cast<std::int16_t>(Amplitude * envelope * std::sin(2 * Pi * BeepHz * i / sampleRate)));
+      start[i] = static_cast<std::int16_t>(Amplitude * envelope * std::sin(2 * Pi * BeepHz * i / sampleRate));
     }
-    bar.insert(bar.end(), gap, 0);
   }
-  bar.insert(bar.end(), static_cast<int>(PauseSeconds * sampleRate), 0);
   return bar;
 }

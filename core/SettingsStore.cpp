@@ -1,8 +1,8 @@
 #include "core/SettingsStore.h"
 
 #include <exception>
-#include <functional>
 #include <initializer_list>
+#include <utility>
 
 #include "core/AlarmOptionsStore.h"
 #include "runtime/LocalTime.h"
@@ -15,17 +15,23 @@ TTime DefaultWakeUp() { return LocalTimeOfDay() - 2.0; }
 
 // Runs every read even after one has failed, so that a bad value costs only its own
 // field; the first failure then passes on, as if it had stopped the load.
-void ReadEach(std::initializer_list<std::function<void()>> reads) {
-  std::exception_ptr firstFailure;
-  for (const auto& read : reads) {
+class EachRead {
+ public:
+  template <typename Read>
+  void operator()(const Read& read) {
     try {
       read();
     } catch (...) {
-      if (!firstFailure) firstFailure = std::current_exception();
+      if (!firstFailure_) firstFailure_ = std::current_exception();
     }
   }
-  if (firstFailure) std::rethrow_exception(firstFailure);
-}
+  void Finish() const {
+    if (firstFailure_) std::rethrow_exception(firstFailure_);
+  }
+
+ private:
+  std::exception_ptr firstFailure_;
+};
 }  // namespace
 
 void EnsureDefaults(RegistryKey& key) {
@@ -41,15 +47,16 @@ void LoadSettings(SettingsRecord& record) {
   EnsureDefaults(key);
   LoadWakeOptions(key, record);
   LoadAlarmOptions(key, record);
-  ReadEach({
-      [&] { record.VelURL = key.ReadString(SettingNames::URL); },
-      [&] { record.VelWakeUp = key.ReadBinaryDouble(SettingNames::WakeupTime); },
-      [&] { record.VelPluginActive = key.ReadBool(SettingNames::Active); },
-      [&] { record.VelMaxVolume = key.ReadBool(SettingNames::Volume); },
-      [&] { record.VelSnooze = key.ReadBool(SettingNames::Snooze); },
-      [&] { record.VelStreamURL = key.ReadBool(SettingNames::Streaming); },
-      [&] { record.VelNoRestart = key.ReadBool(SettingNames::NoRestart); },
-  });
+  EachRead read;
+  read([&] { record.VelURL = key.ReadString(SettingNames::URL); });
+  read([&] { record.VelWakeUp = key.ReadBinaryDouble(SettingNames::WakeupTime); });
+  const std::pair<const char*, bool SettingsRecord::*> flags[] = {
+      {SettingNames::Active, &SettingsRecord::VelPluginActive}, {SettingNames::Volume, &SettingsRecord::VelMaxVolume},
+      {SettingNames::Snooze, &SettingsRecord::VelSnooze},       {SettingNames::Streaming, &SettingsRecord::VelStreamURL},
+      {SettingNames::NoRestart, &SettingsRecord::VelNoRestart},
+  };
+  for (const auto& [name, field] : flags) read([&] { record.*field = key.ReadBool(name); });
+  read.Finish();
 }
 
 void LoadWakeOptions(const RegistryKey& key, SettingsRecord& record) {

@@ -11,7 +11,7 @@ constexpr const char* MonthNames[] = {"January", "February", "March",     "April
                                       "July",    "August",   "September", "October", "November", "December"};
 
 std::string Counted(int count, const char* unit) {
-  return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+  return ZeroPadded(count) + " " + unit + (count == 1 ? "" : "s");
 }
 
 std::string Lowercase(std::string text) {
@@ -96,7 +96,7 @@ const std::vector<int>& FallbackChoices() {
 }
 
 std::string DateInWords(const LocalDateTime& date) {
-  return std::string(DayNames[date.dayOfWeek % 7]) + " " + std::to_string(date.day) + " " +
+  return std::string(DayNames[date.dayOfWeek % 7]) + " " + ZeroPadded(date.day) + " " +
          MonthNames[(date.month + 11) % 12];
 }
 

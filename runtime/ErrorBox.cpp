@@ -1,17 +1,19 @@
 #include "runtime/ErrorBox.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "runtime/HostProgram.h"
 #include "runtime/MessageText.h"
 #include "runtime/ScopedHandles.h"
 
 namespace {
 thread_local HWND boxOwner = nullptr;
-// Texts of the boxes up on this thread: a paint that fails shows its box, and the
-// box's own message loop repaints, fails again and would stack box upon box.
-thread_local std::vector<std::string> boxesUp;
+// The boxes up on this thread, each on its caller's stack above the one under it: a
+// paint that fails shows its box, and the box's own message loop repaints, fails again
+// and would stack box upon box. Nothing to free, so a thread's end runs no cleanup.
+struct BoxUp {
+  const std::string& text;
+  const BoxUp* under;
+};
+thread_local const BoxUp* topBox = nullptr;
 }  // namespace
 
 ErrorBoxOwner::ErrorBoxOwner(HWND window) : previous_(boxOwner) { boxOwner = window; }
@@ -31,9 +33,11 @@ void ShowApplicationError(const std::string& message) noexcept {
   const HWND owner = boxOwner && IsWindow(boxOwner) ? boxOwner : nullptr;
   try {
     const std::string text = WithClosingFullStop(message);
-    if (std::find(boxesUp.begin(), boxesUp.end(), text) != boxesUp.end()) return;
-    boxesUp.push_back(text);
-    const ScopeGuard boxDown([&text] { boxesUp.erase(std::find(boxesUp.begin(), boxesUp.end(), text)); });
+    for (const BoxUp* box = topBox; box; box = box->under)
+      if (box->text == text) return;
+    const BoxUp up{text, topBox};
+    topBox = &up;
+    const ScopeGuard boxDown([&up] { topBox = up.under; });
     MessageBoxA(owner, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONSTOP);
   } catch (...) {
     // No memory left to build the text: the message as it came, under the system's title.

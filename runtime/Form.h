@@ -18,6 +18,7 @@ constexpr int mrCancel = 2;
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* owner);
+  TForm* AsForm() override { return this; }
 
   void SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
   TBorderStyle BorderStyle() const { return borderStyle_; }

@@ -9,11 +9,6 @@ const SystemColorResolver& ScreenColors() {
 
 COLORREF ToColorRef(TColor color) { return ColorToRGB(color, ScreenColors()); }
 
-HGDIOBJ RemadeGdiObject::Get(const std::function<HGDIOBJ()>& make) {
-  if (!current_) current_ = GdiObject(make());
-  return current_.Get();
-}
-
 void RemadeGdiObject::Changed() {
   if (current_) retired_ = std::move(current_);
 }

@@ -18,7 +18,11 @@ COLORREF ToColorRef(TColor color);
 // the next change, so a canvas that still has it selected can swap it out first.
 class RemadeGdiObject {
  public:
-  HGDIOBJ Get(const std::function<HGDIOBJ()>& make);
+  template <typename Make>
+  HGDIOBJ Get(const Make& make) {
+    if (!current_) current_ = GdiObject(make());
+    return current_.Get();
+  }
   void Changed();
 
  private:

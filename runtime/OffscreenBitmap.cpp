@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/Exception.h"
+#include "runtime/NumberText.h"
 
 OffscreenBitmap::OffscreenBitmap(Size size)
     : size_{std::max(size.width, 1), std::max(size.height, 1)}, dc_(CreateCompatibleDC(nullptr)) {
@@ -12,8 +13,8 @@ OffscreenBitmap::OffscreenBitmap(Size size)
     bitmap_ = GdiObject(CreateCompatibleBitmap(screen.Get(), size_.width, size_.height));
   }
   if (!bitmap_)
-    throw Exception("Cannot create an off-screen bitmap of " + std::to_string(size_.width) + " x " +
-                    std::to_string(size_.height) + " pixels");
+    throw Exception("Cannot create an off-screen bitmap of " + ZeroPadded(size_.width) + " x " +
+                    ZeroPadded(size_.height) + " pixels");
   selection_ = std::make_unique<ScopedSelectedObject>(dc_.Get(), bitmap_.Get());
   if (!selection_->Selected()) throw Exception("Cannot select the off-screen bitmap for painting");
   canvas_ = std::make_unique<TCanvas>(dc_.Get());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/Exception.h"
+#include "runtime/NumberText.h"
 #include "runtime/SystemLibrary.h"
 
 bool TOpenDialog::Execute(HWND owner) {
@@ -23,7 +24,7 @@ bool TOpenDialog::Execute(HWND owner) {
     const auto extendedError = SystemFunction<decltype(CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
     const DWORD error = extendedError ? extendedError() : 0;
     if (error == 0) return false;
-    throw Exception("Cannot show the file dialog (common dialog error " + std::to_string(error) + ")");
+    throw Exception("Cannot show the file dialog (common dialog error " + ZeroPadded(error) + ")");
   }
   fileName_ = name.data();
   return true;

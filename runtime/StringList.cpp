@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <new>
 #include <stdexcept>
 
 #include "runtime/Exception.h"
 #include "runtime/FullPath.h"
+#include "runtime/NumberText.h"
 
 namespace {
 
@@ -32,59 +30,6 @@ std::vector<std::string> InsertedPieces(const std::string& text) {
   return pieces;
 }
 
-std::string FileError(const char* what, const std::string& path, const std::string& reason) {
-  return std::string(what) + " \"" + FullPath(path) + "\". " + reason;
-}
-
-class StdioFile {
- public:
-  StdioFile(const std::string& path, const char* mode) : file_(std::fopen(path.c_str(), mode)) {}
-  ~StdioFile() {
-    if (file_) std::fclose(file_);
-  }
-  StdioFile(const StdioFile&) = delete;
-  StdioFile& operator=(const StdioFile&) = delete;
-  std::FILE* Get() const { return file_; }
-  // Closes now so that a failure to flush is seen; false when it failed.
-  bool Close() {
-    std::FILE* file = file_;
-    file_ = nullptr;
-    return std::fclose(file) == 0;
-  }
-
- private:
-  std::FILE* file_;
-};
-
-class StdioSource : public TextSource {
- public:
-  explicit StdioSource(const std::string& path) : path_(path), file_(path, "rb") {
-    if (!file_.Get()) throw Exception(FileError("Cannot open file", path, std::strerror(errno)));
-  }
-  std::size_t Read(char* buffer, std::size_t size) override {
-    const std::size_t got = std::fread(buffer, 1, size, file_.Get());
-    if (got == 0 && std::ferror(file_.Get())) throw Exception(FileError("Cannot read file", path_, std::strerror(errno)));
-    return got;
-  }
-
- private:
-  std::string path_;
-  StdioFile file_;
-};
-
-class StdioFiles : public StringListFiles {
- public:
-  std::unique_ptr<TextSource> OpenForReading(const std::string& path) const override {
-    return std::make_unique<StdioSource>(path);
-  }
-  void CreateWith(const std::string& path, const std::string& bytes) const override {
-    StdioFile file(path, "wb");
-    if (!file.Get()) throw Exception(FileError("Cannot create file", path, std::strerror(errno)));
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.Get()) == bytes.size();
-    if (!file.Close() || !written) throw Exception(FileError("Cannot write file", path, std::strerror(errno)));
-  }
-};
-
 // The text of a file up to its first NUL; nothing after the NUL is read.
 std::string ReadText(TextSource& source) {
   std::string text;
@@ -101,6 +46,10 @@ std::string ReadText(TextSource& source) {
 }
 
 }  // namespace
+
+std::string FileErrorText(const char* what, const std::string& path, const std::string& reason) {
+  return std::string(what) + " \"" + FullPath(path) + "\". " + reason;
+}
 
 int CompareAsciiIgnoringCase(const std::string& a, const std::string& b) {
   const std::size_t common = std::min(a.size(), b.size());
@@ -134,16 +83,11 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
-const StringListFiles& PortableStringListFiles() {
-  static const StdioFiles files;
-  return files;
-}
-
 TStringList::TStringList(CaseInsensitiveCompare compare, const StringListFiles& files)
     : compare_(std::move(compare)), files_(&files) {}
 
 void TStringList::CheckIndex(int index, int limit) const {
-  if (index < 0 || index >= limit) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= limit) throw Exception("List index out of bounds (" + ZeroPadded(index) + ")");
 }
 
 const std::string& TStringList::Strings(int index) const {
@@ -151,39 +95,18 @@ const std::string& TStringList::Strings(int index) const {
   return items_[static_cast<std::size_t>(index)];
 }
 
-std::size_t TStringList::SortedPosition(const std::string& text) const {
-  const auto at = std::lower_bound(items_.begin(), items_.end(), text,
-                                   [this](const std::string& item, const std::string& wanted) {
-                                     return compare_(item, wanted) < 0;
-                                   });
-  return static_cast<std::size_t>(at - items_.begin());
-}
-
-void TStringList::SetSorted(bool sorted) {
-  if (sorted && !sorted_)
-    std::stable_sort(items_.begin(), items_.end(),
-                     [this](const std::string& a, const std::string& b) { return compare_(a, b) < 0; });
-  sorted_ = sorted;
-}
-
 int TStringList::IndexOf(const std::string& text) const {
-  if (sorted_) {
-    const std::size_t at = SortedPosition(text);
-    return at < items_.size() && compare_(items_[at], text) == 0 ? static_cast<int>(at) : -1;
-  }
   for (std::size_t i = 0; i < items_.size(); ++i)
     if (compare_(items_[i], text) == 0) return static_cast<int>(i);
   return -1;
 }
 
 int TStringList::Add(const std::string& text) {
-  const std::size_t at = sorted_ ? SortedPosition(text) : items_.size();
-  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), text);
-  return static_cast<int>(at);
+  items_.push_back(text);
+  return Count() - 1;
 }
 
 void TStringList::Insert(int index, const std::string& text) {
-  if (sorted_) throw Exception("Operation not allowed on sorted string list");
   CheckIndex(index, Count() + 1);
   const std::vector<std::string> pieces = InsertedPieces(text);
   items_.insert(items_.begin() + index, pieces.begin(), pieces.end());
@@ -199,16 +122,12 @@ void TStringList::LoadFromFile(const std::string& path) {
   std::vector<std::string> lines;
   try {
     lines = SplitLines(ReadText(*source));
-  } catch (const std::bad_alloc&) {
-    throw Exception(FileError("Cannot read file", path, "The file is too large to load."));
+  } catch (const std::bad_alloc&) {  // a size past the library's limits ends here too
+    throw Exception(FileErrorText("Cannot read file", path, "The file is too large to load."));
   } catch (const std::length_error&) {
-    throw Exception(FileError("Cannot read file", path, "The file is too large to load."));
+    throw Exception(FileErrorText("Cannot read file", path, "The file is too large to load."));
   }
   items_ = std::move(lines);
-  if (sorted_) {
-    sorted_ = false;
-    SetSorted(true);
-  }
 }
 
 void TStringList::SaveToFile(const std::string& path) const { files_->CreateWith(path, JoinLines(items_)); }

@@ -42,6 +42,9 @@ class StringListFiles {
   virtual void CreateWith(const std::string& path, const std::string& bytes) const = 0;
 };
 
+// "<what> "<full path>". <reason>": the message of a failed file operation.
+std::string FileErrorText(const char* what, const std::string& path, const std::string& reason);
+
 // Files through the C library: what the native tests and tools use.
 const StringListFiles& PortableStringListFiles();
 
@@ -55,13 +58,9 @@ class TStringList {
   const std::string& Strings(int index) const;
   const std::vector<std::string>& Items() const { return items_; }
 
-  bool Sorted() const { return sorted_; }
-  // Sorting on switches the list into order at once; it then stays in order.
-  void SetSorted(bool sorted);
-
   // The first index whose item equals `text` with letter case ignored, or -1.
   int IndexOf(const std::string& text) const;
-  // Appends, or on a sorted list inserts where the order puts it; the index it took.
+  // Appends; the index it took.
   int Add(const std::string& text);
   // Inserts before `index` (0..Count); a text with line breaks becomes one item per
   // piece cut at each CR (an LF right after the CR goes with it), in order.
@@ -75,10 +74,8 @@ class TStringList {
 
  private:
   void CheckIndex(int index, int limit) const;
-  std::size_t SortedPosition(const std::string& text) const;
 
   std::vector<std::string> items_;
-  bool sorted_ = false;
   CaseInsensitiveCompare compare_;
   const StringListFiles* files_;
 };

@@ -344,13 +344,9 @@ bool TWinControl::BroadcastDialogChar(char key) {
   return false;
 }
 
-namespace {
-void CollectTabStops(TWinControl* control, std::vector<TWinControl*>& found);
-}
-
 TWinControl* TWinControl::FindNextControl(TWinControl* from, bool forward) {
   std::vector<TWinControl*> order;
-  for (TWinControl* child : tabList_) CollectTabStops(child, order);
+  for (TWinControl* child : tabList_) child->CollectTabStops(order);
   if (order.empty()) return nullptr;
   auto at = std::find(order.begin(), order.end(), from);
   if (at == order.end()) return forward ? order.front() : order.back();
@@ -359,17 +355,11 @@ TWinControl* TWinControl::FindNextControl(TWinControl* from, bool forward) {
   return order[index];
 }
 
-namespace {
-void CollectTabStops(TWinControl* control, std::vector<TWinControl*>& found) {
-  if (!control->Visible() || !control->Enabled()) return;
-  if (control->TabStop()) found.push_back(control);
-  std::vector<TWinControl*> ordered;
-  for (TWinControl* child : control->Controls()) ordered.push_back(child);
-  std::sort(ordered.begin(), ordered.end(),
-            [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-  for (TWinControl* child : ordered) CollectTabStops(child, found);
+void TWinControl::CollectTabStops(std::vector<TWinControl*>& found) {
+  if (!Visible() || !Enabled()) return;
+  if (TabStop()) found.push_back(this);
+  for (TWinControl* child : tabList_) child->CollectTabStops(found);
 }
-}  // namespace
 
 void TWinControl::MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);

@@ -32,6 +32,8 @@ struct TCreateParams {
   std::string caption;
 };
 
+class TForm;
+
 class TWinControl : public TComponent {
  public:
   explicit TWinControl(TComponent* owner);
@@ -41,6 +43,9 @@ class TWinControl : public TComponent {
   TWinControl* Parent() const { return parent_; }
   void SetParent(TWinControl* parent);
   const std::vector<TWinControl*>& Controls() const { return children_; }
+  // The form this control is, or null: the plug-in is built without run-time type
+  // information, which a cast would need.
+  virtual TForm* AsForm() { return nullptr; }
   HWND Handle();  // makes the window (and its parents') when it does not exist yet
   bool HandleAllocated() const { return handle_ != nullptr; }
 
@@ -154,6 +159,8 @@ class TWinControl : public TComponent {
   void ParentFontChanged();
   void ParentColorChanged();
   void NotifyChildren(void (TWinControl::*notify)());
+  // Appends this control if Tab stops at it, then its children's stops in tab order.
+  void CollectTabStops(std::vector<TWinControl*>& found);
   void RequestParentAlign();
 
   HWND handle_ = nullptr;

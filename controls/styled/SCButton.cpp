@@ -29,7 +29,7 @@ void SoftenBorderCorners(TCanvas& canvas, const Rect& client, TColor top, TColor
 
 TForm* FormOf(TWinControl* control) {
   for (TWinControl* c = control; c; c = c->Parent())
-    if (auto* form = dynamic_cast<TForm*>(c)) return form;
+    if (TForm* form = c->AsForm()) return form;
   return nullptr;
 }
 

@@ -14,6 +14,7 @@
 #include "controls/timepicker/RadioGlyphBitmap.h"
 #include "controls/timepicker/TimePicker.h"
 #include "runtime/FormatDateTime.h"
+#include "runtime/NumberText.h"
 #include "runtime/OffscreenBitmap.h"
 #include "runtime/Theme.h"
 
@@ -74,7 +75,7 @@ void TRzTimePicker::PaintClockFace(TCanvas& canvas, const ClockLayout& layout) {
   canvas.SetTextAlign(TA_CENTER | TA_TOP);
   const auto numerals = NumeralPositions(centre, radius, canvas.TextHeight("0"));
   for (std::size_t i = 0; i < numerals.size(); ++i)
-    canvas.TextOut(numerals[i].x, numerals[i].y, std::to_string(i + 1));
+    canvas.TextOut(numerals[i].x, numerals[i].y, ZeroPadded(i + 1));
 
   const ClockTicks ticks = TickMarks(centre, radius);
   canvas.Pen.SetColor(colors.HourTicks());

@@ -14,10 +14,11 @@ std::vector<UtcMs> InstantsOfWallClock(const TimeZoneRules& zone, UtcMs wallCloc
   std::vector<UtcMs> instants;
   for (UtcMs probe : {wallClock - MsPerCalendarDay, wallClock + MsPerCalendarDay}) {
     const UtcMs candidate = wallClock - OffsetAt(zone, probe);
-    if (WallClockAt(zone, candidate) == wallClock) instants.push_back(candidate);
+    if (WallClockAt(zone, candidate) != wallClock) continue;
+    // Two probes at most: each new instant goes before or after the one found, or not at all.
+    if (instants.empty() || candidate > instants.back()) instants.push_back(candidate);
+    else if (candidate < instants.back()) instants.insert(instants.begin(), candidate);
   }
-  std::sort(instants.begin(), instants.end());
-  instants.erase(std::unique(instants.begin(), instants.end()), instants.end());
   return instants;
 }
 

@@ -105,16 +105,6 @@ TEST(StringListIndexOf, AsksTheGivenComparisonWhichLettersCorrespond) {
   EXPECT_EQ(ListOf({"caf\xe9"}).IndexOf("CAF\xc9"), -1);  // ASCII folding alone does not pair them
 }
 
-TEST(StringListIndexOf, SearchesASortedListInOrder) {
-  TStringList list = ListOf({"pear", "Apple", "fig", "banana"});
-  list.SetSorted(true);
-  EXPECT_EQ(list.Items(), (Lines{"Apple", "banana", "fig", "pear"}));
-  EXPECT_EQ(list.IndexOf("APPLE"), 0);
-  EXPECT_EQ(list.IndexOf("Pear"), 3);
-  EXPECT_EQ(list.IndexOf("grape"), -1);
-  EXPECT_EQ(list.Add("cherry"), 2);
-}
-
 TEST(StringListInsert, AcceptsEveryIndexFromZeroToCount) {
   TStringList list;
   list.Insert(0, "b");
@@ -136,14 +126,6 @@ TEST(StringListInsert, OutsideZeroToCountFailsAndChangesNothing) {
   EXPECT_EQ(ErrorOf([&] { empty.Insert(1, "x"); }), "List index out of bounds (1)");
   EXPECT_EQ(list.Items(), (Lines{"a", "b"}));
   EXPECT_EQ(empty.Count(), 0);
-}
-
-TEST(StringListInsert, IsRefusedOnASortedListWhateverTheIndex) {
-  TStringList list = ListOf({"b", "a"});
-  list.SetSorted(true);
-  EXPECT_EQ(ErrorOf([&] { list.Insert(0, "c"); }), "Operation not allowed on sorted string list");
-  EXPECT_EQ(ErrorOf([&] { list.Insert(9, "c"); }), "Operation not allowed on sorted string list");
-  EXPECT_EQ(list.Items(), (Lines{"a", "b"}));
 }
 
 TEST(StringListInsert, CutsATextAtEachCarriageReturnIntoConsecutiveItems) {
