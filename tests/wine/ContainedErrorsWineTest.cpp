@@ -36,7 +36,7 @@ TEST(ContainedErrors, BoxOfAnErrorInTheDialogIsOwnedByTheDialog) {
     GTEST_SKIP() << "this file system cannot make files immutable (chattr +i)";
   const SimulatorLog log = RunSimulator({"--reset-settings", "--settings-folder", "Z:" + folder, "--config",
                                          "--dismiss-boxes", "--run", "0", "--ui",
-                                         "window " + DialogTitle + "; click &Save settings; sleep 1500; close"});
+                                         "window " + DialogTitle + "; click &Save settings; wait log box owner; close"});
   std::system(("chattr -i '" + folder + "/velhistory.ini'").c_str());
   ASSERT_TRUE(log.Has("message box 'player-sim': 'Cannot create file")) << log.Text();
   EXPECT_EQ(log.Starting("box owner "), std::vector<std::string>{"box owner '" + DialogTitle + "'"});
