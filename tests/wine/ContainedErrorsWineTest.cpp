@@ -46,7 +46,7 @@ TEST(ContainedErrors, QuitCalledInsideACommandOfTheWorkerReturns) {
   // Without a bound, quit waits for the worker and the worker for this very handler.
   const SimulatorLog log =
       RunSimulator({"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart", "off", "--stream", "off",
-                    "--quit-inside", "122", "--call-limit", "30000", "--run", "3000"});
+                    "--quit-inside", "122", "--call-limit", "30000", "--run-until", "quit returned", "--give-up", "60"});
   const int volume = log.IndexOf("volume 255"), quit = log.IndexOf("quit called");
   ASSERT_GE(volume, 0) << log.Text();
   EXPECT_EQ(quit, volume + 1) << "quit called inside the volume command";
