@@ -79,17 +79,16 @@ class PlatformFiles : public StringListFiles {
     std::wstring siblingPath;
     ScopedHandle sibling = CreateSibling(full, siblingPath);
     if (!sibling) return ReplaceInPlace(full, bytes);
-    try {
-      WriteWhole(sibling, bytes, full);
-      sibling.Reset();  // closed before it can be moved
-      if (!MoveFileExW(ExtendedLengthPath(siblingPath).c_str(), ExtendedLengthPath(full).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw FileError("Cannot create file", full);
-    } catch (...) {
+    ScopeGuard removeSibling([&] {
       sibling.Reset();
       DeleteFileW(ExtendedLengthPath(siblingPath).c_str());
-      throw;
-    }
+    });
+    WriteWhole(sibling, bytes, full);
+    sibling.Reset();  // closed before it can be moved
+    if (!MoveFileExW(ExtendedLengthPath(siblingPath).c_str(), ExtendedLengthPath(full).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      throw FileError("Cannot create file", full);
+    removeSibling.Dismiss();
   }
 
  private:
