@@ -1,12 +1,12 @@
 #include "core/RingCompanion.h"
 
-#include <chrono>
 #include <optional>
 #include <vector>
 
 #include "core/AlarmTone.h"
 #include "core/schedule/FadeIn.h"
 #include "core/schedule/FallbackCheck.h"
+#include "runtime/MonotonicClock.h"
 #include "runtime/Shell.h"
 #include "runtime/Thread.h"
 
@@ -30,7 +30,7 @@ class RingThread {
   void Start() { thread_.Start(); }
 
  private:
-  using Clock = std::chrono::steady_clock;
+  using Clock = MonotonicClock;
   static constexpr unsigned LongestNapMs = 100;  // how soon the player's quit is seen
 
   bool Stopping() const { return thread_.Terminated() || quitting_(); }

@@ -3,10 +3,13 @@
 // helper that waits for a line of the simulator's log; the machine's clock stays put.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "SimulatorRun.h"
 
@@ -18,28 +21,46 @@ const std::string LogFile = SOURCE_DIR "/build/clock-change.log";
 // A Wine server started without the faked clock would keep its own timers' time.
 void EndWineServer() { std::system("WINEPREFIX='" SOURCE_DIR "/build/wineprefix' wineserver -k 2>/dev/null"); }
 
-// Every Wine process of the run on a clock offset by the file's seconds.
+// Every Wine process of the run on a clock offset by the file's seconds, in the host's
+// time zone or in `zone` (Wine takes its zone from TZ).
 class FakedClock {
  public:
-  FakedClock() {
+  explicit FakedClock(const char* zone = nullptr) {
     EndWineServer();
     std::ofstream(OffsetFile) << "+0\n";
+    if (zone) setenv("TZ", zone, 1);
     setenv("LD_PRELOAD", FakeTimeLibrary.c_str(), 1);
     setenv("FAKETIME_TIMESTAMP_FILE", OffsetFile.c_str(), 1);
     setenv("FAKETIME_NO_CACHE", "1", 1);
     setenv("FAKETIME_DONT_FAKE_MONOTONIC", "1", 1);
   }
   ~FakedClock() {
-    for (const char* name : {"LD_PRELOAD", "FAKETIME_TIMESTAMP_FILE", "FAKETIME_NO_CACHE", "FAKETIME_DONT_FAKE_MONOTONIC"})
+    for (const char* name : {"LD_PRELOAD", "FAKETIME_TIMESTAMP_FILE", "FAKETIME_NO_CACHE", "FAKETIME_DONT_FAKE_MONOTONIC", "TZ"})
       unsetenv(name);
     EndWineServer();
   }
-  // Once the simulator's log has a line containing `text`, the clock moves to `offset`.
+  // Once the simulator's log has a line containing `text`, the clock moves by `offset`
+  // (signed seconds, from the real clock).
   static void StepWhenLogged(const std::string& text, const std::string& offset) {
+    StepsWhenLogged({{text, "echo " + offset}});
+  }
+  // The same in turn for each text: the clock is set to the given UTC instant.
+  static void SetWhenLogged(const std::vector<std::pair<std::string, std::string>>& textAndUtc) {
+    std::vector<std::pair<std::string, std::string>> steps;
+    for (const auto& [text, utc] : textAndUtc)
+      steps.push_back({text, "printf \"%+d\\n\" $(($(date -ud " + utc + " +%s) - $(env -u LD_PRELOAD date +%s)))"});
+    StepsWhenLogged(steps);
+  }
+
+ private:
+  // Each step's shell command prints the new offset once its text is logged.
+  static void StepsWhenLogged(const std::vector<std::pair<std::string, std::string>>& steps) {
     std::remove(LogFile.c_str());
-    std::system(("(timeout 200 sh -c 'until grep -qF \"" + text + "\" \"" + LogFile +
-                 "\" 2>/dev/null; do sleep 0.1; done' && echo '" + offset + "' > '" + OffsetFile + "') &")
-                    .c_str());
+    std::string script;
+    for (const auto& [text, offset] : steps)
+      script += "until grep -qF \"" + text + "\" \"" + LogFile + "\" 2>/dev/null; do sleep 0.1; done; " + offset +
+                " > \"" + OffsetFile + "\"; ";
+    std::system(("timeout 300 sh -c '" + script + "' &").c_str());
   }
 };
 
@@ -50,6 +71,14 @@ std::string WhyNoFakedClock() {
   if (TargetFolder() != "win64") return "libfaketime cannot reach programs run under the emulator";
   if (!std::ifstream(FakeTimeLibrary).good()) return "faketime is not installed (scripts/install-deps)";
   return "";
+}
+
+// The time of day of a log line, "hh:mm:ss".
+std::string TimeOfDay(const LogLine& line) {
+  const int s = line.millisecondOfDay / 1000;
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", s / 3600, s / 60 % 60, s % 60);
+  return text;
 }
 
 // The local minute `minutesAhead` from now, as --arm takes it.
@@ -87,4 +116,45 @@ TEST(ClockChange, StepBackIntoTheRungMinuteDoesNotRingItAgain) {
     lookedAfterStep |= log.Lines()[i].text == "debug output 'VelWakeup: wait ended: safety poll'";
   EXPECT_TRUE(lookedAfterStep) << log.Text();
   EXPECT_EQ(log.Starting("Play button").size(), 1u) << log.Text();
+}
+
+// New York, 1 November 2026: at 02:00 EDT the clocks go back to 01:00 EST, so 01:30
+// comes twice. Only the first rings: as it rings the clock goes to 01:29:45 EST, and
+// after the pause that follows a ring the second 01:30 has begun, within catch-up reach.
+TEST(ClockChange, TheRepeatedAutumnHourRingsOnceAtItsFirstOccurrence) {
+  if (const std::string why = WhyNoFakedClock(); !why.empty()) GTEST_SKIP() << why;
+  const FakedClock clock("America/New_York");
+  FakedClock::SetWhenLogged({{"timer set", "2026-11-01T05:29:45Z"}, {"keep awake requested", "2026-11-01T06:29:45Z"}});
+  const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", "01:30", "--run", "100000"}), 250);
+  const int released = log.IndexOf("debug output 'VelWakeup: keep awake released'");
+  ASSERT_GE(released, 0) << log.Text();
+  // The worker planned again inside the second 01:30 and did not ring it.
+  std::string replannedAt;
+  for (std::size_t i = static_cast<std::size_t>(released) + 1; i < log.Lines().size() && replannedAt.empty(); ++i)
+    if (log.Lines()[i].text.rfind("debug output 'VelWakeup: timer set", 0) == 0) replannedAt = TimeOfDay(log.Lines()[i]);
+  EXPECT_TRUE(replannedAt >= "01:30:10" && replannedAt < "01:31:00") << log.Text();
+  EXPECT_EQ(log.Starting("Play button").size(), 1u) << log.Text();
+}
+
+// The fade counts its steps from the ring, not by the clock: a clock set back an hour
+// just after the ring (a time sync on resume) must not hold the player down for that hour.
+TEST(ClockChange, AClockSetBackDuringTheFadeDoesNotStallIt) {
+  if (const std::string why = WhyNoFakedClock(); !why.empty()) GTEST_SKIP() << why;
+  const FakedClock clock;
+  FakedClock::StepWhenLogged("keep awake requested", "-3600");
+  const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", "now", "--volume", "off", "--set-value", "VelFadeSeconds",
+                                                       "dword", "4", "--set-value", "VelFallbackSeconds", "dword", "0",
+                                                       "--run-until", "volume 128 ", "--give-up", "60"}));
+  EXPECT_TRUE(log.Has("volume 128 ")) << log.Text();
+}
+
+// New York, 8 March 2026: at 02:00 EST the clocks go forward to 03:00 EDT, so 02:30
+// never comes; it rings at the first minute after the jump.
+TEST(ClockChange, AnAlarmInTheSkippedSpringHourRingsAtTheFirstMinuteAfterIt) {
+  if (const std::string why = WhyNoFakedClock(); !why.empty()) GTEST_SKIP() << why;
+  const FakedClock clock("America/New_York");
+  FakedClock::SetWhenLogged({{"timer set", "2026-03-08T06:59:45Z"}});
+  const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", "02:30", "--run-until", "Play button"}), 250);
+  ASSERT_TRUE(log.Has("Play button")) << log.Text();
+  EXPECT_EQ(TimeOfDay(log.First("Play button")).substr(0, 5), "03:00") << log.Text();
 }

@@ -43,12 +43,12 @@ std::int64_t PlayerState::PlayPositionMs() const {
   if (state_ != PlayState::playing) return 0;
   const auto current = Current();
   if (current && std::find(silentEntries_.begin(), silentEntries_.end(), *current) != silentEntries_.end()) return 0;
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - playingSince_)
+  return std::chrono::duration_cast<std::chrono::milliseconds>(MonotonicClock::now() - playingSince_)
       .count();
 }
 
 void PlayerState::StartPlayback() {
-  if (state_ != PlayState::playing) playingSince_ = std::chrono::steady_clock::now();
+  if (state_ != PlayState::playing) playingSince_ = MonotonicClock::now();
   state_ = PlayState::playing;
 }
 
@@ -61,7 +61,7 @@ std::optional<std::string> PlayerState::PressPlay() {
   auto entry = Current();
   if (entry) {
     state_ = PlayState::playing;
-    playingSince_ = std::chrono::steady_clock::now();  // Play starts the entry from its beginning
+    playingSince_ = MonotonicClock::now();  // Play starts the entry from its beginning
   }
   return entry;
 }

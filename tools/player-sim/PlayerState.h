@@ -2,11 +2,12 @@
 // What the simulated player knows: its playlist, volume, current entry and play state.
 // Positions count from 1 here: position n is the n-th entry, 0 means no entry, so the
 // alarm's "select the position equal to the playlist length" picks the entry it added.
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "runtime/MonotonicClock.h"
 
 enum class PlayState { stopped, playing, paused };
 
@@ -52,6 +53,6 @@ class PlayerState {
   PlayState state_;
   std::int32_t position_;
   int volume_ = StartVolume;
-  std::chrono::steady_clock::time_point playingSince_ = std::chrono::steady_clock::now();
+  MonotonicClock::time_point playingSince_ = MonotonicClock::now();
   std::vector<std::string> silentEntries_;
 };

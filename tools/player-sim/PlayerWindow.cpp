@@ -1,12 +1,12 @@
 #include "tools/player-sim/PlayerWindow.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <stdexcept>
 #include <utility>
 
 #include "player/PlayerMessages.h"
+#include "runtime/MonotonicClock.h"
 #include "runtime/SystemError.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/SimLog.h"
@@ -64,7 +64,7 @@ PlayerWindow::~PlayerWindow() {
 }
 
 void PlayerWindow::HandleMessagesFor(unsigned long milliseconds, const std::function<bool()>& finished) {
-  using Clock = std::chrono::steady_clock;
+  using Clock = MonotonicClock;
   // Lines that end the period may come from other threads, which do not wake this one.
   constexpr long long FinishedPollMs = 20;
   const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);

@@ -16,7 +16,7 @@
 #include "tools/player-sim/SimOptions.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
+using Clock = MonotonicClock;
 
 long long MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();

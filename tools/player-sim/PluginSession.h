@@ -4,10 +4,10 @@
 // bounded by the call limit.
 #include <windows.h>
 
-#include <chrono>
 #include <string>
 
 #include "core/PluginHeader.h"
+#include "runtime/MonotonicClock.h"
 
 class PlayerWindow;
 class SimLog;
@@ -41,7 +41,7 @@ class PluginSession {
   std::string path_;
   std::string loadedPath_;
   HMODULE module_ = nullptr;
-  std::chrono::steady_clock::time_point loadBegan_;
+  MonotonicClock::time_point loadBegan_;
   bool quitCalled_ = false;
   unsigned long workingSetBeforeLoad_ = 0;
 };
