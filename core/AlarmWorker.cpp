@@ -9,6 +9,7 @@
 #include "runtime/DebugTrace.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/KeepAwake.h"
+#include "runtime/NumberText.h"
 #include "runtime/SystemChangeWindow.h"
 #include "runtime/WakeTimer.h"
 
@@ -55,6 +56,13 @@ const char* WaitEndName(WaitEnd end) {
   return "?";
 }
 
+// An instant as the local "yyyy-mm-dd hh:nn:ss" of the system's time zone, for traces.
+std::string LocalText(UtcMs instant) {
+  const LocalDateTime local = SystemTimeZone().ToLocal(instant);
+  return ZeroPadded(local.year, 4) + "-" + ZeroPadded(local.month, 2) + "-" + ZeroPadded(local.day, 2) + " " +
+         ZeroPadded(local.hour, 2) + ":" + ZeroPadded(local.minute, 2) + ":" + ZeroPadded(local.second, 2);
+}
+
 // What the loop needs from the worker's thread: its stop request, its clock over the
 // waitable timer, the record, trial rings and the snooze window. Lives on the thread's
 // stack for the whole run, so its timers belong to that thread.
@@ -95,6 +103,7 @@ class WorkerServices : public AlarmHost, public WorkerClock {
     if (instant) {
       const bool wake = Settings().VelWakeFromSleep;
       const bool granted = timer_.SetAt(FileTimeTicksFromUtc(*instant), wake);
+      DebugTrace("next ring " + LocalText(*instant));
       DebugTrace(std::string("timer set, wake from sleep ") + (wake ? "asked" : "not asked") +
                  (granted ? ", granted" : ", not granted"));
     } else {
