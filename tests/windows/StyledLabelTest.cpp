@@ -23,11 +23,10 @@ void UserClick(TWinControl& control, int x, int y) {
 constexpr TColor Red = 0x0000FF;
 constexpr TColor Purple = 0x800080;
 
-class StyledLabel : public ::testing::Test {
+class StyledLabel : public HostedTest {
  protected:
   void SetUp() override {
-    ParkPointer();
-    form = MakeHostForm(400, 100);
+    Host(400, 100);
     label = &AddControl<TSCLabel>(*form, 10, 10, 300, 17);
     label->SetCaption("Visit my homepage");
     label->Font().SetStyle(fsBold | fsUnderline);
@@ -51,7 +50,6 @@ class StyledLabel : public ::testing::Test {
     return longest;
   }
 
-  std::unique_ptr<TForm> form;
   TSCLabel* label = nullptr;
   int clicks = 0;
 };
