@@ -109,34 +109,6 @@ TEST_F(AlarmLoopTest, FullWakeUpRaisesVolumeLoadsTheAddressSelectsTheLengthAndPl
   EXPECT_EQ(world.pauses, std::vector<unsigned>{PostWakePauseMs});
 }
 
-TEST_F(AlarmLoopTest, WithoutStreamOnlyPlaysAndWithoutMaxVolumeLeavesTheVolume) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelStreamURL = false;
-  s.VelMaxVolume = false;
-  RingOnce(s);
-  EXPECT_EQ(player.calls, std::vector<std::string>{"play"});
-}
-
-TEST_F(AlarmLoopTest, EmptyAddressIsStillHandedToThePlayer) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelURL.clear();
-  RingOnce(s);
-  EXPECT_EQ(player.calls.at(1), "add ''");
-}
-
-TEST_F(AlarmLoopTest, NoRestartStartsPlaybackOnlyWhenNotPlayingAndNeverLoadsTheAddress) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelNoRestart = true;
-  for (auto [status, expected] : {std::pair{wpsPlaying, std::vector<std::string>{"volume 255", "status"}},
-                                  std::pair{wpsPaused, std::vector<std::string>{"volume 255", "status", "start"}},
-                                  std::pair{wpsStopped, std::vector<std::string>{"volume 255", "status", "start"}}}) {
-    player.calls.clear();
-    player.status = status;
-    RingOnce(s);
-    EXPECT_EQ(player.calls, expected) << "status " << int(status);
-  }
-}
-
 TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
   struct LoggingSteps : RingSteps {
     std::vector<std::string>& log;
