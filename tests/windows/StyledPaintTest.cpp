@@ -53,12 +53,6 @@ TEST(StyledGradient, FillsExactlyItsRectangleWhateverItsSizeAndColours) {
   }
 }
 
-TEST(StyledGradient, NoDirectionPaintsNothing) {
-  auto image = Canvas();
-  FillGradient(image->Canvas(), {{10, 10, 60, 40}, scgNone, Red, clNavy});
-  ExpectPaintedExactly(*image, {});
-}
-
 TEST(StyledFocusDots, OnWhiteTheyComeOutBlackOnEveryOtherPixel) {
   auto image = Canvas(clWhite);
   DrawFocusDots(image->Canvas(), {10, 10, 20, 16}, clWhite);  // which pixels: a native test
