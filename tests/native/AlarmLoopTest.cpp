@@ -209,15 +209,6 @@ TEST_F(AlarmLoopTest, SnoozeRingsAgainAfterTheSnoozeLengthThenTheDailyScheduleHo
   EXPECT_EQ(CountRings(At(7, 41), At(7, 41) + 6 * MsPerCalendarDay), 1);
 }
 
-TEST_F(AlarmLoopTest, SnoozedTimeAboveOneDayRingsEarlyNextMorning) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelWakeUp = SnoozedWakeUp(EncodeTime(23, 56, 0, 0));  // 1.0022..., time of day 00:03:12
-  s.VelSnoozed = true;
-  world.settings = s;
-  EXPECT_EQ(CountRings(At(23, 59), At(23, 59) + 10 * MsPerMinute), 1);
-  EXPECT_EQ(world.events.at(0), "record 2026-12-08 00:03");
-}
-
 TEST_F(AlarmLoopTest, StopsAtOnceWhenTerminationIsRequestedBeforeTheStep) {
   world.settings = Armed(7, 30);
   EXPECT_EQ(CountRings(At(7, 30), At(7, 30)), 0);

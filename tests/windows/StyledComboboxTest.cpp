@@ -209,4 +209,3 @@ TEST(StyledComboStrings, AFileThatCannotBeCreatedIsReportedWithItsFullPath) {
   GetCurrentDirectoryA(MAX_PATH, folder);
   EXPECT_NE(relative.find(std::string(folder)), std::string::npos) << relative;
 }
-
