@@ -11,6 +11,7 @@
 #include <fstream>
 #include <regex>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
