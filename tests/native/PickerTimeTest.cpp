@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
-
 #include "controls/timepicker/PickerTime.h"
 #include "runtime/Accelerator.h"
 
 namespace {
 TTime At(int h, int m, int s = 0) { return EncodeTime(h, m, s, 0); }
-int Minutes(int h, int m) { return h * 60 + m; }
 }  // namespace
 
 TEST(PickerValue, KeepsHourAndMinuteOfTheTimeOfDay) {
@@ -19,34 +15,6 @@ TEST(PickerValue, KeepsHourAndMinuteOfTheTimeOfDay) {
   EXPECT_TRUE(mirrored.pm);
   EXPECT_FALSE(PickerValueFor(At(11, 59, 59)).pm);
   EXPECT_TRUE(PickerValueFor(At(12, 0)).pm);
-}
-
-TEST(PickerValue, ValuesWithoutATimeOfDayShowMidnight) {
-  for (double bad : {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), 1e300}) {
-    EXPECT_EQ(PickerValueFor(bad).time, 0.0) << bad;
-    EXPECT_FALSE(PickerValueFor(bad).pm) << bad;
-  }
-}
-
-TEST(TimeSetter, ActsWhenTheFractionDiffersFromTheStoredValue) {
-  EXPECT_TRUE(TimeSetterActs(At(7, 5), At(7, 5, 30)));
-  EXPECT_FALSE(TimeSetterActs(At(7, 5), At(7, 5)));
-  EXPECT_FALSE(TimeSetterActs(At(6, 0), 3.0 + At(6, 0)));  // the date part is not compared
-}
-
-TEST(FaceHour, KeepsTheCurrentHalfOfTheDay) {
-  EXPECT_EQ(HourOfDayFromFace(12, false), 0);
-  EXPECT_EQ(HourOfDayFromFace(11, false), 11);
-  EXPECT_EQ(HourOfDayFromFace(12, true), 12);
-  EXPECT_EQ(HourOfDayFromFace(1, true), 13);
-}
-
-TEST(KeySteps, WrapThroughMidnight) {
-  EXPECT_EQ(SteppedMinutesOfDay(0, ClockKeyStep::MinuteEarlier), Minutes(23, 59));
-  EXPECT_EQ(SteppedMinutesOfDay(Minutes(23, 59), ClockKeyStep::MinuteLater), 0);
-  EXPECT_EQ(SteppedMinutesOfDay(Minutes(11, 30), ClockKeyStep::HourLater), Minutes(12, 30));
-  EXPECT_EQ(SteppedMinutesOfDay(Minutes(0, 30), ClockKeyStep::HourEarlier), Minutes(23, 30));
-  EXPECT_TRUE(PickerValueFor(TimeOfMinutes(Minutes(23, 59))).pm);
 }
 
 TEST(Accelerator, IsTheCharacterAfterASingleAmpersand) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/Exception.h"
@@ -49,29 +50,23 @@ std::string ReadBytes(const std::string& path) {
 
 }  // namespace
 
-TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
-  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));    // LF CR: two line ends
-  EXPECT_EQ(SplitLines("a\r\r\nb"), (Lines{"a", "", "b"}));  // CR CR LF: two line ends
-  EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
-  EXPECT_EQ(SplitLines("a\n\n"), (Lines{"a", ""}));
-}
-
-TEST(SplitLines, CountsALastLineWithoutEndButNoEmptyLineAfterAFinalEnd) {
-  EXPECT_EQ(SplitLines("one\r\ntwo"), (Lines{"one", "two"}));
-  EXPECT_EQ(SplitLines("one\r\ntwo\r\n"), (Lines{"one", "two"}));
-  EXPECT_EQ(SplitLines("one\r"), (Lines{"one"}));
-  EXPECT_TRUE(SplitLines("").empty());
-}
-
-TEST(SplitLines, StopsAtTheFirstNulByte) {
-  EXPECT_EQ(SplitLines("kept\r\nalso\0dropped\r\nlost"s), (Lines{"kept", "also"}));
-  EXPECT_TRUE(SplitLines("\0a\r\nb"s).empty());
-}
-
-TEST(SplitLines, KeepsEveryOtherByteAsItIs) {
+TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLfUpToTheFirstNulAndKeepsEveryOtherByte) {
   const std::string binary = "\x01\x7f\x80\xff\t \x1a";
-  EXPECT_EQ(SplitLines(binary + "\r\n" + binary), (Lines{binary, binary}));
+  const std::pair<std::string, Lines> cases[] = {
+      {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+      {"a\n\rb", {"a", "", "b"}},    // LF CR: two line ends
+      {"a\r\r\nb", {"a", "", "b"}},  // CR CR LF: two line ends
+      {"\r\n", {""}},
+      {"a\n\n", {"a", ""}},
+      {"one\r\ntwo", {"one", "two"}},  // a last line without an end counts
+      {"one\r\ntwo\r\n", {"one", "two"}},  // no empty line after a final end
+      {"one\r", {"one"}},
+      {"", {}},
+      {"kept\r\nalso\0dropped\r\nlost"s, {"kept", "also"}},
+      {"\0a\r\nb"s, {}},
+      {binary + "\r\n" + binary, {binary, binary}},
+  };
+  for (const auto& [text, lines] : cases) EXPECT_EQ(SplitLines(text), lines) << testing::PrintToString(text);
 }
 
 TEST(JoinLines, FollowsEveryItemWithCrLf) {

@@ -72,13 +72,6 @@ TEST(ButtonLook, HoverRingsOrangeFocusAndDragAwayRingBlueAPressRingsNothing) {
   EXPECT_EQ(ButtonRing(Flags(true, false, false, true), false), Ring::None);  // disabled
 }
 
-TEST(ButtonLook, LooksPressedOnlyWhileHeldOverItOrBySpace) {
-  EXPECT_TRUE(ButtonLooksPressed(Flags(true, true, false, true)));
-  EXPECT_FALSE(ButtonLooksPressed(Flags(false, true, false, true)));
-  EXPECT_TRUE(ButtonLooksPressed(Flags(false, false, true, true)));
-  EXPECT_FALSE(ButtonLooksPressed(Flags(true, false, false, true)));
-}
-
 TEST(CheckboxLook, RingsLikeTheButtonButKeepsTheHoverRingWhileSpaceIsHeld) {
   EXPECT_EQ(CheckboxRing(Flags(true, false, true, true), true), Ring::Hottrack);
   EXPECT_EQ(CheckboxRing(Flags(false, false, true, true), true), Ring::Highlight);

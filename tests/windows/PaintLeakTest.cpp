@@ -39,10 +39,11 @@ int RepaintCount() {
   return asked > 0 ? asked : 10000;
 }
 
-TEST(PaintLeaks, ThousandsOfRepaintsOfEveryControlLeaveNoGdiObjects) {
+using PaintLeaks = HostedTest;
+
+TEST_F(PaintLeaks, ThousandsOfRepaintsOfEveryControlLeaveNoGdiObjects) {
   const int repaints = RepaintCount();
-  ParkPointer();
-  auto form = MakeHostForm(420, 200);
+  Host(420, 200);
   auto& panel = GradientPanel(*form, 400, 180);
   auto& box = AddControl<TSCCheckbox>(panel, 0, 0, 368, 17);
   box.SetTransparent(true);
@@ -62,8 +63,7 @@ TEST(PaintLeaks, ThousandsOfRepaintsOfEveryControlLeaveNoGdiObjects) {
   focused.SetCaption("Locate file");
   focused.SetFocus();
   PointAt(label, 10, 8);
-  auto* picker = new TRzTimePicker(form.get());
-  picker->SetParent(form.get());
+  auto* picker = &AddControl<TRzTimePicker>(*form, 0, 0, 160, 190);
   SetWindowTheme(picker->Handle(), L" ", L" ");  // the first half classic
   TWinControl* controls[] = {&panel, &box, &label, &combo, &button, &focused};
   for (TWinControl* control : controls) RenderControl(*control);
@@ -90,9 +90,8 @@ TEST(PaintLeaks, ThousandsOfRepaintsOfEveryControlLeaveNoGdiObjects) {
 }
 
 // Insets larger than the control turn its rectangles inside out; painting goes on.
-TEST(PaintLeaks, EveryControlPaintsAtSizesDownToNothing) {
-  ParkPointer();
-  auto form = MakeHostForm(200, 100);
+TEST_F(PaintLeaks, EveryControlPaintsAtSizesDownToNothing) {
+  Host(200, 100);
   auto& panel = GradientPanel(*form, 100, 100);
   TWinControl* controls[] = {&panel, &AddControl<TSCButton>(panel, 0, 0, 10, 10),
                              &AddControl<TSCCheckbox>(panel, 0, 0, 10, 10), &AddControl<TSCLabel>(panel, 0, 0, 10, 10),

@@ -13,11 +13,10 @@ const TColor FocusRingTop = RGBColor(176, 224, 255);  // light blue + 64
 const TColor IdleFaceTop = RGBColor(48, 48, 176);     // navy + 48
 const TColor PressedFaceTop = RGBColor(24, 24, 152);  // navy + 24
 
-class StyledButton : public ::testing::Test {
+class StyledButton : public HostedTest {
  protected:
   void SetUp() override {
-    ParkPointer();
-    form = MakeHostForm(300, 100);
+    Host(300, 100);
     button = &AddControl<TSCButton>(*form, 10, 10, 175, 31);
     button->SetStyle(scbsXP);
     button->SetColor(clNavy);
@@ -29,7 +28,6 @@ class StyledButton : public ::testing::Test {
   }
   TColor At(int x, int y) { return PixelAt(*RenderControl(*button), x, y); }
 
-  std::unique_ptr<TForm> form;
   TSCButton* button = nullptr;
   int clicks = 0;
 };

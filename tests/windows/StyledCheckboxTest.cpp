@@ -14,11 +14,10 @@ namespace {
 
 const Rect Box{0, 2, 13, 15};  // 13 x 13, centred in a 17-pixel-high box
 
-class StyledCheckbox : public ::testing::Test {
+class StyledCheckbox : public HostedTest {
  protected:
   void SetUp() override {
-    ParkPointer();
-    form = MakeHostForm(400, 100);
+    Host(400, 100);
     box = &AddControl<TSCCheckbox>(*form, 0, 0, 368, 17);
     box->SetStyle(sccsXP);
     box->SetTransparent(true);
@@ -35,7 +34,6 @@ class StyledCheckbox : public ::testing::Test {
     return CountPixels(image, Box.Inset(2, 2, 2, 2), [mark](TColor c) { return c == mark; });
   }
 
-  std::unique_ptr<TForm> form;
   TSCCheckbox* box = nullptr;
   std::vector<std::string> events;
 };

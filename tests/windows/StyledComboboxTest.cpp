@@ -10,11 +10,10 @@
 
 namespace {
 
-class StyledCombobox : public ::testing::Test {
+class StyledCombobox : public HostedTest {
  protected:
   void SetUp() override {
-    ParkPointer();
-    form = MakeHostForm(400, 300);
+    Host(400, 300);
     panel = &AddControl<TSCPanel>(*form, 0, 0, 368, 238);
     panel->SetGradient(scgTopToBottom);
     panel->SetGradientMid(clNavy);
@@ -37,7 +36,6 @@ class StyledCombobox : public ::testing::Test {
   }
   int RowHeight() { return LineHeight(combo->PopupFont()) + 2; }
 
-  std::unique_ptr<TForm> form;
   TSCPanel* panel = nullptr;
   TSCCombobox* combo = nullptr;
   int changes = 0;
@@ -210,19 +208,4 @@ TEST(StyledComboStrings, AFileThatCannotBeCreatedIsReportedWithItsFullPath) {
   char folder[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, folder);
   EXPECT_NE(relative.find(std::string(folder)), std::string::npos) << relative;
-}
-
-TEST(StyledComboStrings, ABinaryFileLoadsOnlyUpToItsNul) {
-  const std::string path = TempPath("binary.txt");
-  std::string bytes = "one\ntwo\r\x80\xff";
-  bytes += '\0';
-  bytes += std::string(100000, 'x');
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-  TSCComboStrings items;
-  items.LoadFromFile(path);
-  EXPECT_EQ(items.Items(), (std::vector<std::string>{"one", "two", "\x80\xff"}));
-  DeleteFileA(path.c_str());
 }

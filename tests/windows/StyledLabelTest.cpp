@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "controls/styled/SCLabel.h"
-#include "controls/styled/SCPanel.h"
 #include "tests/windows/StyledTestSupport.h"
 #include "tests/windows/WindowTestSupport.h"
 
@@ -23,11 +22,10 @@ void UserClick(TWinControl& control, int x, int y) {
 constexpr TColor Red = 0x0000FF;
 constexpr TColor Purple = 0x800080;
 
-class StyledLabel : public ::testing::Test {
+class StyledLabel : public HostedTest {
  protected:
   void SetUp() override {
-    ParkPointer();
-    form = MakeHostForm(400, 100);
+    Host(400, 100);
     label = &AddControl<TSCLabel>(*form, 10, 10, 300, 17);
     label->SetCaption("Visit my homepage");
     label->Font().SetStyle(fsBold | fsUnderline);
@@ -51,7 +49,6 @@ class StyledLabel : public ::testing::Test {
     return longest;
   }
 
-  std::unique_ptr<TForm> form;
   TSCLabel* label = nullptr;
   int clicks = 0;
 };
@@ -104,21 +101,4 @@ TEST_F(StyledLabel, DisabledItIsEmbossedAndAUserClickDoesNotReachIt) {
   ASSERT_EQ(witnessClicks, 1) << "the user's clicks never arrived";
   EXPECT_EQ(this->clicks, 0);
   EXPECT_FALSE(label->MouseInControl());
-}
-
-TEST_F(StyledLabel, TransparentTextLiesOverTheParentsGradient) {
-  auto& panel = AddControl<TSCPanel>(*form, 0, 40, 400, 60);
-  panel.SetColor(clNavy);
-  panel.SetGradient(scgLeftToRight);
-  panel.SetGradientEnd(clWhite);
-  auto& line = AddControl<TSCLabel>(panel, 0, 0, 400, 17);
-  line.SetHottrack(false);
-  line.SetTransparent(true);
-  line.SetCaption("This plugin is free of charge.");
-  line.Font().SetColor(Red);
-  const auto behind = RenderControl(panel);
-  const auto image = RenderControl(line);
-  EXPECT_EQ(PixelAt(*image, 390, 8), PixelAt(*behind, 390, 8));
-  EXPECT_EQ(PixelAt(*image, 1, 0), PixelAt(*behind, 1, 0));
-  EXPECT_GT(CountPixels(*image, {0, 0, 200, 17}, [](TColor c) { return c == Red; }), 20);
 }

@@ -7,6 +7,11 @@
 
 void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1); }
 
+void HostedTest::Host(int clientWidth, int clientHeight) {
+  ParkPointer();
+  form = MakeHostForm(clientWidth, clientHeight);
+}
+
 void PointAt(TWinControl& control, int x, int y) {
   const Point screen = control.ClientToScreen({x, y});
   SetCursorPos(screen.x, screen.y);

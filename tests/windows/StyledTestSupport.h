@@ -1,11 +1,14 @@
 #pragma once
 // What the styled controls' Windows tests share: placing a control on a host, driving
 // it with the messages a user's mouse and keyboard would send, and reading back pixels.
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "runtime/Form.h"
 #include "runtime/OffscreenBitmap.h"
 #include "runtime/WinControl.h"
 
@@ -19,6 +22,13 @@ Control& AddControl(TWinControl& parent, int left, int top, int width, int heigh
 
 // Moves the real pointer far from every test window, so that no control is hot.
 void ParkPointer();
+
+// The tests of one control: a shown host form, with the pointer parked away from it.
+class HostedTest : public ::testing::Test {
+ protected:
+  void Host(int clientWidth, int clientHeight);
+  std::unique_ptr<TForm> form;
+};
 // Puts the real pointer over a point of the control and tells the control it moved there.
 void PointAt(TWinControl& control, int x, int y);
 void PressLeft(TWinControl& control, int x, int y);

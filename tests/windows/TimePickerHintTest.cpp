@@ -76,43 +76,30 @@ TEST_F(PickerHint, ShowsBelowTheControlWhileThePointerIsOverTheFace) {
   EXPECT_EQ(ShownHint(), nullptr);
 }
 
-TEST_F(PickerHint, ShowsTheProgramsOwnTextWhenGiven) {
+TEST_F(PickerHint, ShowsTheProgramsOwnTextAndGoesWhenThePointerLeavesOrThePickerIsDisabled) {
   picker->HowToUseMsg = "Click the clock";
   MoveTo(picker->Layout().centre);
   ASSERT_NE(ShownHint(), nullptr);
   EXPECT_EQ(TextOf(ShownHint()), "Click the clock");
-}
-
-TEST_F(PickerHint, LeavingTheControlHidesIt) {
-  MoveTo(picker->Layout().centre);
-  ASSERT_NE(ShownHint(), nullptr);
   SendMessageA(picker->Handle(), WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(ShownHint(), nullptr);
-}
-
-TEST_F(PickerHint, NoHintWhenSwitchedOffOrDisabled) {
-  picker->ShowHowToUseHint = false;
-  MoveTo(picker->Layout().centre);
-  EXPECT_EQ(ShownHint(), nullptr);
-  picker->ShowHowToUseHint = true;
-  picker->SetEnabled(false);
-  MoveTo(picker->Layout().centre);
-  EXPECT_EQ(ShownHint(), nullptr);
-}
-
-TEST_F(PickerHint, DisablingThePickerTakesTheHintDown) {
   MoveTo(picker->Layout().centre);
   ASSERT_NE(ShownHint(), nullptr);
   picker->SetEnabled(false);
+  EXPECT_EQ(ShownHint(), nullptr);
+  MoveTo(picker->Layout().centre);
+  EXPECT_EQ(ShownHint(), nullptr);  // nor does a disabled picker show it
+  picker->SetEnabled(true);
+  picker->ShowHowToUseHint = false;
+  MoveTo(picker->Layout().centre);
   EXPECT_EQ(ShownHint(), nullptr);
 }
 
 TEST_F(PickerHint, TheTimerHidesItOnceThePointerIsOffTheFace) {
   const Point onFace = picker->ClientToScreen(picker->Layout().centre);
-  if (!SetCursorPos(onFace.x, onFace.y)) GTEST_SKIP() << "the pointer cannot be moved here";
-  POINT cursor;
-  GetCursorPos(&cursor);
-  if (cursor.x != onFace.x || cursor.y != onFace.y) GTEST_SKIP() << "the pointer cannot be moved here";
+  POINT cursor{};
+  if (!SetCursorPos(onFace.x, onFace.y) || !GetCursorPos(&cursor) || cursor.x != onFace.x || cursor.y != onFace.y)
+    GTEST_SKIP() << "the pointer cannot be moved here";
   MoveTo(picker->Layout().centre);
   ASSERT_NE(ShownHint(), nullptr);
   ASSERT_TRUE(PumpUntilWitnessTicks(1000, 1));  // the picker checks the pointer once a second

@@ -3,26 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "controls/timepicker/RzCustomPanel.h"
-#include "controls/timepicker/TimePicker.h"
-#include "tests/windows/WindowTestSupport.h"
+#include "tests/windows/PickerFixture.h"
 
 namespace {
 
 constexpr TColor Band = 0x3040C0;
 
-class BorderedPanel : public ::testing::Test {
+class BorderedPanel : public HostedTest {
  protected:
   void SetUp() override {
-    form = MakeHostForm(300, 200);
-    panel = new TRzCustomPanel(form.get());
-    panel->SetBounds(10, 10, 100, 80);
+    Host(300, 200);
+    panel = &AddControl<TRzCustomPanel>(*form, 10, 10, 100, 80);
     panel->SetColor(clWhite);
-    panel->SetParent(form.get());
   }
 
   TColor PixelOf(int x, int y) { return PixelAt(*RenderControl(*panel), x, y); }
 
-  std::unique_ptr<TForm> form;
   TRzCustomPanel* panel = nullptr;
 };
 
@@ -76,10 +72,9 @@ TEST_F(BorderedPanel, SettersRepaintOnlyOnAChange) {
   EXPECT_TRUE(RepaintRequested(window));
 }
 
-TEST(ClockFaceColorSet, EveryWriteRepaintsAndIndexesOutsideTheFiveAreInert) {
-  auto form = MakeHostForm(300, 250);
-  auto* picker = new TRzTimePicker(form.get());
-  picker->SetParent(form.get());
+using ClockFaceColorSet = PickerTest;
+
+TEST_F(ClockFaceColorSet, EveryWriteRepaintsAndIndexesOutsideTheFiveAreInert) {
   TRzClockFaceColors& colors = picker->ClockFaceColors();
   EXPECT_EQ(colors.Face(), clBtnFace);
   EXPECT_EQ(colors.HourTicks(), clBtnShadow);
@@ -92,12 +87,9 @@ TEST(ClockFaceColorSet, EveryWriteRepaintsAndIndexesOutsideTheFiveAreInert) {
   EXPECT_TRUE(RepaintRequested(picker->Handle()));
 }
 
-TEST(ClockFaceColorSet, AssigningCopiesTheFiveColoursAndSharesNothing) {
-  auto form = MakeHostForm(400, 250);
-  auto* source = new TRzTimePicker(form.get());
-  auto* target = new TRzTimePicker(form.get());
-  source->SetParent(form.get());
-  target->SetParent(form.get());
+TEST_F(ClockFaceColorSet, AssigningCopiesTheFiveColoursAndSharesNothing) {
+  TRzTimePicker* source = picker;
+  auto* target = &AddControl<TRzTimePicker>(*form, 200, 10, 160, 190);
   const TColor chosen[] = {clSilver, clNavy, clBlue, clWhite, clBlack};
   for (int index = 0; index < 5; ++index) source->ClockFaceColors().SetColor(index, chosen[index]);
   target->SetClockFaceColors(source->ClockFaceColors());

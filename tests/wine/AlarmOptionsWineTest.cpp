@@ -10,9 +10,8 @@
 #include "SimulatorRun.h"
 
 namespace {
-const std::string DialogTitle = "Velmora Software - Winamp wakeup plugin";
-const std::string OpenOptions = "window " + DialogTitle + "; click More alarm options...; window Alarm options; ";
-const std::string BackToDialog = "; window " + DialogTitle + "; close";
+const std::string OpenOptions = "window " + ConfigDialogTitle + "; click More alarm options...; window Alarm options; ";
+const std::string BackToDialog = "; window " + ConfigDialogTitle + "; close";
 const std::vector<std::string> OptionNames = {"VelDays", "VelSkipDate", "VelSnoozeSeconds", "VelFadeSeconds",
                                               "VelFallbackSeconds", "VelFallbackFile"};
 

@@ -9,7 +9,6 @@
 #include "SimulatorRun.h"
 
 namespace {
-const std::string DialogTitle = "Velmora Software - Winamp wakeup plugin";
 const std::string Active = "Plugin active";
 const std::string Volume = "Boost volume to MAX!! :-)";
 const std::string NoRestart = "Just boost volume, do not restart (curent song)";
@@ -20,7 +19,7 @@ const std::string Stream = "Stream this mp3/playlist/URL";
 SimulatorLog Configure(const std::vector<std::string>& settings, const std::string& steps) {
   return RunSimulator(With(With({"--reset-settings", "--history", ""}, settings),
                            {"--config", "--run", "0", "--dump-settings", "--dump-history", "--ui",
-                            "window " + DialogTitle + "; " + steps}));
+                            "window " + ConfigDialogTitle + "; " + steps}));
 }
 
 std::string States(const std::vector<std::string>& boxes) {
@@ -28,19 +27,22 @@ std::string States(const std::vector<std::string>& boxes) {
   for (const std::string& box : boxes) steps += "state " + box + "; ";
   return steps;
 }
+
+// What the state steps found, in their order: "checked, enabled", ...
+std::vector<std::string> StatesShown(const SimulatorLog& log) {
+  std::vector<std::string> states;
+  for (const std::string& line : log.Starting("ui: '")) states.push_back(line.substr(line.rfind("' ") + 2));
+  return states;
+}
+
+const std::string On = "checked, enabled", Off = "unchecked, enabled";
 }  // namespace
 
 TEST(ConfigurationDialog, OpensShowingTheRecordExactlyWithEveryBoxEnabled) {
   const SimulatorLog log = Configure({"--arm", "07:30", "--no-restart", "on", "--stream", "on", "--volume", "off",
                                       "--snooze", "off"},
                                      States({Active, Volume, NoRestart, Snooze, Stream}) + "close");
-  EXPECT_EQ(log.Starting("ui: '"), (std::vector<std::string>{
-                                       "ui: '" + Active + "' checked, enabled",
-                                       "ui: '" + Volume + "' unchecked, enabled",
-                                       "ui: '" + NoRestart + "' checked, enabled",
-                                       "ui: '" + Snooze + "' unchecked, enabled",
-                                       "ui: '" + Stream + "' checked, enabled"}))
-      << log.Text();
+  EXPECT_EQ(StatesShown(log), (std::vector<std::string>{On, Off, On, Off, On})) << log.Text();
   EXPECT_TRUE(log.Has("config returned"));
 }
 
@@ -49,14 +51,9 @@ TEST(ConfigurationDialog, MouseOnNoRestartInterlocksVolumeAndStreamButTheSpaceBa
                                      "click " + NoRestart + "; " + States({Volume, Stream}) + "click " + NoRestart +
                                          "; " + States({Volume, Stream}) + "key space; " +
                                          States({NoRestart, Volume, Stream}) + "close");
-  EXPECT_EQ(log.Starting("ui: '"), (std::vector<std::string>{
-                                       "ui: '" + Volume + "' checked, disabled",
-                                       "ui: '" + Stream + "' unchecked, disabled",
-                                       "ui: '" + Volume + "' unchecked, enabled",
-                                       "ui: '" + Stream + "' unchecked, enabled",
-                                       "ui: '" + NoRestart + "' checked, enabled",
-                                       "ui: '" + Volume + "' unchecked, enabled",
-                                       "ui: '" + Stream + "' unchecked, enabled"}))
+  // Volume and Stream after each click, then all three after the space bar.
+  EXPECT_EQ(StatesShown(log), (std::vector<std::string>{"checked, disabled", "unchecked, disabled", Off, Off, On,
+                                                        Off, Off}))
       << log.Text();
 }
 
@@ -116,23 +113,8 @@ TEST(SnoozeWindow, QuitWaitsForAnOpenSnoozeWindow) {
 }
 
 namespace {
-// Files the tests lock with the immutable attribute, which even root cannot write
-// through (Wine running as root ignores read-only attributes).
-class Locked {
- public:
-  explicit Locked(std::string path) : path_(std::move(path)) {
-    locked_ = std::system(("chattr +i '" + path_ + "' 2>/dev/null").c_str()) == 0;
-  }
-  ~Locked() { std::system(("chattr -i '" + path_ + "' 2>/dev/null").c_str()); }
-  bool Held() const { return locked_; }
-
- private:
-  std::string path_;
-  bool locked_ = false;
-};
-
 // Unticks "Plugin active", so that a save that went through would store VelActive 0.
-const std::string SaveThenClose = "window " + DialogTitle + "; click " + Active +
+const std::string SaveThenClose = "window " + ConfigDialogTitle + "; click " + Active +
                                   "; click &Save settings; wait log message box; state " + Active + "; close";
 
 void ExpectSaveRefused(const SimulatorLog& log, const std::string& historyPath) {
@@ -147,7 +129,7 @@ void ExpectSaveRefused(const SimulatorLog& log, const std::string& historyPath) 
 TEST(ConfigurationDialog, WriteProtectedHistoryFileStopsTheSaveAndKeepsTheDialogOpen) {
   const std::string history = DIST_DIR "/" + TargetFolder() + "/velhistory.ini";
   RunSimulator({"--reset-settings", "--history", "kept.mp3", "--run", "0"});
-  const Locked lock(history);
+  const ImmutablePath lock(history);
   if (!lock.Held()) GTEST_SKIP() << "this file system cannot make files immutable (chattr +i)";
   const SimulatorLog log = RunSimulator({"--config", "--dismiss-boxes", "--run", "0",
                                          "--dump-settings", "--dump-history", "--ui", SaveThenClose});
@@ -161,7 +143,7 @@ TEST(ConfigurationDialog, FolderWhereNothingCanBeCreatedStopsTheSaveAndLeavesNoS
   std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "' && cp " + dist + "/player-sim.exe " + dist +
                "/gen_Rousa.dll '" + folder + "'").c_str());
   {
-    const Locked lock(folder);
+    const ImmutablePath lock(folder);
     if (!lock.Held()) GTEST_SKIP() << "this file system cannot make folders immutable (chattr +i)";
     const SimulatorLog log = RunSimulator({"--reset-settings", "--config",
                                            "--dismiss-boxes", "--run", "0", "--dump-settings", "--ui", SaveThenClose},
@@ -174,18 +156,17 @@ TEST(ConfigurationDialog, FolderWhereNothingCanBeCreatedStopsTheSaveAndLeavesNoS
 
 TEST(ConfigurationDialog, LocatedFileAlreadyListedIsAddedAgainAtTheHeadAndSaved) {
   // Wine's own file-open dialog, driven through its name box and Open button.
-  std::string dll = "Z:" DIST_DIR "/" + TargetFolder() + "/gen_Rousa.dll";
-  for (char& c : dll) c = c == '/' ? '\\' : c;  // the name box takes the platform's separators
+  const std::string dll = WindowsPath(DIST_DIR "/" + TargetFolder() + "/gen_Rousa.dll");
   const SimulatorLog log =
       Configure({"--history", dll + "|b.mp3"}, "click Locate file; window Open; field 1148 " + dll +
-                                                   "; press 1; window " + DialogTitle + "; close");
+                                                   "; press 1; window " + ConfigDialogTitle + "; close");
   const std::string expected = "'" + dll + "\\r\\n" + dll + "\\r\\nb.mp3\\r\\n'";
   EXPECT_NE(log.First("history file").text.find(expected), std::string::npos) << log.Text();
 }
 
 TEST(ConfigurationDialog, CancelledLocateChangesNothing) {
   const SimulatorLog log = Configure({"--history", "a|b"}, "click Locate file; window Open; press 2; window " +
-                                                               DialogTitle + "; state " + Active + "; close");
+                                                               ConfigDialogTitle + "; state " + Active + "; close");
   EXPECT_TRUE(log.Has("ui: '" + Active + "'")) << log.Text();
   EXPECT_EQ(log.First("history file").text, "history file 6 bytes 'a\\r\\nb\\r\\n'");
 }

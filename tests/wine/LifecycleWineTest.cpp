@@ -15,7 +15,7 @@ const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "
                                            "off", "--stream", "off"};
 
 // The configure callback runs the dialog modally; the user closes it with its close box.
-const std::string CloseDialog = "window Velmora Software - Winamp wakeup plugin; close";
+const std::string CloseDialog = "window " + ConfigDialogTitle + "; close";
 }  // namespace
 
 TEST(Lifecycle, ExportHandsTheSameHeaderEveryTime) {

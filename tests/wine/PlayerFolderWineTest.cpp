@@ -11,9 +11,8 @@
 #include "SimulatorRun.h"
 
 namespace {
-const std::string DialogTitle = "Velmora Software - Winamp wakeup plugin";
 const std::string Active = "Plugin active";
-const std::string SaveSteps = "window " + DialogTitle + "; click " + Active + "; click &Save settings";
+const std::string SaveSteps = "window " + ConfigDialogTitle + "; click " + Active + "; click &Save settings";
 
 std::string Shell(const std::string& command) { return std::to_string(std::system(command.c_str())); }
 
@@ -27,13 +26,6 @@ std::string FreshFolder(const std::string& name) {
   return folder;
 }
 
-// The same folder as the player would name it.
-std::string WindowsPath(const std::string& folder) {
-  std::string path = "Z:" + folder;
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return path;
-}
-
 std::string FileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::stringstream bytes;
@@ -42,18 +34,6 @@ std::string FileBytes(const std::string& path) {
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-// Immutable (chattr +i): even root cannot create entries in such a folder or write such a file.
-class Locked {
- public:
-  explicit Locked(std::string path) : path_(std::move(path)) { held_ = Shell("chattr +i '" + path_ + "' 2>/dev/null") == "0"; }
-  ~Locked() { Shell("chattr -i '" + path_ + "' 2>/dev/null"); }
-  bool Held() const { return held_; }
-
- private:
-  std::string path_;
-  bool held_ = false;
-};
 
 SimulatorLog SaveWithSettingsFolder(const std::string& folder, const std::vector<std::string>& extra = {},
                                     const std::string& program = "player-sim.exe") {
@@ -76,7 +56,7 @@ TEST(PlayerSettingsFolder, LockedProgramFolderSavesIntoTheSettingsFolder) {
   const std::string dist = DIST_DIR "/" + TargetFolder();
   Shell("cp '" + dist + "/player-sim.exe' '" + dist + "/gen_Rousa.dll' '" + program + "'");
   const std::string settings = FreshFolder("locked-install-settings");
-  const Locked lock(program);
+  const ImmutablePath lock(program);
   if (!lock.Held()) GTEST_SKIP() << "this file system cannot make folders immutable (chattr +i)";
   const SimulatorLog log = SaveWithSettingsFolder(settings, {}, WindowsPath(program) + "\\player-sim.exe");
   ExpectSaved(log);
@@ -111,7 +91,7 @@ TEST(PlayerSettingsFolder, PortableLayoutWritesExactlyWhatTheProgramFolderGot) {
   const SimulatorLog log =
       RunSimulator({"--reset-settings", "--arm", "07:30", "--url", "http://radio.example/new", "--history",
                     "HTTP://radio.example/old|b.mp3", "--settings-folder", WindowsPath(DIST_DIR "/" + TargetFolder()), "--config",
-                    "--run", "0", "--dump-history", "--ui", "window " + DialogTitle + "; click &Save settings"});
+                    "--run", "0", "--dump-history", "--ui", "window " + ConfigDialogTitle + "; click &Save settings"});
   EXPECT_EQ(log.First("history file").text,
             "history file 59 bytes 'http://radio.example/new\\r\\nHTTP://radio.example/old\\r\\nb.mp3\\r\\n'")
       << log.Text();
@@ -134,7 +114,7 @@ TEST(PlayerSettingsFolder, FolderThatDoesNotExistMeansTheProgramFolder) {
 TEST(PlayerSettingsFolder, FolderAllowingNoNewFileGetsTheExistingFileChangedInPlace) {
   const std::string settings = FreshFolder("no-new-files-settings");
   WriteFile(settings + "/velhistory.ini", "kept.mp3\r\n");
-  const Locked lock(settings);
+  const ImmutablePath lock(settings);
   if (!lock.Held()) GTEST_SKIP() << "this file system cannot make folders immutable (chattr +i)";
   const SimulatorLog log = SaveWithSettingsFolder(settings);
   ExpectSaved(log);

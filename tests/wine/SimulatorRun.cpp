@@ -52,6 +52,18 @@ const testing::Environment* const emulationCheck = testing::AddGlobalTestEnviron
 
 }  // namespace
 
+ImmutablePath::ImmutablePath(std::string path) : path_(std::move(path)) {
+  held_ = std::system(("chattr +i '" + path_ + "' 2>/dev/null").c_str()) == 0;
+}
+
+ImmutablePath::~ImmutablePath() { std::system(("chattr -i '" + path_ + "' 2>/dev/null").c_str()); }
+
+std::string WindowsPath(const std::string& linuxPath) {
+  std::string path = "Z:" + linuxPath;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
+}
+
 std::string TargetFolder() { return EmulatedTarget() ? "win32" : "win64"; }
 
 int SlowdownFactor() { return EmulatedTarget() ? 6 : 1; }

@@ -33,6 +33,27 @@ class SimulatorLog {
   std::vector<LogLine> lines_;
 };
 
+// The configuration dialog's title, which the user steps name its window by. Inline, so
+// that it is made before the step texts built from it in the files that include this.
+inline const std::string ConfigDialogTitle = "Velmora Software - Winamp wakeup plugin";
+
+// A file or folder made immutable (chattr +i) while this lives: even root cannot write
+// through it, as Wine running as root ignores read-only attributes. Held() is false where
+// the file system cannot do it.
+class ImmutablePath {
+ public:
+  explicit ImmutablePath(std::string path);
+  ~ImmutablePath();
+  bool Held() const { return held_; }
+
+ private:
+  std::string path_;
+  bool held_ = false;
+};
+
+// A Linux path as the player names it: "Z:\..." with the platform's separators.
+std::string WindowsPath(const std::string& linuxPath);
+
 // The simulator's arguments `base` followed by `extra`.
 std::vector<std::string> With(std::vector<std::string> base, const std::vector<std::string>& extra);
 

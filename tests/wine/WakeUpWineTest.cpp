@@ -80,8 +80,7 @@ TEST(WakeUp, DisarmedAlarmSendsNothingUntilTheUserArmsIt) {
   // The same running worker wakes the player once the dialog saves "active": it was
   // watching all along, and sent nothing before.
   const SimulatorLog log = WakeUp({"--active", "off", "--no-restart", "off", "--config", "--ui",
-                                   "window Velmora Software - Winamp wakeup plugin; click Plugin active; "
-                                   "click &Save settings"});
+                                   "window " + ConfigDialogTitle + "; click Plugin active; click &Save settings"});
   const std::vector<std::string> commands = Commands(log);
   ASSERT_FALSE(commands.empty()) << log.Text();
   EXPECT_GT(log.IndexOf(commands.front()), log.IndexOf("ui: click &Save settings")) << log.Text();
