@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 #include "tools/player-sim/LogText.h"
-#include "tools/player-sim/OwnedHandle.h"
 #include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/WindowText.h"
 
@@ -23,9 +23,9 @@ constexpr int MessageTextControlId = 0xFFFF;
 
 struct BoxDismisser::Watch {
   SimLog* log;
-  OwnedHandle started{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  OwnedHandle stop{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  OwnedHandle thread;
+  ScopedHandle started{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  ScopedHandle stop{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  ScopedHandle thread;
   std::map<HWND, ULONGLONG> lastOk;  // boxes seen, and when they were last sent OK
 };
 
@@ -90,7 +90,7 @@ BoxDismisser::BoxDismisser(SimLog& log) : watch_(std::make_shared<Watch>()) {
     throw std::runtime_error("cannot watch for dialog boxes: " + SystemErrorText(GetLastError()));
   }
   auto* parameter = new std::shared_ptr<Watch>(watch_);
-  watch_->thread = OwnedHandle(CreateThread(nullptr, 0, WatchForBoxes, parameter, 0, nullptr));
+  watch_->thread = ScopedHandle(CreateThread(nullptr, 0, WatchForBoxes, parameter, 0, nullptr));
   if (!watch_->thread) {
     delete parameter;
     throw std::runtime_error("cannot watch for dialog boxes: " + SystemErrorText(GetLastError()));

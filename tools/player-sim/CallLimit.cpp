@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
+#include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 #include "tools/player-sim/AbnormalEnd.h"
 #include "tools/player-sim/ExitCodes.h"
 #include "tools/player-sim/LogText.h"
-#include "tools/player-sim/OwnedHandle.h"
 #include "tools/player-sim/SimLog.h"
 
 namespace {
@@ -18,9 +18,9 @@ struct CallLimit::Watch {
   SimLog* log;
   std::string call;
   unsigned long limitMs;
-  OwnedHandle started{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  OwnedHandle returned{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
-  OwnedHandle thread;
+  ScopedHandle started{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  ScopedHandle returned{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+  ScopedHandle thread;
 };
 
 namespace {
@@ -54,7 +54,7 @@ CallLimit::CallLimit(SimLog& log, const std::string& call, unsigned long limitMs
     return;
   }
   auto* parameter = new std::shared_ptr<Watch>(watch);
-  watch->thread = OwnedHandle(CreateThread(nullptr, 0, WatchCall, parameter, 0, nullptr));
+  watch->thread = ScopedHandle(CreateThread(nullptr, 0, WatchCall, parameter, 0, nullptr));
   if (!watch->thread) {
     delete parameter;
     log.Line(Format("%s runs without a time limit: %s", call.c_str(), SystemErrorText(GetLastError()).c_str()));
