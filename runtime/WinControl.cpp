@@ -246,11 +246,6 @@ void TWinControl::ParentColorChanged() {
   NotifyChildren(&TWinControl::ParentColorChanged);
 }
 
-void TWinControl::SetParentFont(bool parentFont) {
-  parentFont_ = parentFont;
-  if (parentFont_) ParentFontChanged();
-}
-
 void TWinControl::ParentFontChanged() {
   if (!parentFont_ || !parent_ || font_.SameAs(parent_->font_)) return;
   auto onChange = std::move(font_.OnChange);
