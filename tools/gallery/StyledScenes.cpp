@@ -64,6 +64,13 @@ void Note(TWinControl& parent, int left, int top, int width, const std::string& 
   PlainLine(parent, left, top, width, 16, text, 0, clBlack);
 }
 
+// A push button in the windows' look and size.
+void Button(TWinControl& parent, int left, int top, const char* caption) {
+  auto& button = Place<TSCButton>(parent, left, top, 175, 31);
+  UseButtonLook(button);
+  button.SetCaption(caption);
+}
+
 TSCPanel& GradientPanel(TWinControl& parent, int left, int top, int width, int height, TSCGradient direction) {
   auto& panel = Place<TSCPanel>(parent, left, top, width, height);
   UseGradientPanelLook(panel, direction);
@@ -251,12 +258,8 @@ const GalleryScene options("styled-options-panel", [](TForm& host) {
     top += 17;
   }
   AddressBox(panel, 68, "http://radio.example/morning.m3u");
-  auto& shoutcast = Place<TSCButton>(panel, 4, 95, 175, 31);
-  UseButtonLook(shoutcast);
-  shoutcast.SetCaption("Shoutcast");
-  auto& locate = Place<TSCButton>(panel, 181, 95, 175, 31);
-  UseButtonLook(locate);
-  locate.SetCaption("Locate file");
+  Button(panel, 4, 95, "Shoutcast");
+  Button(panel, 181, 95, "Locate file");
   return Shown(host, 368, 238);
 });
 
@@ -280,9 +283,7 @@ const GalleryScene information("styled-info-panel", [](TForm& host) {
     if (top == 51) label.Stage({true, false, false, false});
     top += 17;
   }
-  auto& save = Place<TSCButton>(panel, 524, 126, 175, 31);
-  UseButtonLook(save);
-  save.SetCaption("&Save settings");
+  Button(panel, 524, 126, "&Save settings");
   return Shown(host, 702, 159);
 });
 
@@ -303,9 +304,7 @@ const GalleryScene transparent("styled-transparent", [](TForm& host) {
   inner.SetCaption("transparent panel");
   inner.SetAlignment(taCenter);
   SetFont(inner.Font(), "MS Sans Serif", -11, fsBold, clNavy);
-  auto& button = Place<TSCButton>(panel, 210, 126, 175, 31);
-  UseButtonLook(button);
-  button.SetCaption("DISABLE");
+  Button(panel, 210, 126, "DISABLE");
   return Shown(host, 400, 170);
 });
 
