@@ -394,10 +394,7 @@ LRESULT TWinControl::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      PaintMessage(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_PRINTCLIENT:
+    case WM_PAINT: case WM_PRINTCLIENT:  // either may bring its DC in wParam
       PaintMessage(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_ERASEBKGND:
