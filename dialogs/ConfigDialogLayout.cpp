@@ -40,6 +40,17 @@ void StyleButton(TSCButton& button, const char* caption) {
   UseButtonLook(button);
 }
 
+struct CheckboxRow {
+  TSCCheckbox* box;
+  const char* caption;
+};
+
+struct TextRow {
+  TSCLabel* label;
+  const char* caption;
+  bool link;
+};
+
 void StyleLine(TSCLabel& label, const char* caption, bool link) {
   label.SetCaption(caption);
   label.SetTransparent(true);
@@ -68,14 +79,15 @@ void TConfigDlg::BuildLayout() {
   SCPanel2->SetGradientMid(clNavy);
   SCPanel2->SetGradientEnd(clWhite);
   SCPanel2->SetGradientUsesMid(true);
-  Place(*ChkVolume, *SCPanel2, TAlign::alTop, 0, 0, 368, 17);
-  StyleCheckbox(*ChkVolume, "Boost volume to MAX!! :-)");
-  Place(*ChkNoRestart, *SCPanel2, TAlign::alTop, 0, 17, 368, 17);
-  StyleCheckbox(*ChkNoRestart, "Just boost volume, do not restart (curent song)");
-  Place(*ChkSnooze, *SCPanel2, TAlign::alTop, 0, 34, 368, 17);
-  StyleCheckbox(*ChkSnooze, "Snooze option (sets volume to 19%)");
-  Place(*ChkStream, *SCPanel2, TAlign::alTop, 0, 51, 368, 17);
-  StyleCheckbox(*ChkStream, "Stream this mp3/playlist/URL");
+  int top = 0;
+  for (const CheckboxRow& row : {CheckboxRow{ChkVolume, "Boost volume to MAX!! :-)"},
+                                 CheckboxRow{ChkNoRestart, "Just boost volume, do not restart (curent song)"},
+                                 CheckboxRow{ChkSnooze, "Snooze option (sets volume to 19%)"},
+                                 CheckboxRow{ChkStream, "Stream this mp3/playlist/URL"}}) {
+    Place(*row.box, *SCPanel2, TAlign::alTop, 0, top, 368, 17);
+    StyleCheckbox(*row.box, row.caption);
+    top += 17;
+  }
   Place(*txtURL, *SCPanel2, TAlign::alTop, 0, 68, 368, 20);
   UseAddressBoxLook(*txtURL);
   SetFont(txtURL->PopupFont(), "MS Sans Serif", -11, 0, clWindowText);
@@ -98,18 +110,16 @@ void TConfigDlg::BuildLayout() {
 
   Place(*SCPanel3, *this, TAlign::alBottom, 0, 280, 702, 159);
   StylePanel(*SCPanel3, scgTopToBottom);
-  Place(*SCLabel8, *SCPanel3, TAlign::alTop, 0, 0, 702, 17);
-  StyleLine(*SCLabel8, "This plugin is free of charge.", false);
-  Place(*SCLabel9, *SCPanel3, TAlign::alTop, 0, 17, 702, 17);
-  StyleLine(*SCLabel9, "If you want to encourage me for future development versions or ", false);
-  Place(*SCLabel10, *SCPanel3, TAlign::alTop, 0, 34, 702, 17);
-  StyleLine(*SCLabel10, "other general plugins then check one of the following URL's", false);
-  Place(*SCLabel1, *SCPanel3, TAlign::alTop, 0, 51, 702, 17);
-  StyleLine(*SCLabel1, "Visit my homepage", true);
-  Place(*SCLabel4, *SCPanel3, TAlign::alTop, 0, 68, 702, 17);
-  StyleLine(*SCLabel4, "Donate via paypal", true);
-  Place(*MoreOptionsLink, *SCPanel3, TAlign::alTop, 0, 85, 702, 17);
-  StyleLine(*MoreOptionsLink, "More alarm options...", true);
+  top = 0;
+  for (const TextRow& row : {TextRow{SCLabel8, "This plugin is free of charge.", false},
+                             TextRow{SCLabel9, "If you want to encourage me for future development versions or ", false},
+                             TextRow{SCLabel10, "other general plugins then check one of the following URL's", false},
+                             TextRow{SCLabel1, "Visit my homepage", true}, TextRow{SCLabel4, "Donate via paypal", true},
+                             TextRow{MoreOptionsLink, "More alarm options...", true}}) {
+    Place(*row.label, *SCPanel3, TAlign::alTop, 0, top, 702, 17);
+    StyleLine(*row.label, row.caption, row.link);
+    top += 17;
+  }
   Place(*SCButton4, *SCPanel3, TAlign::alNone, 524, 126, 175, 31);
   StyleButton(*SCButton4, "&Save settings");
 

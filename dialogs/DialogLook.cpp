@@ -4,6 +4,7 @@
 #include "controls/styled/SCCheckbox.h"
 #include "controls/styled/SCCombobox.h"
 #include "controls/styled/SCLabel.h"
+#include "controls/timepicker/TimePicker.h"
 
 void SetFont(TFont& font, const char* name, int height, unsigned style, TColor color, BYTE charset) {
   font.SetName(name);
@@ -39,4 +40,16 @@ void UseAddressBoxLook(TSCCombobox& combo) {
   SetFont(combo.Font(), "MS Sans Serif", -13, fsBold, clWhite);
   combo.SetStyle(scesNone);
   combo.SetTransparent(true);
+}
+
+void UseSnoozeClockLook(TRzTimePicker& clock) {
+  clock.Font().SetStyle(fsBold);
+  clock.Font().SetColor(Orange);
+  clock.SetColor(clWhite);
+  clock.ClockFaceColors().SetFace(clSilver);
+  clock.ClockFaceColors().SetHourTicks(clWhite);
+  clock.SetBorderSides(NoBorderSides);
+  clock.SetFormat("h:nn:ss");
+  clock.ShowHowToUseHint = false;
+  clock.SetEnabled(false);  // display only
 }

@@ -9,6 +9,7 @@ class TSCButton;
 class TSCCheckbox;
 class TSCCombobox;
 class TSCLabel;
+class TRzTimePicker;
 
 constexpr TColor Orange = 33023;  // red 255, green 128, blue 0
 
@@ -25,3 +26,6 @@ void UseCheckboxLook(TSCCheckbox& box);
 void UseLinkLook(TSCLabel& label);
 // Bold white MS Sans Serif, no frame, the panel's gradient behind the text.
 void UseAddressBoxLook(TSCCombobox& combo);
+// The snooze window's display-only clock: bold orange time on white, silver face, seconds
+// shown, no frame, no hint.
+void UseSnoozeClockLook(TRzTimePicker& clock);

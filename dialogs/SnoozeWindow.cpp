@@ -47,15 +47,7 @@ TFrmSnooze::TFrmSnooze(TComponent* owner, SnoozeTarget& target)
   MyTimer->SetParent(this);
   MyTimer->SetBounds(0, 41, 365, 190);
   MyTimer->SetAlign(TAlign::alClient);
-  MyTimer->Font().SetStyle(fsBold);
-  MyTimer->Font().SetColor(Orange);
-  MyTimer->SetColor(clWhite);
-  MyTimer->ClockFaceColors().SetFace(clSilver);
-  MyTimer->ClockFaceColors().SetHourTicks(clWhite);
-  MyTimer->SetBorderSides(NoBorderSides);
-  MyTimer->SetFormat("h:nn:ss");
-  MyTimer->ShowHowToUseHint = false;
-  MyTimer->SetEnabled(false);  // display only
+  UseSnoozeClockLook(*MyTimer);
   PlacePanel(*SCPanel1, *this, TAlign::alTop, 0, 41, scgBottomToTop);
   PlacePanel(*SCPanel2, *this, TAlign::alBottom, 231, 65, scgTopToBottom);
   PlaceButton(*SCButton3, *SCPanel2, 3, 28, 156, "SNOOZE");

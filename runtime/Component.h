@@ -14,7 +14,6 @@ class TComponent {
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
-  TComponent* Owner() const { return owner_; }
   int ComponentCount() const { return static_cast<int>(components_.size()); }
 
   // From now on, each of the two hears through Notification when the other is destroyed.

@@ -4,11 +4,7 @@
 
 TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetParentColor(true); }
 
-void TLabel::SetTransparent(bool transparent) {
-  if (transparent == transparent_) return;
-  transparent_ = transparent;
-  Invalidate();
-}
+void TLabel::SetTransparent(bool transparent) { SetProperty(transparent_, transparent); }
 
 void TLabel::Paint(TCanvas& canvas) {
   if (transparent_) {

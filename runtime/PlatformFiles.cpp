@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "runtime/Exception.h"
+#include "runtime/FullPath.h"
 #include "runtime/NumberText.h"
 #include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
@@ -111,6 +112,10 @@ std::wstring FullWidePath(const std::string& path) {
     full.resize(length);
   }
 }
+
+// The list's messages name files as the platform's own do: resolved in UTF-16, shown in
+// the ANSI code page.
+std::string FullPath(const std::string& path) { return AnsiFromWide(FullWidePath(path)); }
 
 const StringListFiles& PlatformStringListFiles() {
   static const PlatformFiles files;

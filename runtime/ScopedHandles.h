@@ -1,9 +1,9 @@
 #pragma once
 // Every handle the plug-in and its tools hold lives in one of these scopes, so a return
 // or an exception on any path gives it back: the kernel handle, the module reference,
-// the registry key, the memory and screen device contexts, the paint, the object
-// selected into a device context, the windows disabled by a modal run, and any other
-// clean-up through ScopeGuard.
+// the registry key, global memory, the memory and screen device contexts, the paint, the
+// object selected into a device context, the open clipboard, the windows disabled by a
+// modal run, and any other clean-up through ScopeGuard.
 #include <windows.h>
 
 #include <utility>
@@ -51,6 +51,7 @@ inline ScopedHandle OpenedFile(HANDLE created) {
 using ScopedModuleReference = ScopedHandleOf<HMODULE, &FreeLibrary>;  // a count on a loaded module
 using ScopedRegistryKey = ScopedHandleOf<HKEY, &RegCloseKey>;
 using ScopedMemoryDc = ScopedHandleOf<HDC, &DeleteDC>;
+using ScopedGlobalMemory = ScopedHandleOf<HGLOBAL, &GlobalFree>;
 
 // The screen's device context, for measuring and nearest colours outside painting.
 class ScopedScreenDc {
@@ -100,6 +101,22 @@ class ScopedSelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// The clipboard, opened for `owner` and closed on scope exit. IsOpen() is false when
+// another window holds it.
+class ScopedClipboard {
+ public:
+  explicit ScopedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  ~ScopedClipboard() {
+    if (open_) CloseClipboard();
+  }
+  ScopedClipboard(const ScopedClipboard&) = delete;
+  ScopedClipboard& operator=(const ScopedClipboard&) = delete;
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_;
 };
 
 // The visible, enabled top-level windows of this thread but one, disabled while a modal

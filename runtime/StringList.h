@@ -66,7 +66,6 @@ class TStringList {
   // piece cut at each CR (an LF right after the CR goes with it), in order.
   void Insert(int index, const std::string& text);
   void Delete(int index);
-  void Clear() { items_.clear(); }
 
   // Replaces the items with the file's lines; on failure the list keeps its items.
   void LoadFromFile(const std::string& path);

@@ -246,11 +246,6 @@ void TWinControl::ParentColorChanged() {
   NotifyChildren(&TWinControl::ParentColorChanged);
 }
 
-void TWinControl::SetParentFont(bool parentFont) {
-  parentFont_ = parentFont;
-  if (parentFont_) ParentFontChanged();
-}
-
 void TWinControl::ParentFontChanged() {
   if (!parentFont_ || !parent_ || font_.SameAs(parent_->font_)) return;
   auto onChange = std::move(font_.OnChange);
@@ -399,10 +394,7 @@ LRESULT TWinControl::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      PaintMessage(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_PRINTCLIENT:
+    case WM_PAINT: case WM_PRINTCLIENT:  // either may bring its DC in wParam
       PaintMessage(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_ERASEBKGND:

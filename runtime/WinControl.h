@@ -82,8 +82,6 @@ class TWinControl : public TComponent {
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool parentColor);
   TFont& Font() { return font_; }
-  bool ParentFont() const { return parentFont_; }
-  void SetParentFont(bool parentFont);
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   bool DoubleBuffered() const { return doubleBuffered_; }
@@ -111,6 +109,14 @@ class TWinControl : public TComponent {
   TWinControl* FindNextControl(TWinControl* from, bool forward);
 
  protected:
+  // Stores a property only when it changes, and repaints then.
+  template <typename T>
+  void SetProperty(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    Invalidate();
+  }
+
   virtual void CreateParams(TCreateParams& params);
   // The window has been made; the control can now measure or start timers.
   virtual void CreateWnd() {}

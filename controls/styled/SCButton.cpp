@@ -57,7 +57,7 @@ TSCGradient TSCButton::ShadingDirection() const {
 void TSCButton::Paint(TCanvas& canvas) {
   const bool pressed = ButtonLooksPressed(Tracking());
   PaintFrameAndFace(canvas, pressed);
-  if (showCaption_) PaintCaption(canvas, pressed);
+  PaintCaption(canvas, pressed);
   if (showFocus_ && Tracking().focused) DrawFocusDots(canvas, ClientRect().Inset(3, 3, 3, 3), Color());
 }
 
@@ -70,13 +70,13 @@ void TSCButton::PaintFrameAndFace(TCanvas& canvas, bool pressed) {
   const TColor haloTop = Lowered(clBtnFace, 16);
   const TColor haloBottom = Raised(clBtnFace, 48);
   fill(client, haloTop, haloBottom);
-  if (rounded_) SetCorners(canvas, client, RoundColor(), RoundColor());
+  SetCorners(canvas, client, RoundColor(), RoundColor());
 
   Rect r = client.Inset(1, 1, 1, 1);
   const TColor borderTop = Lowered(Color(), 144);
   const TColor borderBottom = Raised(borderTop, 16);
   fill(r, borderTop, borderBottom);
-  if (rounded_) SetCorners(canvas, r, haloTop, haloBottom);
+  SetCorners(canvas, r, haloTop, haloBottom);
   r = r.Inset(1, 1, 1, 1);
 
   const Ring ring = ButtonRing(Tracking(), Enabled());
@@ -99,12 +99,12 @@ void TSCButton::PaintFrameAndFace(TCanvas& canvas, bool pressed) {
       canvas.LineTo(x, r.bottom);
     }
   }
-  if (rounded_) SoftenBorderCorners(canvas, client, Raised(borderTop, 64), Raised(borderBottom, 64));
+  SoftenBorderCorners(canvas, client, Raised(borderTop, 64), Raised(borderBottom, 64));
 }
 
 void TSCButton::PaintCaption(TCanvas& canvas, bool pressed) {
   TextPlacement placement;
-  placement.alignment = center_ ? taCenter : taLeftJustify;
+  placement.alignment = taCenter;
   placement.wordWrap = multiline_;
   placement.extraFlags = endEllipsis_ ? DT_END_ELLIPSIS : 0;
   const int shift = pressed ? 1 : 0;  // a pressed button's caption sinks by a pixel

@@ -21,19 +21,12 @@ class TSCButton : public TSCCustomControl {
   void SetHottrackColor(TColor color) { SetProperty(hottrackColor_, color); }
   TColor HighlightColor() const { return highlightColor_; }
   void SetHighlightColor(TColor color) { SetProperty(highlightColor_, color); }
-  bool Rounded() const { return rounded_; }
-  void SetRounded(bool rounded) { SetProperty(rounded_, rounded); }
   // The four outermost corner pixels; while RoundWithParentColor holds, the parent's colour.
   TColor RoundColor() const;
   void SetRoundColor(TColor color);
   bool RoundWithParentColor() const { return roundWithParentColor_; }
-  void SetRoundWithParentColor(bool on) { SetProperty(roundWithParentColor_, on); }
   bool ShowFocus() const { return showFocus_; }
   void SetShowFocus(bool show) { SetProperty(showFocus_, show); }
-  bool ShowCaption() const { return showCaption_; }
-  void SetShowCaption(bool show) { SetProperty(showCaption_, show); }
-  bool Center() const { return center_; }
-  void SetCenter(bool center) { SetProperty(center_, center); }
   bool Multiline() const { return multiline_; }
   void SetMultiline(bool multiline) { SetProperty(multiline_, multiline); }
   bool EndEllipsis() const { return endEllipsis_; }
@@ -61,12 +54,9 @@ class TSCButton : public TSCCustomControl {
   TSCButtonGradient gradient_ = scbgTopToBottom;
   TColor hottrackColor_ = 0x00ACFF;
   TColor highlightColor_ = 0xFCA070;
-  bool rounded_ = true;
   TColor roundColor_ = clBtnFace;
   bool roundWithParentColor_ = true;
   bool showFocus_ = true;
-  bool showCaption_ = true;
-  bool center_ = true;
   bool multiline_ = false;
   bool endEllipsis_ = true;
   int modalResult_ = 0;

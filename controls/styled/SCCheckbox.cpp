@@ -3,6 +3,19 @@
 #include "controls/styled/SCPaint.h"
 #include "runtime/Accelerator.h"
 
+namespace {
+// The box in the platform's colours: the window's while it can be ticked, the button
+// face while pressed, grayed or disabled.
+constexpr TColor BoxOpenFill = clWindow;
+constexpr TColor BoxInactiveFill = clBtnFace;
+constexpr TColor BoxFrame = clBtnShadow;
+constexpr TColor Mark = clWindowText;
+constexpr TColor MarkInactive = clGrayText;
+// Pixels from the edge to the box, and from the box to the caption.
+constexpr int BoxIndent = 0;
+constexpr int BoxToCaption = 4;
+}  // namespace
+
 TSCCheckbox::TSCCheckbox(TComponent* owner) : TSCCustomControl(owner) {
   SetParentColor(true);
   SetTabStop(true);
@@ -21,11 +34,8 @@ void TSCCheckbox::SetAllowGrayed(bool allowGrayed) {
 }
 
 TColor TSCCheckbox::BoxFill() const {
-  if (!Enabled()) return boxDisabled_;
-  if (CheckboxLooksPressed(Tracking())) return boxToggle_;
-  if (State() == sccbGrayed) return boxGrayed_;
-  if (State() == sccbChecked) return boxChecked_;
-  return boxUnchecked_;
+  if (!Enabled() || CheckboxLooksPressed(Tracking()) || State() == sccbGrayed) return BoxInactiveFill;
+  return BoxOpenFill;
 }
 
 void TSCCheckbox::Paint(TCanvas& canvas) {
@@ -35,20 +45,17 @@ void TSCCheckbox::Paint(TCanvas& canvas) {
   } else {
     PaintBackground(canvas, Color());
   }
-  const CheckboxPlaces places = PlaceCheckbox(client, alignment_ == taRightJustify, layout_, Indent(), Spacing());
+  const CheckboxPlaces places = PlaceCheckbox(client, alignment_ == taRightJustify, layout_, BoxIndent, BoxToCaption);
   PaintBox(canvas, places.box);
   PaintCaption(canvas, places.caption);
 }
 
 void TSCCheckbox::PaintBox(TCanvas& canvas, const Rect& box) {
-  const TColor fill = BoxFill();
-  if (fill != clNone) {
-    canvas.Brush.SetStyle(TBrushStyle::bsSolid);
-    canvas.Brush.SetColor(fill);
-    canvas.FillRect(box);
-  }
-  if (showCheckMark_ && State() != sccbUnchecked) {
-    canvas.Pen.SetColor(!Enabled() ? markDisabled_ : State() == sccbGrayed ? markGrayed_ : mark_);
+  canvas.Brush.SetStyle(TBrushStyle::bsSolid);
+  canvas.Brush.SetColor(BoxFill());
+  canvas.FillRect(box);
+  if (State() != sccbUnchecked) {
+    canvas.Pen.SetColor(!Enabled() || State() == sccbGrayed ? MarkInactive : Mark);
     canvas.Pen.SetStyle(PS_SOLID);
     canvas.Pen.SetWidth(1);
     canvas.Pen.SetMode(TPenMode::pmCopy);
@@ -69,7 +76,7 @@ void TSCCheckbox::PaintBox(TCanvas& canvas, const Rect& box) {
     Frame3D(canvas, inner, topLeft, bottomRight);
   }
   Rect frame = box;
-  Frame3D(canvas, frame, boxFrame_, boxFrame_);
+  Frame3D(canvas, frame, BoxFrame, BoxFrame);
 }
 
 void TSCCheckbox::PaintCaption(TCanvas& canvas, const Rect& room) {

@@ -31,31 +31,11 @@ class TSCCheckbox : public TSCCustomControl {
   TSCCheckboxLayout Layout() const { return layout_; }
   void SetLayout(TSCCheckboxLayout layout) { SetProperty(layout_, layout); }
 
-  TColor BoxCheckedColor() const { return boxChecked_; }
-  void SetBoxCheckedColor(TColor color) { SetProperty(boxChecked_, color); }
-  TColor BoxUncheckedColor() const { return boxUnchecked_; }
-  void SetBoxUncheckedColor(TColor color) { SetProperty(boxUnchecked_, color); }
-  TColor BoxGrayedColor() const { return boxGrayed_; }
-  void SetBoxGrayedColor(TColor color) { SetProperty(boxGrayed_, color); }
-  TColor BoxToggleColor() const { return boxToggle_; }
-  void SetBoxToggleColor(TColor color) { SetProperty(boxToggle_, color); }
-  TColor BoxDisabledColor() const { return boxDisabled_; }
-  void SetBoxDisabledColor(TColor color) { SetProperty(boxDisabled_, color); }
-  TColor BoxFrameColor() const { return boxFrame_; }
-  void SetBoxFrameColor(TColor color) { SetProperty(boxFrame_, color); }
-  TColor MarkColor() const { return mark_; }
-  void SetMarkColor(TColor color) { SetProperty(mark_, color); }
-  TColor MarkGrayedColor() const { return markGrayed_; }
-  void SetMarkGrayedColor(TColor color) { SetProperty(markGrayed_, color); }
-  TColor MarkDisabledColor() const { return markDisabled_; }
-  void SetMarkDisabledColor(TColor color) { SetProperty(markDisabled_, color); }
   TColor HottrackColor() const { return hottrackColor_; }
   void SetHottrackColor(TColor color) { SetProperty(hottrackColor_, color); }
   TColor HighlightColor() const { return highlightColor_; }
   void SetHighlightColor(TColor color) { SetProperty(highlightColor_, color); }
 
-  bool ShowCheckMark() const { return showCheckMark_; }
-  void SetShowCheckMark(bool show) { SetProperty(showCheckMark_, show); }
   bool ShowFocus() const { return showFocus_; }
   void SetShowFocus(bool show) { SetProperty(showFocus_, show); }
   bool EndEllipsis() const { return endEllipsis_; }
@@ -87,18 +67,8 @@ class TSCCheckbox : public TSCCustomControl {
   TSCCheckboxStyle style_ = sccsWin2k;
   TAlignment alignment_ = taRightJustify;
   TSCCheckboxLayout layout_ = scclMiddle;
-  TColor boxChecked_ = clWindow;
-  TColor boxUnchecked_ = clWindow;
-  TColor boxGrayed_ = clBtnFace;
-  TColor boxToggle_ = clBtnFace;
-  TColor boxDisabled_ = clBtnFace;
-  TColor boxFrame_ = clBtnShadow;
-  TColor mark_ = clWindowText;
-  TColor markGrayed_ = clGrayText;
-  TColor markDisabled_ = clGrayText;
   TColor hottrackColor_ = 0x00ACFF;
   TColor highlightColor_ = 0xFCA070;
-  bool showCheckMark_ = true;
   bool showFocus_ = true;
   bool endEllipsis_ = true;
   bool multiline_ = false;

@@ -10,6 +10,8 @@
 
 namespace {
 constexpr int TextMargin = 2;
+// Rows the dropped list shows at once, and a page key moves.
+constexpr int ListRows = 8;
 }  // namespace
 
 TSCCombobox::TSCCombobox(TComponent* owner) : TSCCustomControl(owner), list_(items_) {
@@ -29,7 +31,7 @@ void TSCCombobox::SetText(const std::string& text) {
 void TSCCombobox::SetDroppedDown(bool dropped) {
   if (dropped == list_.Dropped()) return;
   if (dropped) {
-    list_.DropDown(*this, dropDownCount_, items_.IndexOf(Text()));
+    list_.DropDown(*this, ListRows, items_.IndexOf(Text()));
   } else {
     list_.CloseUp();
   }
@@ -168,8 +170,8 @@ bool TSCCombobox::ListKey(WORD key) {
   switch (key) {
     case VK_UP: list_.MoveSelection(-1); return true;
     case VK_DOWN: list_.MoveSelection(1); return true;
-    case VK_PRIOR: list_.MoveSelection(-dropDownCount_); return true;
-    case VK_NEXT: list_.MoveSelection(dropDownCount_); return true;
+    case VK_PRIOR: list_.MoveSelection(-ListRows); return true;
+    case VK_NEXT: list_.MoveSelection(ListRows); return true;
     case VK_RETURN: list_.PickSelected(); return true;
     case VK_ESCAPE:
     case VK_F4: SetDroppedDown(false); return true;

@@ -24,8 +24,6 @@ class TSCCombobox : public TSCCustomControl {
 
   TSCEditStyle Style() const { return style_; }
   void SetStyle(TSCEditStyle style) { SetProperty(style_, style); }
-  int DropDownCount() const { return dropDownCount_; }
-  void SetDropDownCount(int rows) { dropDownCount_ = rows; }
   TFont& PopupFont() { return list_.Font(); }
   bool DroppedDown() const { return list_.Dropped(); }
   void SetDroppedDown(bool dropped);
@@ -68,7 +66,6 @@ class TSCCombobox : public TSCCustomControl {
   TSCDropDownList list_;
   LineEditor editor_;
   TSCEditStyle style_ = scesDefault;
-  int dropDownCount_ = 8;
   int scroll_ = 0;
   bool buttonHot_ = false;
 };

@@ -9,8 +9,6 @@ TSCCustomControl::TSCCustomControl(TComponent* owner) : TWinControl(owner) {
 }
 
 void TSCCustomControl::SetTransparent(bool transparent) { SetProperty(transparent_, transparent); }
-void TSCCustomControl::SetIndent(int indent) { SetProperty(indent_, indent); }
-void TSCCustomControl::SetSpacing(int spacing) { SetProperty(spacing_, spacing); }
 
 void TSCCustomControl::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;
@@ -77,7 +75,7 @@ void TSCCustomControl::Announce(HotChange change) {
 
 void TSCCustomControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TWinControl::MouseDown(button, shift, x, y);
-  if (button == TMouseButton::mbLeft && clickFocus_ && CanFocus() && !Focused()) SetFocus();
+  if (button == TMouseButton::mbLeft && CanFocus() && !Focused()) SetFocus();
 }
 
 void TSCCustomControl::MouseMove(TShiftState shift, int x, int y) {

@@ -10,15 +10,6 @@ class TSCCustomControl : public TWinControl {
 
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
-  // A left click moves the keyboard focus to the control when it can take it.
-  bool ClickFocus() const { return clickFocus_; }
-  void SetClickFocus(bool clickFocus) { clickFocus_ = clickFocus; }
-  // Pixel offsets of derived layouts: the indent of a box or image, and its distance
-  // to the text.
-  int Indent() const { return indent_; }
-  void SetIndent(int indent);
-  int Spacing() const { return spacing_; }
-  void SetSpacing(int spacing);
 
   // The height follows the font: one line and a small margin.
   bool AutoSize() const { return autoSize_; }
@@ -31,14 +22,6 @@ class TSCCustomControl : public TWinControl {
   TNotifyEvent OnMouseLeave;
 
  protected:
-  // Stores a property only when it changes, and repaints then.
-  template <typename T>
-  void SetProperty(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    Invalidate();
-  }
-
   const TrackingFlags& Tracking() const { return tracking_.Flags(); }
   ControlTracking& TrackingState() { return tracking_; }
 
@@ -81,9 +64,6 @@ class TSCCustomControl : public TWinControl {
 
   ControlTracking tracking_;
   bool transparent_ = false;
-  bool clickFocus_ = true;
   bool autoSize_ = false;
-  int indent_ = 0;
-  int spacing_ = 4;
   int changeNesting_ = 0;
 };

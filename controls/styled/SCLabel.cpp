@@ -9,9 +9,6 @@ TextPlacement TSCLabel::Placement() const {
   placement.alignment = alignment_;
   placement.layout = layout_;
   placement.wordWrap = multiline_;
-  if (ellipsis_ == scelEndEllipsis) placement.extraFlags |= DT_END_ELLIPSIS;
-  if (ellipsis_ == scelPathEllipsis) placement.extraFlags |= DT_PATH_ELLIPSIS;
-  if (!showAccelChar_) placement.extraFlags |= DT_NOPREFIX;
   return placement;
 }
 
@@ -29,7 +26,7 @@ void TSCLabel::Paint(TCanvas& canvas) {
   const LabelTone tone = LabelTextTone(Tracking(), hottrack_, Enabled());
   if (tone != LabelTone::Font) {
     canvas.Font.SetColor(tone == LabelTone::Hottrack ? hottrackColor_ : highlightColor_);
-    if (hotUnderline_) canvas.Font.SetStyle(canvas.Font.Style() | fsUnderline);
+    canvas.Font.SetStyle(canvas.Font.Style() | fsUnderline);
   }
   const TextPlacement placement = Placement();
   DrawCaption(canvas, Caption(), client, placement, Enabled());

@@ -6,8 +6,6 @@
 #include "controls/styled/SCText.h"
 #include "runtime/Gradient.h"
 
-enum TSCEllipsis { scelNone, scelEndEllipsis, scelPathEllipsis };
-
 class TSCLabel : public TSCCustomControl {
  public:
   explicit TSCLabel(TComponent* owner);
@@ -18,18 +16,12 @@ class TSCLabel : public TSCCustomControl {
   void SetHottrackColor(TColor color) { SetProperty(hottrackColor_, color); }
   TColor HighlightColor() const { return highlightColor_; }
   void SetHighlightColor(TColor color) { SetProperty(highlightColor_, color); }
-  bool HotUnderline() const { return hotUnderline_; }
-  void SetHotUnderline(bool underline) { SetProperty(hotUnderline_, underline); }
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment alignment) { SetProperty(alignment_, alignment); }
   TSCLayout Layout() const { return layout_; }
   void SetLayout(TSCLayout layout) { SetProperty(layout_, layout); }
   bool Multiline() const { return multiline_; }
   void SetMultiline(bool multiline) { SetProperty(multiline_, multiline); }
-  TSCEllipsis EllipsisMode() const { return ellipsis_; }
-  void SetEllipsisMode(TSCEllipsis mode) { SetProperty(ellipsis_, mode); }
-  bool ShowAccelChar() const { return showAccelChar_; }
-  void SetShowAccelChar(bool show) { SetProperty(showAccelChar_, show); }
   bool ShowFocus() const { return showFocus_; }
   void SetShowFocus(bool show) { SetProperty(showFocus_, show); }
 
@@ -55,12 +47,9 @@ class TSCLabel : public TSCCustomControl {
   bool hottrack_ = true;
   TColor hottrackColor_ = 0x0000FF;
   TColor highlightColor_ = 0x800080;
-  bool hotUnderline_ = true;
   TAlignment alignment_ = taLeftJustify;
   TSCLayout layout_ = sclaMiddle;
   bool multiline_ = false;
-  TSCEllipsis ellipsis_ = scelNone;
-  bool showAccelChar_ = true;
   bool showFocus_ = true;
   PanelGradient gradient_{scgNone, clWhite, clBlue, clNavy, false};
 };

@@ -11,8 +11,6 @@ void TSCPanel::SetGradientUsesMid(bool usesMid) { SetProperty(gradient_.usesMid,
 void TSCPanel::SetAlignment(TAlignment alignment) { SetProperty(alignment_, alignment); }
 void TSCPanel::SetLayout(TSCLayout layout) { SetProperty(layout_, layout); }
 void TSCPanel::SetMultiline(bool multiline) { SetProperty(multiline_, multiline); }
-void TSCPanel::SetIndentHorz(int indent) { SetProperty(indentHorz_, indent); }
-void TSCPanel::SetIndentVert(int indent) { SetProperty(indentVert_, indent); }
 
 void TSCPanel::Paint(TCanvas& canvas) {
   const Rect client = ClientRect();
@@ -27,6 +25,5 @@ void TSCPanel::Paint(TCanvas& canvas) {
   placement.alignment = alignment_;
   placement.layout = layout_;
   placement.wordWrap = multiline_;
-  DrawCaption(canvas, Caption(), client.Inset(indentHorz_, indentVert_, indentHorz_, indentVert_), placement,
-              Enabled());
+  DrawCaption(canvas, Caption(), client, placement, Enabled());
 }

@@ -24,10 +24,6 @@ class TSCPanel : public TSCCustomControl {
   void SetLayout(TSCLayout layout);
   bool Multiline() const { return multiline_; }
   void SetMultiline(bool multiline);
-  int IndentHorz() const { return indentHorz_; }
-  void SetIndentHorz(int indent);
-  int IndentVert() const { return indentVert_; }
-  void SetIndentVert(int indent);
 
  protected:
   void Paint(TCanvas& canvas) override;
@@ -37,6 +33,4 @@ class TSCPanel : public TSCCustomControl {
   TAlignment alignment_ = taLeftJustify;
   TSCLayout layout_ = sclaMiddle;
   bool multiline_ = false;
-  int indentHorz_ = 0;
-  int indentVert_ = 0;
 };

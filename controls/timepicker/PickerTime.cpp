@@ -26,21 +26,6 @@ int HourOfDayFromFace(int faceHour, bool pm) {
 }
 
 int SteppedMinutesOfDay(int minutesOfDay, ClockKeyStep step) {
-  int delta = 0;
-  switch (step) {
-    case ClockKeyStep::MinuteLater:
-      delta = 1;
-      break;
-    case ClockKeyStep::MinuteEarlier:
-      delta = -1;
-      break;
-    case ClockKeyStep::HourLater:
-      delta = 60;
-      break;
-    case ClockKeyStep::HourEarlier:
-      delta = -60;
-      break;
-  }
-  const int stepped = (minutesOfDay % MinutesPerDay + delta) % MinutesPerDay;
+  const int stepped = (minutesOfDay % MinutesPerDay + static_cast<int>(step)) % MinutesPerDay;
   return stepped < 0 ? stepped + MinutesPerDay : stepped;
 }

@@ -25,7 +25,8 @@ bool TimeSetterActs(TTime stored, TTime value);
 // The hour of the day a face hour (1 to 12) stands for in the current half of the day.
 int HourOfDayFromFace(int faceHour, bool pm);
 
-enum class ClockKeyStep { MinuteLater, MinuteEarlier, HourLater, HourEarlier };
+// Each step's value is the minutes it moves the time by.
+enum class ClockKeyStep { MinuteLater = 1, MinuteEarlier = -1, HourLater = 60, HourEarlier = -60 };
 
 // One key step, wrapping through midnight either way.
 int SteppedMinutesOfDay(int minutesOfDay, ClockKeyStep step);

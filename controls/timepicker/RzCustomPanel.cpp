@@ -22,8 +22,8 @@ void TRzCustomPanel::Paint(TCanvas& canvas) {
   // The interior first: what a rounded frame leaves out shows the panel's colour.
   canvas.Brush.SetColor(Color());
   canvas.FillRect(ClientRect());
-  const FrameColors colors{AdjustedFlatColor(flatColor_, flatColorAdjustment_, ScreenColors()), borderHighlight_,
-                           borderShadow_};
+  const FrameColors colors{AdjustedFlatColor(flatColor_, flatColorAdjustment_, ScreenColors()), clBtnHighlight,
+                           clBtnShadow};
   Rect r = ClientRect();
   for (const FrameLine& line : FrameLines(border_.outer, border_.bevelWidth, colors))
     DrawRing(canvas, r, border_.sides, line);
@@ -56,7 +56,7 @@ void TRzCustomPanel::SetBorderSides(const TSides& sides) {
   FrameGeometryChanged();
 }
 
-// The band and the bevel change the client rectangle as well, so they re-align too.
+// The band changes the client rectangle as well, so it re-aligns too.
 void TRzCustomPanel::SetBorderWidth(int width) {
   width = std::max(width, 0);  // a negative band would grow the content past the frame
   if (width == border_.borderWidth) return;
@@ -64,26 +64,6 @@ void TRzCustomPanel::SetBorderWidth(int width) {
   FrameGeometryChanged();
 }
 
-void TRzCustomPanel::SetBevelWidth(int width) {
-  width = std::max(width, 0);
-  if (width == border_.bevelWidth) return;
-  border_.bevelWidth = width;
-  FrameGeometryChanged();
-}
-
-void TRzCustomPanel::StoreColor(TColor& field, TColor color) {
-  if (color == field) return;
-  field = color;
-  Invalidate();
-}
-
-void TRzCustomPanel::SetBorderColor(TColor color) { StoreColor(borderColor_, color); }
-void TRzCustomPanel::SetBorderHighlight(TColor color) { StoreColor(borderHighlight_, color); }
-void TRzCustomPanel::SetBorderShadow(TColor color) { StoreColor(borderShadow_, color); }
-void TRzCustomPanel::SetFlatColor(TColor color) { StoreColor(flatColor_, color); }
-
-void TRzCustomPanel::SetFlatColorAdjustment(int adjustment) {
-  if (adjustment == flatColorAdjustment_) return;
-  flatColorAdjustment_ = adjustment;
-  Invalidate();
-}
+void TRzCustomPanel::SetBorderColor(TColor color) { SetProperty(borderColor_, color); }
+void TRzCustomPanel::SetFlatColor(TColor color) { SetProperty(flatColor_, color); }
+void TRzCustomPanel::SetFlatColorAdjustment(int adjustment) { SetProperty(flatColorAdjustment_, adjustment); }

@@ -18,14 +18,8 @@ class TRzCustomPanel : public TWinControl {
   void SetBorderSides(const TSides& sides);
   int BorderWidth() const { return border_.borderWidth; }
   void SetBorderWidth(int width);
-  int BevelWidth() const { return border_.bevelWidth; }
-  void SetBevelWidth(int width);
   TColor BorderColor() const { return borderColor_; }
   void SetBorderColor(TColor color);
-  TColor BorderHighlight() const { return borderHighlight_; }
-  void SetBorderHighlight(TColor color);
-  TColor BorderShadow() const { return borderShadow_; }
-  void SetBorderShadow(TColor color);
   TColor FlatColor() const { return flatColor_; }
   void SetFlatColor(TColor color);
   int FlatColorAdjustment() const { return flatColorAdjustment_; }
@@ -42,12 +36,9 @@ class TRzCustomPanel : public TWinControl {
  private:
   // The client rectangle changes: children are placed again before the repaint.
   void FrameGeometryChanged();
-  void StoreColor(TColor& field, TColor color);
 
   PanelBorder border_;
   TColor borderColor_ = clBtnFace;
-  TColor borderHighlight_ = clBtnHighlight;
-  TColor borderShadow_ = clBtnShadow;
   TColor flatColor_ = clBtnShadow;
   int flatColorAdjustment_ = 30;
 };

@@ -70,11 +70,7 @@ void TRzTimePicker::RaiseSetBtnClick() {
 
 // --- Properties -------------------------------------------------------------------
 
-void TRzTimePicker::SetFormat(const std::string& format) {
-  if (format == format_) return;
-  format_ = format;
-  Invalidate();
-}
+void TRzTimePicker::SetFormat(const std::string& format) { SetProperty(format_, format); }
 
 void TRzTimePicker::CaptionChanged(std::string& field, const std::string& caption) {
   if (caption == field) return;
@@ -88,11 +84,7 @@ void TRzTimePicker::SetCaptionAM(const std::string& caption) { CaptionChanged(ca
 void TRzTimePicker::SetCaptionPM(const std::string& caption) { CaptionChanged(captionPM_, caption); }
 void TRzTimePicker::SetCaptionSet(const std::string& caption) { CaptionChanged(captionSet_, caption); }
 
-void TRzTimePicker::SetShowSetButton(bool show) {
-  if (show == showSetButton_) return;
-  showSetButton_ = show;
-  Invalidate();
-}
+void TRzTimePicker::SetShowSetButton(bool show) { SetProperty(showSetButton_, show); }
 
 void TRzTimePicker::SetAutoSize(bool autoSize) {
   if (autoSize == autoSize_) return;

@@ -8,12 +8,11 @@
 #include <stdexcept>
 
 #include "controls/timepicker/TimePicker.h"
+#include "dialogs/DialogLook.h"
 #include "runtime/Form.h"
 #include "tools/gallery/Gallery.h"
 
 namespace {
-
-constexpr TColor SnoozeOrange = 33023;  // red 255, green 128, blue 0
 
 enum class Drawing { Classic, Themed };
 
@@ -56,15 +55,7 @@ const GalleryScene dialog("picker-dialog", [](TForm& host) {
 
 const GalleryScene snooze("picker-snooze", [](TForm& host) {
   TRzTimePicker& picker = PickerOn(host, 365, 190, EncodeTime(7, 52, 0, 0));
-  picker.Font().SetStyle(fsBold);
-  picker.Font().SetColor(SnoozeOrange);
-  picker.SetColor(clWhite);
-  picker.ClockFaceColors().SetFace(clSilver);
-  picker.ClockFaceColors().SetHourTicks(clWhite);
-  picker.SetBorderSides(NoBorderSides);
-  picker.SetFormat("h:nn:ss");
-  picker.ShowHowToUseHint = false;
-  picker.SetEnabled(false);
+  UseSnoozeClockLook(picker);
   return host.Handle();
 });
 

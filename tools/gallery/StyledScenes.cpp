@@ -4,6 +4,7 @@
 // pointer, so that several states show at once.
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 #include "controls/styled/SCButton.h"
@@ -47,13 +48,27 @@ Control& Place(TWinControl& parent, int left, int top, int width, int height) {
   return *control;
 }
 
+// A line of text over its parent's background, in MS Sans Serif.
+TSCLabel& PlainLine(TWinControl& parent, int left, int top, int width, int height, const std::string& text,
+                    unsigned style, TColor color) {
+  auto& line = Place<TSCLabel>(parent, left, top, width, height);
+  SetFont(line.Font(), "MS Sans Serif", -11, style, color);
+  line.SetHottrack(false);
+  line.SetTransparent(true);
+  line.SetCaption(text);
+  return line;
+}
+
 // A small note naming what the control beside it shows.
 void Note(TWinControl& parent, int left, int top, int width, const std::string& text) {
-  auto& note = Place<TSCLabel>(parent, left, top, width, 16);
-  note.SetHottrack(false);
-  note.SetTransparent(true);
-  note.SetCaption(text);
-  SetFont(note.Font(), "MS Sans Serif", -11, 0, clBlack);
+  PlainLine(parent, left, top, width, 16, text, 0, clBlack);
+}
+
+// A push button in the windows' look and size.
+void Button(TWinControl& parent, int left, int top, const char* caption) {
+  auto& button = Place<TSCButton>(parent, left, top, 175, 31);
+  UseButtonLook(button);
+  button.SetCaption(caption);
 }
 
 TSCPanel& GradientPanel(TWinControl& parent, int left, int top, int width, int height, TSCGradient direction) {
@@ -129,55 +144,56 @@ const GalleryScene buttons("styled-button", [](TForm& host) {
   return Shown(host, 400, 250);
 });
 
-const GalleryScene checkboxes("styled-checkbox", [](TForm& host) {
-  const struct {
-    const char* caption;
-    Look look;
-    bool checked;
-    bool enabled;
-  } states[] = {{"Unchecked", {}, false, true},
-                {"Checked", {}, true, true},
-                {"Hot (mouse over)", {true, false, false, false}, false, true},
-                {"Pressed", {true, true, false, true}, true, true},
-                {"Focused", {false, false, false, true}, true, true},
-                {"Pressed, dragged off", {false, true, false, true}, false, true},
-                {"Disabled, unchecked", {}, false, false},
-                {"Disabled, checked", {}, true, false}};
-  int top = 6;
-  for (const auto& state : states) {
-    auto& box = Place<Staged<TSCCheckbox>>(host, 6, top, 300, 17);
-    UseCheckboxLook(box);
-    box.SetCaption(state.caption);
-    box.SetChecked(state.checked);
-    box.SetEnabled(state.enabled);
-    box.Stage(state.look);
-    top += 22;
+// One state of a captioned control; `option` is its own switch (checked, hottrack).
+struct CaptionedState {
+  const char* caption;
+  Look look;
+  bool option;
+  bool enabled;
+};
+
+// The states one below the other, `pitch` apart, `margin` from the window's edges.
+template <typename Control, std::size_t Count>
+HWND StateColumn(TForm& host, const CaptionedState (&states)[Count], int margin, int width, int pitch,
+                 void (*dress)(Control& control, bool option)) {
+  int top = margin;
+  for (const CaptionedState& state : states) {
+    auto& control = Place<Staged<Control>>(host, margin, top, width, 17);
+    dress(control, state.option);
+    control.SetCaption(state.caption);
+    control.SetEnabled(state.enabled);
+    control.Stage(state.look);
+    top += pitch;
   }
-  return Shown(host, 312, top + 4);
+  return Shown(host, width + 2 * margin, top + 4);
+}
+
+const GalleryScene checkboxes("styled-checkbox", [](TForm& host) {
+  const CaptionedState states[] = {{"Unchecked", {}, false, true},
+                                   {"Checked", {}, true, true},
+                                   {"Hot (mouse over)", {true, false, false, false}, false, true},
+                                   {"Pressed", {true, true, false, true}, true, true},
+                                   {"Focused", {false, false, false, true}, true, true},
+                                   {"Pressed, dragged off", {false, true, false, true}, false, true},
+                                   {"Disabled, unchecked", {}, false, false},
+                                   {"Disabled, checked", {}, true, false}};
+  return StateColumn<TSCCheckbox>(host, states, 6, 300, 22, [](TSCCheckbox& box, bool checked) {
+    UseCheckboxLook(box);
+    box.SetChecked(checked);
+  });
 });
 
 const GalleryScene labels("styled-label", [](TForm& host) {
-  const struct {
-    const char* caption;
-    Look look;
-    bool hottrack;
-    bool enabled;
-  } states[] = {{"Visit my homepage (normal)", {}, true, true},
-                {"Visit my homepage (mouse over)", {true, false, false, false}, true, true},
-                {"Visit my homepage (focused, mouse elsewhere)", {false, false, false, true}, true, true},
-                {"Hottrack off, mouse over: no change", {true, false, false, false}, false, true},
-                {"Disabled: embossed", {}, true, false}};
-  int top = 8;
-  for (const auto& state : states) {
-    auto& label = Place<Staged<TSCLabel>>(host, 8, top, 330, 17);
+  const CaptionedState states[] = {
+      {"Visit my homepage (normal)", {}, true, true},
+      {"Visit my homepage (mouse over)", {true, false, false, false}, true, true},
+      {"Visit my homepage (focused, mouse elsewhere)", {false, false, false, true}, true, true},
+      {"Hottrack off, mouse over: no change", {true, false, false, false}, false, true},
+      {"Disabled: embossed", {}, true, false}};
+  return StateColumn<TSCLabel>(host, states, 8, 330, 24, [](TSCLabel& label, bool hottrack) {
     UseLinkLook(label);
-    label.SetCaption(state.caption);
-    label.SetHottrack(state.hottrack);
-    label.SetEnabled(state.enabled);
-    label.Stage(state.look);
-    top += 24;
-  }
-  return Shown(host, 346, top + 4);
+    label.SetHottrack(hottrack);
+  });
 });
 
 // The address box over the options panel's gradient, as the dialog shows it.
@@ -242,12 +258,8 @@ const GalleryScene options("styled-options-panel", [](TForm& host) {
     top += 17;
   }
   AddressBox(panel, 68, "http://radio.example/morning.m3u");
-  auto& shoutcast = Place<TSCButton>(panel, 4, 95, 175, 31);
-  UseButtonLook(shoutcast);
-  shoutcast.SetCaption("Shoutcast");
-  auto& locate = Place<TSCButton>(panel, 181, 95, 175, 31);
-  UseButtonLook(locate);
-  locate.SetCaption("Locate file");
+  Button(panel, 4, 95, "Shoutcast");
+  Button(panel, 181, 95, "Locate file");
   return Shown(host, 368, 238);
 });
 
@@ -260,11 +272,7 @@ const GalleryScene information("styled-info-panel", [](TForm& host) {
                          "other general plugins then check one of the following URL's"};
   int top = 0;
   for (const char* line : lines) {
-    auto& label = Place<TSCLabel>(panel, 0, top, 702, 17);
-    SetFont(label.Font(), "MS Sans Serif", -11, fsBold, clNavy);
-    label.SetHottrack(false);
-    label.SetTransparent(true);
-    label.SetCaption(line);
+    PlainLine(panel, 0, top, 702, 17, line, fsBold, clNavy);
     top += 17;
   }
   for (const char* link : {"Visit my homepage", "Donate via paypal"}) {
@@ -275,9 +283,7 @@ const GalleryScene information("styled-info-panel", [](TForm& host) {
     if (top == 51) label.Stage({true, false, false, false});
     top += 17;
   }
-  auto& save = Place<TSCButton>(panel, 524, 126, 175, 31);
-  UseButtonLook(save);
-  save.SetCaption("&Save settings");
+  Button(panel, 524, 126, "&Save settings");
   return Shown(host, 702, 159);
 });
 
@@ -291,20 +297,14 @@ const GalleryScene transparent("styled-transparent", [](TForm& host) {
   box.Font().SetColor(clWhite);
   box.SetCaption("Transparent check box");
   box.SetChecked(true);
-  auto& label = Place<TSCLabel>(panel, 0, 34, 400, 17);
-  SetFont(label.Font(), "MS Sans Serif", -11, fsBold, clWhite);
-  label.SetHottrack(false);
-  label.SetTransparent(true);
-  label.SetCaption("Transparent label with Hottrack off");
+  PlainLine(panel, 0, 34, 400, 17, "Transparent label with Hottrack off", fsBold, clWhite);
   AddressBox(panel, 60, "Transparent address box");
   auto& inner = Place<TSCPanel>(panel, 10, 92, 180, 34);
   inner.SetTransparent(true);
   inner.SetCaption("transparent panel");
   inner.SetAlignment(taCenter);
   SetFont(inner.Font(), "MS Sans Serif", -11, fsBold, clNavy);
-  auto& button = Place<TSCButton>(panel, 210, 126, 175, 31);
-  UseButtonLook(button);
-  button.SetCaption("DISABLE");
+  Button(panel, 210, 126, "DISABLE");
   return Shown(host, 400, 170);
 });
 

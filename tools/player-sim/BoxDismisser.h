@@ -1,7 +1,7 @@
 #pragma once
 // Closes every dialog box this process shows, after logging its title and text. The
 // plug-in may show an error box while it is being loaded, when no test could click it.
-#include <memory>
+#include "tools/player-sim/WatcherThread.h"
 
 class SimLog;
 
@@ -10,12 +10,9 @@ class BoxDismisser {
   // Returns once the watcher thread runs (so it is not held up by the loader lock of a
   // load that shows a box). Throws std::runtime_error when it cannot start.
   explicit BoxDismisser(SimLog& log);
-  ~BoxDismisser();
   BoxDismisser(const BoxDismisser&) = delete;
   BoxDismisser& operator=(const BoxDismisser&) = delete;
 
-  struct Watch;
-
  private:
-  std::shared_ptr<Watch> watch_;
+  WatcherThread watcher_;
 };

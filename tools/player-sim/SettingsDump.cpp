@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/SettingsRecord.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 #include "tools/player-sim/LogText.h"
-#include "tools/player-sim/RegistryHandle.h"
 #include "tools/player-sim/RegistryValueText.h"
 #include "tools/player-sim/SimLog.h"
 
@@ -68,8 +68,8 @@ std::vector<std::string> OtherNames(SimLog& log, HKEY key) {
 }  // namespace
 
 void DumpSettings(SimLog& log) {
-  LONG status;
-  const RegistryHandle key = RegistryHandle::Open(HKEY_CURRENT_USER, SettingNames::Key, KEY_READ, status);
+  ScopedRegistryKey key;
+  const LONG status = RegOpenKeyExA(HKEY_CURRENT_USER, SettingNames::Key, 0, KEY_READ, key.Receive());
   if (status == ERROR_FILE_NOT_FOUND) {
     log.Line("no settings key");
     return;

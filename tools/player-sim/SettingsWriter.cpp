@@ -5,16 +5,17 @@
 
 #include "core/SettingsRecord.h"
 #include "runtime/DayTime.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 #include "tools/player-sim/LogText.h"
-#include "tools/player-sim/RegistryHandle.h"
 #include "tools/player-sim/RegistryValueText.h"
 #include "tools/player-sim/SimLog.h"
 
 namespace {
-RegistryHandle CreateSettingsKey() {
-  LONG status;
-  RegistryHandle key = RegistryHandle::Create(HKEY_CURRENT_USER, SettingNames::Key, status);
+ScopedRegistryKey CreateSettingsKey() {
+  ScopedRegistryKey key;
+  const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, SettingNames::Key, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                      KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr);
   if (status != ERROR_SUCCESS) {
     throw std::runtime_error(
         Format("cannot create HKCU\\%s: %s", SettingNames::Key, SystemErrorText(status).c_str()));
@@ -66,7 +67,7 @@ void SettingsWriter::WriteRaw(const std::string& name, DWORD type, const std::ve
 }
 
 void SettingsWriter::DeleteValue(const std::string& name) {
-  const RegistryHandle key = CreateSettingsKey();
+  const ScopedRegistryKey key = CreateSettingsKey();
   const LONG status = RegDeleteValueA(key.Get(), name.c_str());
   if (status == ERROR_FILE_NOT_FOUND) {
     log_.Line(Format("settings written: %s was absent", name.c_str()));
@@ -79,7 +80,7 @@ void SettingsWriter::DeleteValue(const std::string& name) {
 }
 
 void SettingsWriter::Store(const std::string& name, DWORD type, const std::vector<unsigned char>& data) {
-  const RegistryHandle key = CreateSettingsKey();
+  const ScopedRegistryKey key = CreateSettingsKey();
   const LONG status =
       RegSetValueExA(key.Get(), name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
   if (status != ERROR_SUCCESS) {

@@ -6,9 +6,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "runtime/ScopedHandles.h"
 #include "tools/common/WindowCapture.h"
 #include "tools/player-sim/LogText.h"
-#include "tools/player-sim/OwnedHandle.h"
 #include "tools/player-sim/QueueMarker.h"
 #include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/WindowText.h"
@@ -97,7 +97,7 @@ struct UiScript::Run {
   std::string steps;
   HWND current = nullptr;
   std::atomic<bool> stopping{false};
-  OwnedHandle thread;
+  ScopedHandle thread;
 
   // Polls `condition` until it holds (true) or `limitMs` has passed (false).
   bool Until(const std::function<bool()>& condition, DWORD limitMs) {
@@ -276,7 +276,7 @@ struct UiScript::Run {
 UiScript::UiScript(SimLog& log, const std::string& steps) : run_(std::make_unique<Run>()) {
   run_->log = &log;
   run_->steps = steps;
-  run_->thread = OwnedHandle(CreateThread(nullptr, 0, &Run::Main, run_.get(), 0, nullptr));
+  run_->thread = ScopedHandle(CreateThread(nullptr, 0, &Run::Main, run_.get(), 0, nullptr));
   if (!run_->thread.Get()) throw std::runtime_error("cannot start the ui script");
 }
 
