@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <vector>
 
-class AlarmTone {
+#include "runtime/NonCopyable.h"
+
+class AlarmTone : NonCopyable {
  public:
   AlarmTone() = default;
   ~AlarmTone() { Stop(); }
-  AlarmTone(const AlarmTone&) = delete;
-  AlarmTone& operator=(const AlarmTone&) = delete;
 
   // Starts the tone looping; false (and a line for a debugger) when it cannot sound.
   bool Start();

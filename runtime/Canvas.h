@@ -9,16 +9,15 @@
 
 #include "runtime/Geometry.h"
 #include "runtime/Graphics.h"
+#include "runtime/NonCopyable.h"
 
 inline RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 inline Rect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-class TCanvas {
+class TCanvas : NonCopyable {
  public:
   explicit TCanvas(HDC dc);
   ~TCanvas();
-  TCanvas(const TCanvas&) = delete;
-  TCanvas& operator=(const TCanvas&) = delete;
 
   HDC Handle() const { return dc_; }
 

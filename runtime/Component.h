@@ -5,14 +5,14 @@
 #include <functional>
 #include <vector>
 
+#include "runtime/NonCopyable.h"
+
 enum class TOperation { opInsert, opRemove };
 
-class TComponent {
+class TComponent : NonCopyable {
  public:
   explicit TComponent(TComponent* owner);
   virtual ~TComponent();
-  TComponent(const TComponent&) = delete;
-  TComponent& operator=(const TComponent&) = delete;
 
   int ComponentCount() const { return static_cast<int>(components_.size()); }
 

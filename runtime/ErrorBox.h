@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "runtime/NonCopyable.h"
+
 // The host program's file name without its extension: the title of the plug-in's boxes.
 std::string ApplicationTitle();
 
@@ -15,12 +17,10 @@ std::string ApplicationTitle();
 void ShowApplicationError(const std::string& message) noexcept;
 
 // Makes `window` the owner of this thread's error boxes while the object lives.
-class ErrorBoxOwner {
+class ErrorBoxOwner : NonCopyable {
  public:
   explicit ErrorBoxOwner(HWND window);
   ~ErrorBoxOwner();
-  ErrorBoxOwner(const ErrorBoxOwner&) = delete;
-  ErrorBoxOwner& operator=(const ErrorBoxOwner&) = delete;
 
  private:
   HWND previous_;

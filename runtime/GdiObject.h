@@ -5,7 +5,9 @@
 
 #include <utility>
 
-class GdiObject {
+#include "runtime/NonCopyable.h"
+
+class GdiObject : NonCopyable {
  public:
   GdiObject() = default;
   explicit GdiObject(HGDIOBJ handle);  // takes ownership; a null handle owns nothing
@@ -18,8 +20,6 @@ class GdiObject {
     }
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
 
   HGDIOBJ Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }

@@ -4,12 +4,12 @@
 // its screen off. The cap runs as a thread timer, so the thread must handle messages.
 #include <windows.h>
 
-class KeepAwake {
+#include "runtime/NonCopyable.h"
+
+class KeepAwake : NonCopyable {
  public:
   explicit KeepAwake(UINT capMs) : capMs_(capMs) {}
   ~KeepAwake() { Release(); }
-  KeepAwake(const KeepAwake&) = delete;
-  KeepAwake& operator=(const KeepAwake&) = delete;
 
   void Request();
   void Release();

@@ -3,12 +3,12 @@
 // use the win32 thread model, whose C++ library has no std::mutex or std::call_once.
 #include <windows.h>
 
-class Lock {
+#include "runtime/NonCopyable.h"
+
+class Lock : NonCopyable {
  public:
   Lock() { InitializeCriticalSection(&section_); }
   ~Lock() { DeleteCriticalSection(&section_); }
-  Lock(const Lock&) = delete;
-  Lock& operator=(const Lock&) = delete;
 
   void Enter() { EnterCriticalSection(&section_); }
   void Leave() { LeaveCriticalSection(&section_); }
@@ -18,12 +18,10 @@ class Lock {
 };
 
 // Holds a lock for its scope.
-class LockHolder {
+class LockHolder : NonCopyable {
  public:
   explicit LockHolder(Lock& lock) : lock_(lock) { lock_.Enter(); }
   ~LockHolder() { lock_.Leave(); }
-  LockHolder(const LockHolder&) = delete;
-  LockHolder& operator=(const LockHolder&) = delete;
 
  private:
   Lock& lock_;
@@ -32,11 +30,9 @@ class LockHolder {
 // Runs an action once for the module's life. Constant-initialised, so it is ready
 // before any static constructor runs. A caller that arrives while another runs the action
 // waits for its end; an action that throws leaves the flag unset, and a later call retries.
-class OnceFlag {
+class OnceFlag : NonCopyable {
  public:
   constexpr OnceFlag() = default;
-  OnceFlag(const OnceFlag&) = delete;
-  OnceFlag& operator=(const OnceFlag&) = delete;
 
   template <typename Action>
   void Run(Action action) {

@@ -6,14 +6,13 @@
 #include <memory>
 
 #include "runtime/Canvas.h"
+#include "runtime/NonCopyable.h"
 #include "runtime/ScopedHandles.h"
 
-class OffscreenBitmap {
+class OffscreenBitmap : NonCopyable {
  public:
   // A bitmap compatible with the screen, `size` pixels (at least 1 x 1).
   explicit OffscreenBitmap(Size size);
-  OffscreenBitmap(const OffscreenBitmap&) = delete;
-  OffscreenBitmap& operator=(const OffscreenBitmap&) = delete;
 
   TCanvas& Canvas() { return *canvas_; }
   HDC Dc() const { return dc_.Get(); }

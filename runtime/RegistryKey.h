@@ -6,14 +6,14 @@
 #include <optional>
 #include <string>
 
-class RegistryKey {
+#include "runtime/NonCopyable.h"
+
+class RegistryKey : NonCopyable {
  public:
   // Opens the key below HKEY_CURRENT_USER for full access, creating it when missing.
   // A key that cannot be opened is not an error here: every use of it then fails.
   explicit RegistryKey(const std::string& path);
   ~RegistryKey();
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
 
   // True when the value's type and size can be queried.
   bool ValueExists(const std::string& name) const;

@@ -9,10 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/NonCopyable.h"
+
 // A handle given back by `Close` when the scope ends; moved, never copied. Null owns
 // nothing.
 template <typename Handle, auto Close>
-class ScopedHandleOf {
+class ScopedHandleOf : NonCopyable {
  public:
   explicit ScopedHandleOf(Handle handle = nullptr) : handle_(handle) {}
   ~ScopedHandleOf() { Reset(); }
@@ -24,8 +26,6 @@ class ScopedHandleOf {
     }
     return *this;
   }
-  ScopedHandleOf(const ScopedHandleOf&) = delete;
-  ScopedHandleOf& operator=(const ScopedHandleOf&) = delete;
 
   Handle Get() const { return handle_; }
   Handle* Receive() {  // for calls that hand the handle out through a pointer
@@ -54,14 +54,12 @@ using ScopedMemoryDc = ScopedHandleOf<HDC, &DeleteDC>;
 using ScopedGlobalMemory = ScopedHandleOf<HGLOBAL, &GlobalFree>;
 
 // The screen's device context, for measuring and nearest colours outside painting.
-class ScopedScreenDc {
+class ScopedScreenDc : NonCopyable {
  public:
   ScopedScreenDc() : dc_(GetDC(nullptr)) {}
   ~ScopedScreenDc() {
     if (dc_) ReleaseDC(nullptr, dc_);
   }
-  ScopedScreenDc(const ScopedScreenDc&) = delete;
-  ScopedScreenDc& operator=(const ScopedScreenDc&) = delete;
   HDC Get() const { return dc_; }
 
  private:
@@ -70,14 +68,12 @@ class ScopedScreenDc {
 
 // One WM_PAINT's BeginPaint, ended however the paint leaves. Get() is null when
 // BeginPaint failed (nothing is painted then).
-class ScopedPaint {
+class ScopedPaint : NonCopyable {
  public:
   explicit ScopedPaint(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
   ~ScopedPaint() {
     if (dc_) EndPaint(window_, &paint_);
   }
-  ScopedPaint(const ScopedPaint&) = delete;
-  ScopedPaint& operator=(const ScopedPaint&) = delete;
   HDC Get() const { return dc_; }
 
  private:
@@ -88,14 +84,12 @@ class ScopedPaint {
 
 // Selects an object into a device context and puts the previous one back on scope exit.
 // Selected() is false when the selection failed.
-class ScopedSelectedObject {
+class ScopedSelectedObject : NonCopyable {
  public:
   ScopedSelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
   ~ScopedSelectedObject() {
     if (Selected()) SelectObject(dc_, previous_);
   }
-  ScopedSelectedObject(const ScopedSelectedObject&) = delete;
-  ScopedSelectedObject& operator=(const ScopedSelectedObject&) = delete;
   bool Selected() const { return previous_ && previous_ != HGDI_ERROR; }
 
  private:
@@ -105,14 +99,12 @@ class ScopedSelectedObject {
 
 // The clipboard, opened for `owner` and closed on scope exit. IsOpen() is false when
 // another window holds it.
-class ScopedClipboard {
+class ScopedClipboard : NonCopyable {
  public:
   explicit ScopedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
   ~ScopedClipboard() {
     if (open_) CloseClipboard();
   }
-  ScopedClipboard(const ScopedClipboard&) = delete;
-  ScopedClipboard& operator=(const ScopedClipboard&) = delete;
   bool IsOpen() const { return open_; }
 
  private:
@@ -122,12 +114,10 @@ class ScopedClipboard {
 // The visible, enabled top-level windows of this thread but one, disabled while a modal
 // run lasts and enabled again after it. The player's windows, on another thread, stay
 // usable while the worker shows its window.
-class ScopedDisabledThreadWindows {
+class ScopedDisabledThreadWindows : NonCopyable {
  public:
   explicit ScopedDisabledThreadWindows(HWND except);
   ~ScopedDisabledThreadWindows();
-  ScopedDisabledThreadWindows(const ScopedDisabledThreadWindows&) = delete;
-  ScopedDisabledThreadWindows& operator=(const ScopedDisabledThreadWindows&) = delete;
 
  private:
   std::vector<HWND> disabled_;
@@ -136,14 +126,12 @@ class ScopedDisabledThreadWindows {
 // Runs a clean-up when the scope ends, unless Dismiss was called: for the undo of a
 // step that must not outlive a failure of the steps after it.
 template <typename CleanUp>
-class ScopeGuard {
+class ScopeGuard : NonCopyable {
  public:
   explicit ScopeGuard(CleanUp cleanUp) : cleanUp_(std::move(cleanUp)) {}
   ~ScopeGuard() {
     if (armed_) cleanUp_();
   }
-  ScopeGuard(const ScopeGuard&) = delete;
-  ScopeGuard& operator=(const ScopeGuard&) = delete;
   void Dismiss() { armed_ = false; }
 
  private:

@@ -5,19 +5,18 @@
 #include <cstring>
 
 #include "runtime/Exception.h"
+#include "runtime/NonCopyable.h"
 
 // Apart from the list, so that the plug-in, which reads and writes through the platform,
 // does not carry the C library's files as well.
 namespace {
 
-class StdioFile {
+class StdioFile : NonCopyable {
  public:
   StdioFile(const std::string& path, const char* mode) : file_(std::fopen(path.c_str(), mode)) {}
   ~StdioFile() {
     if (file_) std::fclose(file_);
   }
-  StdioFile(const StdioFile&) = delete;
-  StdioFile& operator=(const StdioFile&) = delete;
   std::FILE* Get() const { return file_; }
   // Closes now so that a failure to flush is seen; false when it failed.
   bool Close() {

@@ -4,12 +4,12 @@
 // sets `changed`. The thread must handle its messages.
 #include <windows.h>
 
-class SystemChangeWindow {
+#include "runtime/NonCopyable.h"
+
+class SystemChangeWindow : NonCopyable {
  public:
   explicit SystemChangeWindow(HANDLE changed);  // throws when the window cannot be made
   ~SystemChangeWindow();
-  SystemChangeWindow(const SystemChangeWindow&) = delete;
-  SystemChangeWindow& operator=(const SystemChangeWindow&) = delete;
 
   HWND Handle() const { return window_; }
 

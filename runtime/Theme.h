@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/Geometry.h"
+#include "runtime/NonCopyable.h"
 
 // Whether the user's theme is on and applies to this program's controls (a program
 // turns them off for its controls by clearing STAP_ALLOW_CONTROLS).
@@ -16,12 +17,10 @@ bool VisualStylesActive();
 // The theme data one window draws its parts with. Opening theme data costs more than
 // drawing a whole control, so each class is opened once and kept until the theme
 // changes (Forget on WM_THEMECHANGED) or the window goes.
-class WindowThemes {
+class WindowThemes : NonCopyable {
  public:
   WindowThemes() = default;
   ~WindowThemes() { Forget(); }
-  WindowThemes(const WindowThemes&) = delete;
-  WindowThemes& operator=(const WindowThemes&) = delete;
 
   // Draws the background of one part of a themed window class (a literal: "EDIT",
   // "BUTTON", ...; kept by address) over r; false, with nothing drawn, when visual styles

@@ -9,16 +9,15 @@
 #include <atomic>
 #include <functional>
 
+#include "runtime/NonCopyable.h"
 #include "runtime/ScopedHandles.h"
 
-class TThread final {
+class TThread final : NonCopyable {
  public:
   // The body runs once Start is called; it watches Terminated (or sleeps through
   // SleepUnlessTerminated) to end when asked.
   explicit TThread(std::function<void(TThread& thread)> body);
   ~TThread();
-  TThread(const TThread&) = delete;
-  TThread& operator=(const TThread&) = delete;
 
   void Start();
   void Terminate();

@@ -6,12 +6,12 @@
 
 #include <cstdint>
 
-class WakeTimer {
+#include "runtime/NonCopyable.h"
+
+class WakeTimer : NonCopyable {
  public:
   WakeTimer();  // throws when Windows gives no timer
   ~WakeTimer();
-  WakeTimer(const WakeTimer&) = delete;
-  WakeTimer& operator=(const WakeTimer&) = delete;
 
   // Signals at the UTC instant given in FILETIME ticks. With `wakeFromSleep` the PC
   // resumes for it where Windows allows; where it refuses, the timer still signals

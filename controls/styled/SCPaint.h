@@ -5,6 +5,7 @@
 
 #include "runtime/Canvas.h"
 #include "runtime/Gradient.h"
+#include "runtime/NonCopyable.h"
 
 // Each channel of the resolved colour moved by the magnitude of its amount, up (raise)
 // or down, clamped to 0..255, then mapped to the screen's nearest colour.
@@ -33,12 +34,10 @@ void Frame3D(TCanvas& canvas, Rect& r, TColor topLeft, TColor bottomRight, int p
 
 // Limits drawing on a device context to a rectangle (in logical coordinates) until the
 // scope ends.
-class ClipScope {
+class ClipScope : NonCopyable {
  public:
   ClipScope(HDC dc, const Rect& r);
   ~ClipScope();
-  ClipScope(const ClipScope&) = delete;
-  ClipScope& operator=(const ClipScope&) = delete;
 
  private:
   HDC dc_;

@@ -4,16 +4,15 @@
 #include <array>
 
 #include "runtime/ColorMath.h"
+#include "runtime/NonCopyable.h"
 
 class TWinControl;
 
 enum ClockFaceColorIndex { cfFace, cfHands, cfNumbers, cfHourTicks, cfMinuteTicks };
 
-class TRzClockFaceColors {
+class TRzClockFaceColors : NonCopyable {
  public:
   explicit TRzClockFaceColors(TWinControl& owner) : owner_(owner) {}
-  TRzClockFaceColors(const TRzClockFaceColors&) = delete;
-  TRzClockFaceColors& operator=(const TRzClockFaceColors&) = delete;
 
   // Indexes outside the five read as clNone and are ignored when written.
   TColor Color(int index) const;

@@ -4,17 +4,16 @@
 // "hang: <call> did not return within <ms> ms" and ends the process with its own exit code.
 #include <string>
 
+#include "runtime/NonCopyable.h"
 #include "tools/player-sim/WatcherThread.h"
 
 class SimLog;
 
-class CallLimit {
+class CallLimit : NonCopyable {
  public:
   // Returns once the watcher runs, so that a call that holds the loader lock cannot
   // keep the watcher from starting. A limit of 0 watches nothing.
   CallLimit(SimLog& log, const std::string& call, unsigned long limitMs);
-  CallLimit(const CallLimit&) = delete;
-  CallLimit& operator=(const CallLimit&) = delete;
 
  private:
   WatcherThread watcher_;  // ends with the guard, once the call has returned

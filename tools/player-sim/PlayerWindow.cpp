@@ -7,6 +7,7 @@
 
 #include "player/PlayerMessages.h"
 #include "runtime/MonotonicClock.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/SimLog.h"
@@ -17,19 +18,6 @@ std::string EntryOrNothing(const std::optional<std::string>& entry) {
   return entry ? Quoted(*entry) : std::string("nothing selected");
 }
 
-class PaintScope {
- public:
-  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  ~PaintScope() { EndPaint(window_, &paint_); }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-  HDC Dc() const { return dc_; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_;
-};
 }  // namespace
 
 PlayerWindow::PlayerWindow(SimLog& log, PlayerState state, bool findableByPlugin)
@@ -252,9 +240,9 @@ LRESULT PlayerWindow::OnCopyData(const COPYDATASTRUCT* record) {
 }
 
 void PlayerWindow::OnPaint() {
-  PaintScope paint(window_);
-  SetBkMode(paint.Dc(), TRANSPARENT);
-  const HGDIOBJ previousFont = SelectObject(paint.Dc(), GetStockObject(DEFAULT_GUI_FONT));
+  ScopedPaint paint(window_);
+  SetBkMode(paint.Get(), TRANSPARENT);
+  const ScopedSelectedObject font(paint.Get(), GetStockObject(DEFAULT_GUI_FONT));
   std::string lines = Format("%s, volume %d, position %d (positions count from 1)\n",
                              PlayStateName(state_.State()), state_.Volume(), state_.Position());
   for (std::int32_t i = 1; i <= state_.Length(); ++i) {
@@ -264,8 +252,7 @@ void PlayerWindow::OnPaint() {
   RECT area;
   GetClientRect(window_, &area);
   InflateRect(&area, -8, -8);
-  DrawTextA(paint.Dc(), lines.c_str(), static_cast<int>(lines.size()), &area, DT_LEFT | DT_NOPREFIX);
-  SelectObject(paint.Dc(), previousFont);
+  DrawTextA(paint.Get(), lines.c_str(), static_cast<int>(lines.size()), &area, DT_LEFT | DT_NOPREFIX);
 }
 
 void PlayerWindow::StateChanged() { InvalidateRect(window_, nullptr, TRUE); }

@@ -6,11 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "runtime/NonCopyable.h"
 #include "tools/player-sim/PlayerState.h"
 
 class SimLog;
 
-class PlayerWindow {
+class PlayerWindow : NonCopyable {
  public:
   static constexpr const char* PlayerClassName = "Winamp v1.x";
   static constexpr const char* HiddenClassName = "PlayerSimHidden";
@@ -19,8 +20,6 @@ class PlayerWindow {
   // Throws std::runtime_error when the window cannot be made.
   PlayerWindow(SimLog& log, PlayerState state, bool findableByPlugin);
   ~PlayerWindow();
-  PlayerWindow(const PlayerWindow&) = delete;
-  PlayerWindow& operator=(const PlayerWindow&) = delete;
 
   HWND Handle() const { return window_; }
 

@@ -8,19 +8,18 @@
 
 #include "core/PluginHeader.h"
 #include "runtime/MonotonicClock.h"
+#include "runtime/NonCopyable.h"
 
 class PlayerWindow;
 class SimLog;
 struct SimOptions;
 
-class PluginSession {
+class PluginSession : NonCopyable {
  public:
   PluginSession(SimLog& log, PlayerWindow& player, const SimOptions& options, std::string pluginPath);
   // A module still loaded here had its quit skipped by an error: its threads may still
   // run, so it stays mapped until the process ends rather than being freed under them.
   ~PluginSession() = default;
-  PluginSession(const PluginSession&) = delete;
-  PluginSession& operator=(const PluginSession&) = delete;
 
   // Returns the exit code: 0, or 2 when the plug-in could not be loaded or started.
   int Run();

@@ -6,14 +6,14 @@
 // that thread sees it come out.
 #include <windows.h>
 
-class QueueMarker {
+#include "runtime/NonCopyable.h"
+
+class QueueMarker : NonCopyable {
  public:
   // Hooks the window's thread and posts the marker. A window already gone counts as
   // taken. Throws std::runtime_error when the thread cannot be hooked.
   explicit QueueMarker(HWND window);
   ~QueueMarker();
-  QueueMarker(const QueueMarker&) = delete;
-  QueueMarker& operator=(const QueueMarker&) = delete;
 
   bool Taken() const;
 

@@ -32,14 +32,14 @@
 #include <memory>
 #include <string>
 
+#include "runtime/NonCopyable.h"
+
 class SimLog;
 
-class UiScript {
+class UiScript : NonCopyable {
  public:
   UiScript(SimLog& log, const std::string& steps);
   ~UiScript();  // stops a script still waiting, and waits (bounded) for its thread
-  UiScript(const UiScript&) = delete;
-  UiScript& operator=(const UiScript&) = delete;
 
  private:
   struct Run;

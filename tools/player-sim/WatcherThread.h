@@ -8,13 +8,13 @@
 #include <memory>
 #include <string>
 
-class WatcherThread {
+#include "runtime/NonCopyable.h"
+
+class WatcherThread : NonCopyable {
  public:
   WatcherThread() = default;
   // Signals the stop event and waits a bounded time for the thread to end.
   ~WatcherThread();
-  WatcherThread(const WatcherThread&) = delete;
-  WatcherThread& operator=(const WatcherThread&) = delete;
 
   // Runs `watch(stop)` on a thread of its own and returns once that thread runs, so
   // that a call holding the loader lock cannot keep it from starting. Empty when it
