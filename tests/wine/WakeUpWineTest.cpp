@@ -79,7 +79,9 @@ TEST(WakeUp, NoRestartStartsPlaybackWhenPausedOrStopped) {
 TEST(WakeUp, DisarmedAlarmSendsNothingUntilTheUserArmsIt) {
   // The same running worker wakes the player once the dialog saves "active": it was
   // watching all along, and sent nothing before.
-  const SimulatorLog log = WakeUp({"--active", "off", "--no-restart", "off", "--config", "--ui",
+  // Armed for the coming minute: the save comes before it, or inside it, either way in time.
+  const SimulatorLog log = WakeUp({"--active", "off", "--arm", "next", "--give-up", "150", "--no-restart", "off",
+                                   "--config", "--ui",
                                    "window " + ConfigDialogTitle + "; click Plugin active; click &Save settings"});
   const std::vector<std::string> commands = Commands(log);
   ASSERT_FALSE(commands.empty()) << log.Text();

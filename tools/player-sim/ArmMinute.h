@@ -1,5 +1,5 @@
 #pragma once
-// Which minute --arm means. "now" is the current minute, but with 57 s or more of it
+// Which minute --arm means. "now" is the current minute, but with 45 s or more of it
 // gone the simulator first waits for the next one, so that the plug-in, loaded a moment
 // later, still sees its minute.
 #include <functional>

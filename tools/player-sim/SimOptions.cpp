@@ -58,7 +58,7 @@ const char* const Usage =
     "Settings under HKCU\\Software\\VelWakeUp, written before the plug-in loads:\n"
     "  --reset-settings       delete the key first\n"
     "  --arm now|next|HH:MM   VelWakeupTime = that minute, VelActive = 1 (\"now\" waits\n"
-    "                         for the next minute when 57 s of this one are gone)\n"
+    "                         for the next minute when 45 s of this one are gone)\n"
     "  --url TEXT             VelURL\n"
     "  --stream on|off        VelStreaming\n"
     "  --volume on|off        VelVolume\n"
