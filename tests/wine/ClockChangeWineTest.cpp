@@ -107,7 +107,7 @@ TEST(ClockChange, StepBackIntoTheRungMinuteDoesNotRingItAgain) {
   const FakedClock clock;
   // After the ring and its pause, back 20 s: the clock reads the alarm minute again.
   FakedClock::StepWhenLogged("keep awake released", "-20");
-  const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", "next", "--run", "150000"}), 250);
+  const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", "next", "--run", "180000"}), 250);
   const int released = log.IndexOf("debug output 'VelWakeup: keep awake released'");
   ASSERT_GE(released, 0) << log.Text();
   // A safety poll after the step proves the worker looked at the stepped clock.

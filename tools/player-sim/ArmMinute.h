@@ -1,7 +1,8 @@
 #pragma once
 // Which minute --arm means. "now" is the current minute, but with 45 s or more of it
 // gone the simulator first waits for the next one, so that the plug-in, loaded a moment
-// later, still sees its minute.
+// later, still sees its minute. "next" is the coming minute, or with 45 s or more gone
+// the one after, so that the plug-in is waiting for it before it begins.
 #include <functional>
 #include <string>
 
