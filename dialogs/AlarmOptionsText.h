@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/schedule/NextRing.h"
+#include "alarm/NextRing.h"
 
 // "Off" for 0, otherwise e.g. "7 minutes 12 seconds", "1 minute", "1 hour".
 std::string DurationText(int seconds);

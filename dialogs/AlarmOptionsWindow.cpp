@@ -5,7 +5,7 @@
 #include "controls/styled/SCCombobox.h"
 #include "controls/styled/SCLabel.h"
 #include "controls/styled/SCPanel.h"
-#include "core/schedule/NextRing.h"
+#include "alarm/NextRing.h"
 #include "dialogs/AlarmOptionsText.h"
 #include "dialogs/FileChoice.h"
 #include "runtime/Exception.h"

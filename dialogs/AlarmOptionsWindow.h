@@ -5,8 +5,8 @@
 // close box change nothing.
 #include <array>
 
-#include "core/SettingsRecord.h"
-#include "core/schedule/TimeZoneRules.h"
+#include "alarm/SettingsRecord.h"
+#include "alarm/TimeZoneRules.h"
 #include "runtime/Form.h"
 
 class TLabel;

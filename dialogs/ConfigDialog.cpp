@@ -16,82 +16,82 @@
 
 TConfigDlg::TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder)
     : TForm(owner),
-      SCPanel1(new TSCPanel(this)),
-      SCPanel2(new TSCPanel(this)),
-      ChkVolume(new TSCCheckbox(this)),
-      ChkNoRestart(new TSCCheckbox(this)),
-      ChkSnooze(new TSCCheckbox(this)),
-      ChkStream(new TSCCheckbox(this)),
-      SCButton1(new TSCButton(this)),
-      SCButton2(new TSCButton(this)),
-      SCPanel4(new TSCPanel(this)),
-      SCPanel3(new TSCPanel(this)),
-      SCButton4(new TSCButton(this)),
-      SCLabel1(new TSCLabel(this)),
-      SCLabel4(new TSCLabel(this)),
-      SCLabel8(new TSCLabel(this)),
-      SCLabel9(new TSCLabel(this)),
-      SCLabel10(new TSCLabel(this)),
+      BannerPanel(new TSCPanel(this)),
+      SwitchesPanel(new TSCPanel(this)),
+      BoostVolumeCheck(new TSCCheckbox(this)),
+      NoRestartCheck(new TSCCheckbox(this)),
+      SnoozeCheck(new TSCCheckbox(this)),
+      StreamCheck(new TSCCheckbox(this)),
+      ShoutcastButton(new TSCButton(this)),
+      LocateFileButton(new TSCButton(this)),
+      AlarmPanel(new TSCPanel(this)),
+      NotesPanel(new TSCPanel(this)),
+      SaveButton(new TSCButton(this)),
+      HomepageLink(new TSCLabel(this)),
+      DonateLink(new TSCLabel(this)),
+      FreeNote(new TSCLabel(this)),
+      EncourageNote(new TSCLabel(this)),
+      LinksNote(new TSCLabel(this)),
       MoreOptionsLink(new TSCLabel(this)),
-      Label3(new TLabel(this)),
-      ChkPluginActive(new TSCCheckbox(this)),
-      MyTimer(new TRzTimePicker(this)),
-      txtURL(new TSCCombobox(this)),
+      StartTimeLabel(new TLabel(this)),
+      PluginActiveCheck(new TSCCheckbox(this)),
+      AlarmTime(new TRzTimePicker(this)),
+      StreamAddress(new TSCCombobox(this)),
       playerSettingsFolder_(std::move(playerSettingsFolder)) {
   BuildLayout();
   BindEvents();
-  FormCreate(this);
+  LoadAddressHistory(this);
 }
 
 void TConfigDlg::BindEvents() {
-  SCPanel1->OnClick = [this](TComponent* sender) { SCLabel2Click(sender); };
-  SCLabel1->OnClick = [this](TComponent* sender) { SCLabel2Click(sender); };
-  SCLabel4->OnClick = [this](TComponent* sender) { SCLabel3Click(sender); };
-  MoreOptionsLink->OnClick = [this](TComponent* sender) { MoreOptionsLinkClick(sender); };
-  SCButton1->OnClick = [this](TComponent* sender) { SCButton1Click(sender); };
-  SCButton2->OnClick = [this](TComponent* sender) { SCButton2Click(sender); };
-  SCButton4->OnClick = [this](TComponent* sender) { SCButton3Click(sender); };
-  ChkNoRestart->OnChange = [this](TComponent* sender) { ChkNoRestartChange(sender); };
+  BannerPanel->OnClick = [this](TComponent* sender) { OnHomepageClick(sender); };
+  HomepageLink->OnClick = [this](TComponent* sender) { OnHomepageClick(sender); };
+  DonateLink->OnClick = [this](TComponent* sender) { OnDonateClick(sender); };
+  MoreOptionsLink->OnClick = [this](TComponent* sender) { OnMoreOptionsClick(sender); };
+  ShoutcastButton->OnClick = [this](TComponent* sender) { OnShoutcastClick(sender); };
+  LocateFileButton->OnClick = [this](TComponent* sender) { OnLocateFileClick(sender); };
+  SaveButton->OnClick = [this](TComponent* sender) { OnSaveClick(sender); };
+  NoRestartCheck->OnChange = [this](TComponent* sender) { OnNoRestartChange(sender); };
 }
 
-void TConfigDlg::FormCreate(TComponent*) {
+void TConfigDlg::LoadAddressHistory(TComponent*) {
   // Without the history the dialog is still useful: say what failed and open anyway.
-  ShowingErrors([this] { LoadHistory(txtURL->Items(), PlayerSettingsFolder()); });
+  ShowingErrors([this] { LoadHistory(StreamAddress->Items(), PlayerSettingsFolder()); });
 }
 
 std::wstring TConfigDlg::PlayerSettingsFolder() const {
   return playerSettingsFolder_ ? playerSettingsFolder_() : std::wstring();
 }
 
-void TConfigDlg::SCButton3Click(TComponent*) {
-  PushHistory(txtURL->Items(), txtURL->Text(), true);
-  SaveHistory(txtURL->Items(), PlayerSettingsFolder());  // a failure stops here: no settings written, dialog open
+void TConfigDlg::OnSaveClick(TComponent*) {
+  PushHistory(StreamAddress->Items(), StreamAddress->Text(), true);
+  SaveHistory(StreamAddress->Items(), PlayerSettingsFolder());  // a failure stops here: no settings written, dialog open
   if (SaveSettings) SaveSettings(*this);
   Close();
 }
 
-void TConfigDlg::SCButton2Click(TComponent*) {
+void TConfigDlg::OnLocateFileClick(TComponent*) {
   const std::optional<std::string> file = ChooseExistingFile(*this);
   if (!file) return;
-  txtURL->SetText(*file);
-  PushHistory(txtURL->Items(), *file, false);
-  SaveHistory(txtURL->Items(), PlayerSettingsFolder());
+  StreamAddress->SetText(*file);
+  PushHistory(StreamAddress->Items(), *file, false);
+  SaveHistory(StreamAddress->Items(), PlayerSettingsFolder());
 }
 
-void TConfigDlg::SCButton1Click(TComponent*) { OpenLink(ConfigLinks::Shoutcast); }
+void TConfigDlg::OnShoutcastClick(TComponent*) { OpenLink(ConfigLinks::Shoutcast); }
 
-void TConfigDlg::SCLabel2Click(TComponent*) { OpenLink(ConfigLinks::Homepage); }
+void TConfigDlg::OnHomepageClick(TComponent*) { OpenLink(ConfigLinks::Homepage); }
 
-void TConfigDlg::SCLabel3Click(TComponent*) { OpenLink(ConfigLinks::Donation); }
+void TConfigDlg::OnDonateClick(TComponent*) { OpenLink(ConfigLinks::Donation); }
 
-void TConfigDlg::MoreOptionsLinkClick(TComponent*) {
+void TConfigDlg::OnMoreOptionsClick(TComponent*) {
   if (ShowAlarmOptions) ShowAlarmOptions(*this);
 }
 
-void TConfigDlg::ChkNoRestartChange(TComponent*) {
-  const bool noRestart = ChkNoRestart->Checked();
-  ChkVolume->SetEnabled(!noRestart);
-  ChkVolume->SetChecked(noRestart);
-  ChkStream->SetChecked(false);
-  ChkStream->SetEnabled(!noRestart);
+void TConfigDlg::OnNoRestartChange(TComponent*) {
+  const bool noRestart = NoRestartCheck->Checked();
+  BoostVolumeCheck->SetEnabled(!noRestart);
+  BoostVolumeCheck->SetChecked(noRestart);
+  StreamCheck->SetChecked(false);
+  StreamCheck->SetEnabled(!noRestart);
 }

@@ -21,41 +21,41 @@ class TConfigDlg : public TForm {
   // function, or an empty answer: the program's folder keeps the history).
   explicit TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder = nullptr);
 
-  TSCPanel* const SCPanel1;            // top banner "Plugin made by orvik / Velmora Software"
-  TSCPanel* const SCPanel2;            // right: the options and the address
-  TSCCheckbox* const ChkVolume;        // "Boost volume to MAX!! :-)"
-  TSCCheckbox* const ChkNoRestart;     // "Just boost volume, do not restart (curent song)"
-  TSCCheckbox* const ChkSnooze;        // "Snooze option (sets volume to 19%)"
-  TSCCheckbox* const ChkStream;        // "Stream this mp3/playlist/URL"
-  TSCButton* const SCButton1;          // "Shoutcast": opens the station directory
-  TSCButton* const SCButton2;          // "Locate file": picks a file for the address
-  TSCPanel* const SCPanel4;            // left: armed flag and wake-up time
-  TSCPanel* const SCPanel3;            // bottom: the notes, the links and "Save settings"
-  TSCButton* const SCButton4;          // "Save settings"
-  TSCLabel* const SCLabel1;            // "Visit my homepage"
-  TSCLabel* const SCLabel4;            // "Donate via paypal"
-  TSCLabel* const SCLabel8;            // "This plugin is free of charge."
-  TSCLabel* const SCLabel9;            // "If you want to encourage me ..."
-  TSCLabel* const SCLabel10;           // "... check one of the following URL's"
+  TSCPanel* const BannerPanel;            // top banner "Plugin made by orvik / Velmora Software"
+  TSCPanel* const SwitchesPanel;            // right: the options and the address
+  TSCCheckbox* const BoostVolumeCheck;        // "Boost volume to MAX!! :-)"
+  TSCCheckbox* const NoRestartCheck;     // "Just boost volume, do not restart (curent song)"
+  TSCCheckbox* const SnoozeCheck;        // "Snooze option (sets volume to 19%)"
+  TSCCheckbox* const StreamCheck;        // "Stream this mp3/playlist/URL"
+  TSCButton* const ShoutcastButton;          // "Shoutcast": opens the station directory
+  TSCButton* const LocateFileButton;          // "Locate file": picks a file for the address
+  TSCPanel* const AlarmPanel;            // left: armed flag and wake-up time
+  TSCPanel* const NotesPanel;            // bottom: the notes, the links and "Save settings"
+  TSCButton* const SaveButton;          // "Save settings"
+  TSCLabel* const HomepageLink;            // "Visit my homepage"
+  TSCLabel* const DonateLink;            // "Donate via paypal"
+  TSCLabel* const FreeNote;            // "This plugin is free of charge."
+  TSCLabel* const EncourageNote;            // "If you want to encourage me ..."
+  TSCLabel* const LinksNote;           // "... check one of the following URL's"
   TSCLabel* const MoreOptionsLink;     // "More alarm options...": opens the alarm options window
-  TLabel* const Label3;                // "Start time"
-  TSCCheckbox* const ChkPluginActive;  // "Plugin active"
-  TRzTimePicker* const MyTimer;        // the clock face setting the wake-up time
-  TSCCombobox* const txtURL;           // the address to play, with its history
+  TLabel* const StartTimeLabel;                // "Start time"
+  TSCCheckbox* const PluginActiveCheck;  // "Plugin active"
+  TRzTimePicker* const AlarmTime;        // the clock face setting the wake-up time
+  TSCCombobox* const StreamAddress;           // the address to play, with its history
 
   // Writes the seven settings from the controls; set by whoever opens the dialog.
   std::function<void(TConfigDlg& dialog)> SaveSettings;
   // Opens the alarm options over the dialog; set by whoever opens the dialog.
   std::function<void(TConfigDlg& dialog)> ShowAlarmOptions;
 
-  void FormCreate(TComponent* sender);
-  void SCButton1Click(TComponent* sender);
-  void SCButton2Click(TComponent* sender);
-  void SCButton3Click(TComponent* sender);
-  void SCLabel2Click(TComponent* sender);
-  void SCLabel3Click(TComponent* sender);
-  void ChkNoRestartChange(TComponent* sender);
-  void MoreOptionsLinkClick(TComponent* sender);
+  void LoadAddressHistory(TComponent* sender);
+  void OnShoutcastClick(TComponent* sender);
+  void OnLocateFileClick(TComponent* sender);
+  void OnSaveClick(TComponent* sender);
+  void OnHomepageClick(TComponent* sender);
+  void OnDonateClick(TComponent* sender);
+  void OnNoRestartChange(TComponent* sender);
+  void OnMoreOptionsClick(TComponent* sender);
 
  private:
   void BuildLayout();

@@ -70,61 +70,61 @@ void TConfigDlg::BuildLayout() {
   SetFormStyle(TFormStyle::fsStayOnTop);
   SetPosition(TPosition::poScreenCenter);
 
-  Place(*SCPanel1, *this, TAlign::alTop, 0, 0, 702, 42);
-  StylePanel(*SCPanel1, scgBottomToTop);
-  SCPanel1->SetCaption("Plugin made by orvik / Velmora Software");
+  Place(*BannerPanel, *this, TAlign::alTop, 0, 0, 702, 42);
+  StylePanel(*BannerPanel, scgBottomToTop);
+  BannerPanel->SetCaption("Plugin made by orvik / Velmora Software");
 
-  Place(*SCPanel2, *this, TAlign::alRight, 334, 42, 368, 238);
-  StylePanel(*SCPanel2, scgTopToBottom);
-  SCPanel2->SetGradientMid(clNavy);
-  SCPanel2->SetGradientEnd(clWhite);
-  SCPanel2->SetGradientUsesMid(true);
+  Place(*SwitchesPanel, *this, TAlign::alRight, 334, 42, 368, 238);
+  StylePanel(*SwitchesPanel, scgTopToBottom);
+  SwitchesPanel->SetGradientMid(clNavy);
+  SwitchesPanel->SetGradientEnd(clWhite);
+  SwitchesPanel->SetGradientUsesMid(true);
   int top = 0;
-  for (const CheckboxRow& row : {CheckboxRow{ChkVolume, "Boost volume to MAX!! :-)"},
-                                 CheckboxRow{ChkNoRestart, "Just boost volume, do not restart (curent song)"},
-                                 CheckboxRow{ChkSnooze, "Snooze option (sets volume to 19%)"},
-                                 CheckboxRow{ChkStream, "Stream this mp3/playlist/URL"}}) {
-    Place(*row.box, *SCPanel2, TAlign::alTop, 0, top, 368, 17);
+  for (const CheckboxRow& row : {CheckboxRow{BoostVolumeCheck, "Boost volume to MAX!! :-)"},
+                                 CheckboxRow{NoRestartCheck, "Just boost volume, do not restart (curent song)"},
+                                 CheckboxRow{SnoozeCheck, "Snooze option (sets volume to 19%)"},
+                                 CheckboxRow{StreamCheck, "Stream this mp3/playlist/URL"}}) {
+    Place(*row.box, *SwitchesPanel, TAlign::alTop, 0, top, 368, 17);
     StyleCheckbox(*row.box, row.caption);
     top += 17;
   }
-  Place(*txtURL, *SCPanel2, TAlign::alTop, 0, 68, 368, 20);
-  UseAddressBoxLook(*txtURL);
-  SetFont(txtURL->PopupFont(), "MS Sans Serif", -11, 0, clWindowText);
-  Place(*SCButton1, *SCPanel2, TAlign::alNone, 4, 95, 175, 31);
-  StyleButton(*SCButton1, "Shoutcast");
-  Place(*SCButton2, *SCPanel2, TAlign::alNone, 181, 95, 175, 31);
-  StyleButton(*SCButton2, "Locate file");
+  Place(*StreamAddress, *SwitchesPanel, TAlign::alTop, 0, 68, 368, 20);
+  UseAddressBoxLook(*StreamAddress);
+  SetFont(StreamAddress->PopupFont(), "MS Sans Serif", -11, 0, clWindowText);
+  Place(*ShoutcastButton, *SwitchesPanel, TAlign::alNone, 4, 95, 175, 31);
+  StyleButton(*ShoutcastButton, "Shoutcast");
+  Place(*LocateFileButton, *SwitchesPanel, TAlign::alNone, 181, 95, 175, 31);
+  StyleButton(*LocateFileButton, "Locate file");
 
-  Place(*SCPanel4, *this, TAlign::alClient, 0, 42, 334, 238);
-  StylePanel(*SCPanel4, scgTopToBottom);
-  Place(*ChkPluginActive, *SCPanel4, TAlign::alTop, 0, 0, 334, 20);
-  StyleCheckbox(*ChkPluginActive, "Plugin active");
-  ChkPluginActive->SetAutoSize(true);
-  Place(*Label3, *SCPanel4, TAlign::alTop, 0, 20, 334, 16);
-  Label3->SetCaption("Start time");
-  SetFont(Label3->Font(), "Verdana", -13, fsBold, clBlack);
-  Label3->SetTransparent(true);
-  Place(*MyTimer, *SCPanel4, TAlign::alClient, 0, 36, 334, 202);
-  MyTimer->SetBorderSides(NoBorderSides);
+  Place(*AlarmPanel, *this, TAlign::alClient, 0, 42, 334, 238);
+  StylePanel(*AlarmPanel, scgTopToBottom);
+  Place(*PluginActiveCheck, *AlarmPanel, TAlign::alTop, 0, 0, 334, 20);
+  StyleCheckbox(*PluginActiveCheck, "Plugin active");
+  PluginActiveCheck->SetAutoSize(true);
+  Place(*StartTimeLabel, *AlarmPanel, TAlign::alTop, 0, 20, 334, 16);
+  StartTimeLabel->SetCaption("Start time");
+  SetFont(StartTimeLabel->Font(), "Verdana", -13, fsBold, clBlack);
+  StartTimeLabel->SetTransparent(true);
+  Place(*AlarmTime, *AlarmPanel, TAlign::alClient, 0, 36, 334, 202);
+  AlarmTime->SetBorderSides(NoBorderSides);
 
-  Place(*SCPanel3, *this, TAlign::alBottom, 0, 280, 702, 159);
-  StylePanel(*SCPanel3, scgTopToBottom);
+  Place(*NotesPanel, *this, TAlign::alBottom, 0, 280, 702, 159);
+  StylePanel(*NotesPanel, scgTopToBottom);
   top = 0;
-  for (const TextRow& row : {TextRow{SCLabel8, "This plugin is free of charge.", false},
-                             TextRow{SCLabel9, "If you want to encourage me for future development versions or ", false},
-                             TextRow{SCLabel10, "other general plugins then check one of the following URL's", false},
-                             TextRow{SCLabel1, "Visit my homepage", true}, TextRow{SCLabel4, "Donate via paypal", true},
+  for (const TextRow& row : {TextRow{FreeNote, "This plugin is free of charge.", false},
+                             TextRow{EncourageNote, "If you want to encourage me for future development versions or ", false},
+                             TextRow{LinksNote, "other general plugins then check one of the following URL's", false},
+                             TextRow{HomepageLink, "Visit my homepage", true}, TextRow{DonateLink, "Donate via paypal", true},
                              TextRow{MoreOptionsLink, "More alarm options...", true}}) {
-    Place(*row.label, *SCPanel3, TAlign::alTop, 0, top, 702, 17);
+    Place(*row.label, *NotesPanel, TAlign::alTop, 0, top, 702, 17);
     StyleLine(*row.label, row.caption, row.link);
     top += 17;
   }
-  Place(*SCButton4, *SCPanel3, TAlign::alNone, 524, 126, 175, 31);
-  StyleButton(*SCButton4, "&Save settings");
+  Place(*SaveButton, *NotesPanel, TAlign::alNone, 524, 126, 175, 31);
+  StyleButton(*SaveButton, "&Save settings");
 
-  SetTabOrders({SCPanel1, SCPanel2, SCPanel4, SCPanel3});
-  SetTabOrders({ChkVolume, ChkNoRestart, ChkSnooze, ChkStream, SCButton1, SCButton2, txtURL});
-  SetTabOrders({ChkPluginActive, MyTimer, Label3});
-  SetTabOrders({SCButton4, SCLabel1, SCLabel4, MoreOptionsLink, SCLabel8, SCLabel9, SCLabel10});
+  SetTabOrders({BannerPanel, SwitchesPanel, AlarmPanel, NotesPanel});
+  SetTabOrders({BoostVolumeCheck, NoRestartCheck, SnoozeCheck, StreamCheck, ShoutcastButton, LocateFileButton, StreamAddress});
+  SetTabOrders({PluginActiveCheck, AlarmTime, StartTimeLabel});
+  SetTabOrders({SaveButton, HomepageLink, DonateLink, MoreOptionsLink, FreeNote, EncourageNote, LinksNote});
 }

@@ -26,12 +26,12 @@ void PlacePanel(TSCPanel& panel, TFrmSnooze& form, TAlign align, int top, int he
 
 TFrmSnooze::TFrmSnooze(TComponent* owner, SnoozeTarget& target)
     : TForm(owner),
-      Timer1(new TTimer(this)),
-      MyTimer(new TRzTimePicker(this)),
-      SCPanel1(new TSCPanel(this)),
-      SCPanel2(new TSCPanel(this)),
-      SCButton3(new TSCButton(this)),
-      SCButton1(new TSCButton(this)),
+      ClockTimer(new TTimer(this)),
+      Clock(new TRzTimePicker(this)),
+      TopBand(new TSCPanel(this)),
+      ButtonBand(new TSCPanel(this)),
+      SnoozeButton(new TSCButton(this)),
+      DisableButton(new TSCButton(this)),
       target_(target) {
   SetCaption("Time to wakeup ?");
   SetBorderStyle(TBorderStyle::bsToolWindow);
@@ -44,30 +44,30 @@ TFrmSnooze::TFrmSnooze(TComponent* owner, SnoozeTarget& target)
   SetPosition(TPosition::poScreenCenter);
 
   // The clock is created first; aligned to the client it fills what the panels leave.
-  MyTimer->SetParent(this);
-  MyTimer->SetBounds(0, 41, 365, 190);
-  MyTimer->SetAlign(TAlign::alClient);
-  UseSnoozeClockLook(*MyTimer);
-  PlacePanel(*SCPanel1, *this, TAlign::alTop, 0, 41, scgBottomToTop);
-  PlacePanel(*SCPanel2, *this, TAlign::alBottom, 231, 65, scgTopToBottom);
-  PlaceButton(*SCButton3, *SCPanel2, 3, 28, 156, "SNOOZE");
-  PlaceButton(*SCButton1, *SCPanel2, 182, 27, 180, "DISABLE");
-  MyTimer->SetTabOrder(0);
-  SCPanel1->SetTabOrder(1);
-  SCPanel2->SetTabOrder(2);
+  Clock->SetParent(this);
+  Clock->SetBounds(0, 41, 365, 190);
+  Clock->SetAlign(TAlign::alClient);
+  UseSnoozeClockLook(*Clock);
+  PlacePanel(*TopBand, *this, TAlign::alTop, 0, 41, scgBottomToTop);
+  PlacePanel(*ButtonBand, *this, TAlign::alBottom, 231, 65, scgTopToBottom);
+  PlaceButton(*SnoozeButton, *ButtonBand, 3, 28, 156, "SNOOZE");
+  PlaceButton(*DisableButton, *ButtonBand, 182, 27, 180, "DISABLE");
+  Clock->SetTabOrder(0);
+  TopBand->SetTabOrder(1);
+  ButtonBand->SetTabOrder(2);
 
-  Timer1->OnTimer = [this](TComponent* sender) { Timer1Timer(sender); };
-  SCButton3->OnClick = [this](TComponent* sender) { SCButton3Click(sender); };
-  SCButton1->OnClick = [this](TComponent* sender) { SCButton1Click(sender); };
-  OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
-  FormCreate(this);
+  ClockTimer->OnTimer = [this](TComponent* sender) { OnClockTick(sender); };
+  SnoozeButton->OnClick = [this](TComponent* sender) { OnSnoozeClick(sender); };
+  DisableButton->OnClick = [this](TComponent* sender) { OnDisableClick(sender); };
+  OnClose = [this](TComponent* sender, TCloseAction& action) { OnFormClose(sender, action); };
+  ShowTimeNow(this);
 }
 
-void TFrmSnooze::FormCreate(TComponent*) { MyTimer->SetTime(LocalTimeOfDay()); }
+void TFrmSnooze::ShowTimeNow(TComponent*) { Clock->SetTime(LocalTimeOfDay()); }
 
-void TFrmSnooze::Timer1Timer(TComponent*) { MyTimer->SetTime(LocalTimeOfDay()); }
+void TFrmSnooze::OnClockTick(TComponent*) { Clock->SetTime(LocalTimeOfDay()); }
 
-void TFrmSnooze::SCButton3Click(TComponent*) {
+void TFrmSnooze::OnSnoozeClick(TComponent*) {
   target_.SetVolume(SnoozeVolume);
   // Counted from the press, not from the alarm: the next one comes at the start of the
   // minute holding press + 7:12.
@@ -75,12 +75,12 @@ void TFrmSnooze::SCButton3Click(TComponent*) {
   SetModalResult(SnoozeAnswerSnoozed);
 }
 
-void TFrmSnooze::SCButton1Click(TComponent*) {
+void TFrmSnooze::OnDisableClick(TComponent*) {
   target_.Disarm();
   SetModalResult(SnoozeAnswerDisabled);
 }
 
-void TFrmSnooze::FormClose(TComponent*, TCloseAction& action) {
+void TFrmSnooze::OnFormClose(TComponent*, TCloseAction& action) {
   if (ModalResult() != SnoozeAnswerSnoozed) SetModalResult(SnoozeAnswerDisabled);
   action = TCloseAction::caFree;
 }

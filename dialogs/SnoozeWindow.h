@@ -5,7 +5,7 @@
 // closing the window answers 2. Closing destroys the window; whoever showed it deletes the object.
 #include <cstdint>
 
-#include "dialogs/SnoozeTime.h"
+#include "alarm/SnoozeTime.h"
 #include "runtime/DayTime.h"
 #include "runtime/Form.h"
 
@@ -29,18 +29,18 @@ class TFrmSnooze : public TForm {
  public:
   TFrmSnooze(TComponent* owner, SnoozeTarget& target);
 
-  TTimer* const Timer1;          // moves the clock on every second
-  TRzTimePicker* const MyTimer;  // the running clock, display only
-  TSCPanel* const SCPanel1;      // top gradient band
-  TSCPanel* const SCPanel2;      // bottom gradient band holding the buttons
-  TSCButton* const SCButton3;    // "SNOOZE"
-  TSCButton* const SCButton1;    // "DISABLE"
+  TTimer* const ClockTimer;          // moves the clock on every second
+  TRzTimePicker* const Clock;  // the running clock, display only
+  TSCPanel* const TopBand;      // top gradient band
+  TSCPanel* const ButtonBand;      // bottom gradient band holding the buttons
+  TSCButton* const SnoozeButton;    // "SNOOZE"
+  TSCButton* const DisableButton;    // "DISABLE"
 
-  void Timer1Timer(TComponent* sender);
-  void FormClose(TComponent* sender, TCloseAction& action);
-  void SCButton3Click(TComponent* sender);
-  void SCButton1Click(TComponent* sender);
-  void FormCreate(TComponent* sender);
+  void OnClockTick(TComponent* sender);
+  void OnFormClose(TComponent* sender, TCloseAction& action);
+  void OnSnoozeClick(TComponent* sender);
+  void OnDisableClick(TComponent* sender);
+  void ShowTimeNow(TComponent* sender);
 
  private:
   SnoozeTarget& target_;

@@ -6,8 +6,8 @@
 
 #include "FakePlayer.h"
 #include "PosixTimeZone.h"
-#include "core/AlarmLoop.h"
-#include "dialogs/SnoozeTime.h"
+#include "plugin/AlarmLoop.h"
+#include "alarm/SnoozeTime.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ class FakeWorld : public WorkerClock, public AlarmHost {
     events.push_back("snooze window");
     if (snoozeMovesTheAlarm) {
       const double pressedAt = static_cast<double>(now % MsPerCalendarDay) / MsPerCalendarDay;
-      settings.VelWakeUp = SnoozedWakeUp(pressedAt, settings.VelSnoozeSeconds);
+      settings.VelWakeupTime = SnoozedWakeUp(pressedAt, settings.VelSnoozeSeconds);
       settings.VelSnoozed = true;
     }
     return snoozeAnswer;
@@ -66,11 +66,11 @@ class FakeWorld : public WorkerClock, public AlarmHost {
 
 SettingsRecord Armed(int hour, int minute) {
   SettingsRecord s;
-  s.VelPluginActive = true;
-  s.VelWakeUp = EncodeTime(hour, minute, 0, 0);
+  s.VelActive = true;
+  s.VelWakeupTime = EncodeTime(hour, minute, 0, 0);
   s.VelURL = "http://radio.example/stream";
-  s.VelMaxVolume = true;
-  s.VelStreamURL = true;
+  s.VelVolume = true;
+  s.VelStreaming = true;
   return s;
 }
 
@@ -119,7 +119,7 @@ TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
   } steps(player.calls);
   SettingsRecord s = Armed(7, 30);
   s.VelFadeSeconds = 30;
-  s.VelStreamURL = false;
+  s.VelStreaming = false;
   world.settings = s;
   world.now = At(7, 30);
   world.end = At(23, 0);
@@ -129,7 +129,7 @@ TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
 
 TEST_F(AlarmLoopTest, NotArmedNeverRings) {
   SettingsRecord s = Armed(7, 30);
-  s.VelPluginActive = false;
+  s.VelActive = false;
   world.settings = s;
   EXPECT_EQ(CountRings(At(7, 29), At(7, 29) + 2 * MsPerCalendarDay), 0);
   EXPECT_TRUE(player.calls.empty());

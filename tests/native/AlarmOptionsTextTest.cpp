@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "PosixTimeZone.h"
-#include "core/AlarmToneWave.h"
+#include "plugin/AlarmToneWave.h"
 #include "dialogs/AlarmOptionsText.h"
 
 TEST(DurationWords, EveryOfferedLengthReadsBackAsItself) {

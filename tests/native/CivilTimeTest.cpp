@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PosixTimeZone.h"
-#include "core/schedule/CivilTime.h"
+#include "alarm/CivilTime.h"
 
 TEST(CivilTime, FileTimeTicksRoundTripAndRoundDown) {
   const UtcMs instant = LocalInstant(FixedOffsetZone(), 2026, 12, 7, 7, 30);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/schedule/FadeIn.h"
+#include "alarm/FadeIn.h"
 
 TEST(FadeIn, StartsAtATenthRisesOnTheQuarterSecondGridAndEndsAtTheTarget) {
   for (int seconds : {1, 7, 30, 600}) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/schedule/FallbackCheck.h"
+#include "alarm/FallbackCheck.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <cmath>
 
 #include "PosixTimeZone.h"
-#include "core/schedule/NextRing.h"
+#include "alarm/NextRing.h"
 
 namespace {
 
 SettingsRecord AlarmAt(int hour, int minute) {
   SettingsRecord s;
-  s.VelPluginActive = true;
-  s.VelWakeUp = EncodeTime(hour, minute, 0, 0);
+  s.VelActive = true;
+  s.VelWakeupTime = EncodeTime(hour, minute, 0, 0);
   return s;
 }
 
@@ -147,7 +147,7 @@ TEST(OnceADay, TheSameAlarmTimeDoesNotRingTwiceOnADateButAnotherTimeDoes) {
   s.VelLastRung = "2026-12-07 07:30";
   // A clock stepped back into the ringing minute.
   EXPECT_EQ(NextRingReads(s, MondayAt(7, 29, 58), Utc), "2026-12-08 07:30");
-  s.VelWakeUp = EncodeTime(7, 35, 0, 0);  // tried again a few minutes ahead
+  s.VelWakeupTime = EncodeTime(7, 35, 0, 0);  // tried again a few minutes ahead
   EXPECT_EQ(NextRingReads(s, MondayAt(7, 31), Utc), "2026-12-07 07:35");
   s.VelLastRung = "not a date";
   EXPECT_EQ(NextRingReads(s, MondayAt(7, 31), Utc), "2026-12-07 07:35");
@@ -160,9 +160,9 @@ TEST(OnceADay, RecordNamesTheAlarmTimeNotTheMomentOfTheJump) {
 
 TEST(NextRingArming, NotArmedOrNoTimeOfDayMeansNoRing) {
   SettingsRecord s = AlarmAt(7, 0);
-  s.VelPluginActive = false;
+  s.VelActive = false;
   EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "none");
   s = AlarmAt(7, 0);
-  s.VelWakeUp = std::nan("");
+  s.VelWakeupTime = std::nan("");
   EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "none");
 }

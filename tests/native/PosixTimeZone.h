@@ -3,7 +3,7 @@
 // TZ is process-wide: the zone sets it before each reading, so several may coexist.
 #include <string>
 
-#include "core/schedule/TimeZoneRules.h"
+#include "alarm/TimeZoneRules.h"
 
 class PosixTimeZone : public TimeZoneRules {
  public:

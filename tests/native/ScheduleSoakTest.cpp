@@ -13,7 +13,7 @@
 
 #include "FakePlayer.h"
 #include "PosixTimeZone.h"
-#include "core/AlarmLoop.h"
+#include "plugin/AlarmLoop.h"
 
 namespace {
 
@@ -130,8 +130,8 @@ void Soak(const SoakCase& c, unsigned seed) {
   const std::int64_t firstDay = DaysFromCivil(2026, 1, 1);
   const std::int64_t lastDay = firstDay + 400;
   SettingsRecord settings;
-  settings.VelPluginActive = true;
-  settings.VelWakeUp = EncodeTime(c.hour, c.minute, 0, 0);
+  settings.VelActive = true;
+  settings.VelWakeupTime = EncodeTime(c.hour, c.minute, 0, 0);
   settings.VelDays = c.days;
   settings.VelCatchUpMinutes = c.catchUpMinutes;
   const UtcMs start = ExpectedStart(zone, firstDay, 0, 0);

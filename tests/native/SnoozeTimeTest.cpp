@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "PosixTimeZone.h"
-#include "core/schedule/NextRing.h"
-#include "dialogs/SnoozeTime.h"
+#include "alarm/NextRing.h"
+#include "alarm/SnoozeTime.h"
 #include "runtime/FormatDateTime.h"
 
 namespace {
@@ -12,9 +12,9 @@ TTime At(int h, int m, int s) { return EncodeTime(h, m, s, 0); }
 std::string SnoozeRingsAt(TTime pressed, int snoozeSeconds = DefaultSnoozeSeconds) {
   const FixedOffsetZone utc;
   SettingsRecord s;
-  s.VelPluginActive = true;
+  s.VelActive = true;
   s.VelSnoozed = true;
-  s.VelWakeUp = SnoozedWakeUp(pressed, snoozeSeconds);
+  s.VelWakeupTime = SnoozedWakeUp(pressed, snoozeSeconds);
   const UtcMs pressMoment = LocalInstant(utc, 2026, 12, 7, 0, 0) + *TimeOfDayMilliseconds(pressed);
   return LastRungText(*NextRing(s, pressMoment, utc));
 }

@@ -41,10 +41,10 @@ TEST(ConfigurationDialogLinks, EachLinkOpensItsAddressWithTheOpenVerb) {
   ShellRecorder shell;
   TConfigDlg dialog(nullptr);
   dialog.Show();
-  Click(*dialog.SCButton1);
-  Click(*dialog.SCLabel1);
-  Click(*dialog.SCPanel1);
-  Click(*dialog.SCLabel4);
+  Click(*dialog.ShoutcastButton);
+  Click(*dialog.HomepageLink);
+  Click(*dialog.BannerPanel);
+  Click(*dialog.DonateLink);
   EXPECT_EQ(shell.opened, (std::vector<std::string>{std::string("open ") + ConfigLinks::Shoutcast,
                                                     std::string("open ") + ConfigLinks::Homepage,
                                                     std::string("open ") + ConfigLinks::Homepage,
@@ -88,7 +88,7 @@ int RunSnooze(RecordingTarget& target, const std::function<void(TFrmSnooze&)>& a
 TEST(SnoozeWindowAnswers, SnoozeSetsVolumeFiftyAndWakesSevenMinutesTwelveAfterThePress) {
   RecordingTarget target;
   const TTime before = LocalTimeOfDay();
-  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SCButton3); }), SnoozeAnswerSnoozed);
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SnoozeButton); }), SnoozeAnswerSnoozed);
   EXPECT_EQ(target.volumes, std::vector<int>{50});
   ASSERT_EQ(target.wakeUps.size(), 1u);
   EXPECT_NEAR(target.wakeUps[0], before + 0.005, 5.0 / 86400);
@@ -97,7 +97,7 @@ TEST(SnoozeWindowAnswers, SnoozeSetsVolumeFiftyAndWakesSevenMinutesTwelveAfterTh
 
 TEST(SnoozeWindowAnswers, DisableDisarmsAndTheCloseBoxChangesNothing) {
   RecordingTarget target;
-  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.SCButton1); }), SnoozeAnswerDisabled);
+  EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { Click(*w.DisableButton); }), SnoozeAnswerDisabled);
   EXPECT_EQ(target.disarms, 1);
   EXPECT_EQ(RunSnooze(target, [](TFrmSnooze& w) { PostMessageA(w.Handle(), WM_CLOSE, 0, 0); }), SnoozeAnswerDisabled);
   EXPECT_EQ(target.disarms, 1);

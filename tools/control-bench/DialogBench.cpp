@@ -45,8 +45,8 @@ IgnoredSnooze snoozeTarget;
 FixedOptionsHost optionsHost;
 SettingsRecord armedSettings = [] {
   SettingsRecord settings;
-  settings.VelPluginActive = true;
-  settings.VelWakeUp = 0.3125;  // 07:30
+  settings.VelActive = true;
+  settings.VelWakeupTime = 0.3125;  // 07:30
   return settings;
 }();
 

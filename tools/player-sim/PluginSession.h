@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/PluginHeader.h"
+#include "plugin/PluginHeader.h"
 #include "runtime/MonotonicClock.h"
 #include "runtime/NonCopyable.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/SettingsRecord.h"
+#include "alarm/SettingsRecord.h"
 #include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
 #include "tools/player-sim/LogText.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "core/SettingsRecord.h"
+#include "alarm/SettingsRecord.h"
 #include "runtime/DayTime.h"
 #include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"

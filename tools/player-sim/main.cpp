@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/SettingsRecord.h"
+#include "alarm/SettingsRecord.h"
 #include "tools/player-sim/AbnormalEnd.h"
 #include "tools/player-sim/BoxDismisser.h"
 #include "tools/player-sim/DebugOutput.h"

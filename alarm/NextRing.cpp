@@ -1,0 +1,58 @@
+#include "alarm/NextRing.h"
+
+#include "runtime/NumberText.h"
+
+namespace {
+// Far enough for a week of unticked days, a skip date and the day already rung.
+constexpr int DaysSearched = 10;
+
+struct AlarmKey {
+  int date;
+  int alarmMinute;
+};
+
+// "yyyy-mm-dd hh:nn", exactly as LastRungText writes it.
+std::optional<AlarmKey> ParseLastRung(const std::string& text) {
+  if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':')
+    return std::nullopt;
+  const auto year = DigitsValue(text, 0, 4), month = DigitsValue(text, 5, 2), day = DigitsValue(text, 8, 2);
+  const auto hour = DigitsValue(text, 11, 2), minute = DigitsValue(text, 14, 2);
+  if (!year || !month || !day || !hour || !minute) return std::nullopt;
+  return AlarmKey{static_cast<int>(*year * 10000 + *month * 100 + *day), static_cast<int>(*hour * 60 + *minute)};
+}
+
+bool DayIsArmed(const SettingsRecord& settings, const LocalDateTime& date) {
+  const bool ticked = (settings.VelDays >> date.dayOfWeek & 1) != 0;
+  return ticked && DateNumber(date) != settings.VelSkipDate;
+}
+}  // namespace
+
+UtcMs CatchUpLimitMs(int catchUpMinutes) {
+  return catchUpMinutes <= 0 ? MsPerMinute - 1 : catchUpMinutes * MsPerMinute;
+}
+
+std::optional<RingSlot> NextRing(const SettingsRecord& settings, UtcMs now, const TimeZoneRules& zone,
+                                 std::optional<UtcMs> watchedSince) {
+  const auto timeOfDay = TimeOfDayMilliseconds(settings.VelWakeupTime);
+  if (!settings.VelActive || !timeOfDay) return std::nullopt;
+  const int alarmMinute = *timeOfDay / static_cast<int>(MsPerMinute);
+  const std::optional<AlarmKey> lastRung = ParseLastRung(settings.VelLastRung);
+  // Yesterday's alarm may still be within its catch-up limit just after midnight.
+  const std::int64_t today = WallClockMs(zone.ToLocal(now)) / MsPerCalendarDay;
+  for (std::int64_t day = today - 1; day <= today + DaysSearched; ++day) {
+    const LocalDateTime date = CivilFromDays(day);
+    const bool rungAlready = lastRung && lastRung->date == DateNumber(date) && lastRung->alarmMinute == alarmMinute;
+    if (rungAlready || (!settings.VelSnoozed && !DayIsArmed(settings, date))) continue;
+    const UtcMs start = FirstInstantAtOrAfter(zone, day * MsPerCalendarDay + alarmMinute * MsPerMinute);
+    const bool begunUnwatched = watchedSince && start < *watchedSince;
+    const UtcMs latest = start + CatchUpLimitMs(begunUnwatched ? 0 : settings.VelCatchUpMinutes);
+    if (now <= latest) return RingSlot{start, latest, DateNumber(date), alarmMinute, settings.VelSnoozed};
+  }
+  return std::nullopt;
+}
+
+std::string LastRungText(const RingSlot& slot) {
+  return ZeroPadded(slot.date / 10000, 4) + "-" + ZeroPadded(slot.date / 100 % 100, 2) + "-" +
+         ZeroPadded(slot.date % 100, 2) + " " + ZeroPadded(slot.alarmMinute / 60, 2) + ":" +
+         ZeroPadded(slot.alarmMinute % 60, 2);
+}

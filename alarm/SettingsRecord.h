@@ -1,0 +1,72 @@
+#pragma once
+// The user settings as the data module holds them in memory, and the names of their
+// registry values. The first seven are the original ones; the others are optional
+// values in the same key: absent, or of a wrong type, size or range, they mean their
+// default, and a load writes none of them.
+#include <cstdint>
+#include <string>
+
+#include "runtime/DayTime.h"
+
+// The range of a numeric optional value and what it means when absent or invalid.
+struct SettingRange {
+  std::int64_t minimum;
+  std::int64_t maximum;
+  std::int64_t fallback;
+  bool Contains(std::int64_t value) const { return value >= minimum && value <= maximum; }
+  int ValueOrDefault(std::int64_t value) const { return static_cast<int>(Contains(value) ? value : fallback); }
+};
+
+constexpr int EveryDay = 0x7F;  // bit 0 Sunday ... bit 6 Saturday
+constexpr SettingRange DaysRange{0, EveryDay, EveryDay};
+constexpr SettingRange SnoozeSecondsRange{60, 3600, 432};
+constexpr SettingRange FadeSecondsRange{0, 600, 0};
+constexpr SettingRange FallbackSecondsRange{0, 300, 30};
+constexpr SettingRange CatchUpMinutesRange{0, 120, 10};
+constexpr SettingRange WakeFromSleepRange{0, 1, 1};
+// The skip date is 0 (none) or a calendar date yyyymmdd (IsCalendarDateNumber).
+constexpr int NoSkipDate = 0;
+
+struct SettingsRecord {
+  bool VelStreaming = false;
+  std::string VelURL;
+  bool VelActive = false;
+  TTime VelWakeupTime = 0;
+  bool VelVolume = false;
+  bool VelSnooze = false;
+  // Set by a snooze together with VelWakeUp: the next ring is that snooze's, which the
+  // days and the skip date do not hold back. The ring clears it.
+  bool VelSnoozed = false;
+  bool VelNoRestart = false;
+
+  int VelDays = static_cast<int>(DaysRange.fallback);
+  int VelSkipDate = NoSkipDate;
+  int VelSnoozeSeconds = static_cast<int>(SnoozeSecondsRange.fallback);
+  int VelFadeSeconds = static_cast<int>(FadeSecondsRange.fallback);
+  int VelFallbackSeconds = static_cast<int>(FallbackSecondsRange.fallback);
+  std::string VelFallbackFile;
+  int VelCatchUpMinutes = static_cast<int>(CatchUpMinutesRange.fallback);
+  bool VelWakeFromSleep = WakeFromSleepRange.fallback != 0;
+  std::string VelLastRung;  // "yyyy-mm-dd hh:nn", local: the date and alarm time of the last ring
+};
+
+namespace SettingNames {
+constexpr const char* Key = "Software\\VelWakeUp\\";
+constexpr const char* WakeupTime = "VelWakeupTime";
+constexpr const char* URL = "VelURL";
+constexpr const char* Active = "VelActive";
+constexpr const char* Volume = "VelVolume";
+constexpr const char* Streaming = "VelStreaming";
+constexpr const char* Snooze = "VelSnooze";
+constexpr const char* NoRestart = "VelNoRestart";
+
+constexpr const char* Days = "VelDays";
+constexpr const char* SkipDate = "VelSkipDate";
+constexpr const char* SnoozeSeconds = "VelSnoozeSeconds";
+constexpr const char* FadeSeconds = "VelFadeSeconds";
+constexpr const char* FallbackSeconds = "VelFallbackSeconds";
+constexpr const char* FallbackFile = "VelFallbackFile";
+constexpr const char* CatchUpMinutes = "VelCatchUpMinutes";
+constexpr const char* WakeFromSleep = "VelWakeFromSleep";
+constexpr const char* LastRung = "VelLastRung";
+}  // namespace SettingNames

@@ -1,0 +1,100 @@
+#pragma once
+// The alarm worker's loop, free of threads and windows so that it runs against a fake
+// player, clock and zone as well as against the real ones. It plans the next ring from
+// the settings, waits for it, rings when it is due, records the ring and plans again.
+#include <optional>
+#include <string>
+
+#include "alarm/SettingsRecord.h"
+#include "alarm/NextRing.h"
+#include "alarm/SnoozeTime.h"
+#include "player/PlayerCommands.h"
+
+constexpr unsigned PollPauseMs = 1000;
+constexpr unsigned PostWakePauseMs = 62000;  // the player gets a minute before the watch resumes
+constexpr std::uint8_t WakeUpVolume = 255;
+
+// Why a wait ended.
+enum class WaitEnd {
+  InstantCame,  // the planned instant has come
+  SafetyPoll,   // a periodic look, in case a change went unnoticed
+  Replan,       // the settings, the clock or the zone changed, or the PC resumed
+  Stop          // the worker is asked to end
+};
+
+// The worker's clock: UTC now and the waits. Waits end early once the worker is asked
+// to stop, so the player's shutdown never waits them out.
+class WorkerClock {
+ public:
+  virtual ~WorkerClock() = default;
+  virtual UtcMs Now() = 0;
+  // Waits until `instant`, or with none planned until a re-plan, a safety poll or stop.
+  virtual WaitEnd WaitUntil(std::optional<UtcMs> instant) = 0;
+  virtual void Pause(unsigned milliseconds) = 0;
+};
+
+// What the loop needs from the thread and the data module it serves.
+class AlarmHost {
+ public:
+  virtual ~AlarmHost() = default;
+  virtual bool Terminated() const = 0;
+  // A copy taken under the data module's lock: a pass never sees a half-written record.
+  virtual SettingsRecord Settings() = 0;
+  // The ring described by `lastRung` (see LastRungText) has begun: keep it in the
+  // record and the registry, and clear VelSnoozed, before the snooze window can set it.
+  virtual void RecordRing(const std::string& lastRung) = 0;
+  // Runs the snooze window modally and returns its answer.
+  virtual int ShowSnoozeWindow() = 0;
+  // The settings of a trial ring asked for since the last look, once.
+  virtual std::optional<SettingsRecord> TakeTrialRing() { return std::nullopt; }
+};
+
+// What a ring does beside the player's commands: the fade-in and the check that the
+// player really plays. With a fade set the loop leaves every volume to these steps.
+class RingSteps {
+ public:
+  virtual ~RingSteps() = default;
+  virtual void BeforePlay(const SettingsRecord&) {}
+  // `foundPlaying`: a no-restart ring found the player playing and left it alone.
+  virtual void AfterPlay(const SettingsRecord&, bool /*foundPlaying*/) {}
+  // The snooze window was answered or the post-ring pause ended.
+  virtual void Finished() {}
+};
+
+// The wake-up's player commands, also for a ring tried out by hand: full volume when
+// asked (unless a fade sets the volumes), then the address or the current song.
+// Returns whether a no-restart wake-up found the player playing and left it alone.
+bool SendWakeUpCommands(PlayerCommands& player, const SettingsRecord& settings);
+
+class AlarmLoop {
+ public:
+  AlarmLoop(PlayerCommands& player, WorkerClock& clock, const TimeZoneRules& zone, AlarmHost& host,
+            RingSteps& steps = NoSteps)
+      : player_(player), clock_(clock), zone_(zone), host_(host), steps_(steps) {}
+
+  // Steps until the termination request.
+  void Run();
+  // Rings when a trial or a ring is due, otherwise waits for the next one; says how it
+  // ended (InstantCame after a ring). A trial changes nothing of the schedule.
+  WaitEnd Step();
+
+ private:
+  static RingSteps NoSteps;
+
+  void Watch(const SettingsRecord& settings, UtcMs now);
+  void Ring(const SettingsRecord& settings, const RingSlot& slot);
+  // The ring itself, scheduled or a trial; the post-ring pause only after a scheduled one.
+  void Sound(const SettingsRecord& settings, bool scheduled);
+
+  PlayerCommands& player_;
+  WorkerClock& clock_;
+  const TimeZoneRules& zone_;
+  AlarmHost& host_;
+  RingSteps& steps_;
+  // This run's own memory of its last ring: a reload that brings an older record from
+  // the registry (say, its write failed) cannot make the same alarm ring twice.
+  std::string lastRung_;
+  // The settings that decide the schedule as last seen, and since when.
+  std::optional<SettingsRecord> watched_;
+  UtcMs watchedSince_ = 0;
+};

@@ -1,0 +1,179 @@
+#include "plugin/AlarmWorker.h"
+
+#include <functional>
+
+#include "plugin/AlarmLoop.h"
+#include "plugin/RingCompanion.h"
+#include "plugin/SystemTimeZone.h"
+#include "dialogs/SnoozeWindow.h"
+#include "runtime/DebugTrace.h"
+#include "runtime/ErrorBox.h"
+#include "runtime/KeepAwake.h"
+#include "runtime/NumberText.h"
+#include "runtime/SystemChangeWindow.h"
+#include "runtime/WakeTimer.h"
+
+namespace {
+
+// Long enough for any snooze answer; a PC left ringing may then sleep again.
+constexpr UINT MaxKeepAwakeMs = 30 * 60 * 1000;
+// A look now and then, in case a change went unheard (a clock set by a program that
+// tells nobody).
+constexpr DWORD SafetyPollMs = 10 * 1000;
+
+// The snooze window's answers reach the record through this: each first ends the ring's
+// fade and check, so no later fade step undoes the snooze volume. A trial's answers
+// leave the alarm's time and its armed flag alone.
+class RingSnoozeTarget : public SnoozeTarget {
+ public:
+  RingSnoozeTarget(SnoozeTarget& record, RingCompanion& ring, bool trial) : record_(record), ring_(ring), trial_(trial) {}
+  void SetVolume(std::uint8_t volume) override {
+    ring_.UserAnswered();
+    record_.SetVolume(volume);
+  }
+  void SetWakeUp(TTime wakeUp) override {
+    ring_.UserAnswered();
+    if (!trial_) record_.SetWakeUp(wakeUp);
+  }
+  void Disarm() override {
+    ring_.UserAnswered();
+    if (!trial_) record_.Disarm();
+  }
+
+ private:
+  SnoozeTarget& record_;
+  RingCompanion& ring_;
+  bool trial_;
+};
+
+const char* WaitEndName(WaitEnd end) {
+  switch (end) {
+    case WaitEnd::InstantCame: return "timer";
+    case WaitEnd::SafetyPoll: return "safety poll";
+    case WaitEnd::Replan: return "re-plan";
+    case WaitEnd::Stop: return "stop";
+  }
+  return "?";
+}
+
+// An instant as the local "yyyy-mm-dd hh:nn:ss" of the system's time zone, for traces.
+std::string LocalText(UtcMs instant) {
+  const LocalDateTime local = SystemTimeZone().ToLocal(instant);
+  return ZeroPadded(local.year, 4) + "-" + ZeroPadded(local.month, 2) + "-" + ZeroPadded(local.day, 2) + " " +
+         ZeroPadded(local.hour, 2) + ":" + ZeroPadded(local.minute, 2) + ":" + ZeroPadded(local.second, 2);
+}
+
+// What the loop needs from the worker's thread: its stop request, its clock over the
+// waitable timer, the record, trial rings and the snooze window. Lives on the thread's
+// stack for the whole run, so its timers belong to that thread.
+class WorkerServices : public AlarmHost, public WorkerClock {
+ public:
+  WorkerServices(TThread& thread, AlarmRecord& record, SnoozeTarget& snoozeTarget, RingCompanion& ring,
+                 std::function<std::optional<SettingsRecord>()> takeTrial)
+      : thread_(thread), record_(record), snoozeTarget_(snoozeTarget), ring_(ring), takeTrial_(std::move(takeTrial)) {}
+
+  bool Terminated() const override { return thread_.Terminated(); }
+  SettingsRecord Settings() override { return record_.Settings(); }
+  UtcMs Now() override { return SystemNow(); }
+
+  void RecordRing(const std::string& lastRung) override {
+    if (Settings().VelWakeFromSleep) keepAwake_.Request();
+    record_.RecordRing(lastRung);
+  }
+
+  std::optional<SettingsRecord> TakeTrialRing() override {
+    std::optional<SettingsRecord> trial = takeTrial_();
+    trialRinging_ = trial.has_value();
+    return trial;
+  }
+
+  // The window runs its modal loop on this thread, which owns it for the run. One that
+  // cannot be shown answers as a closed one: the post-wake pause still keeps the minute
+  // from firing twice.
+  int ShowSnoozeWindow() override {
+    int answer = SnoozeAnswerDisabled;
+    RingSnoozeTarget target(snoozeTarget_, ring_, trialRinging_);
+    ShowingErrors([&] { answer = TFrmSnooze(nullptr, target).ShowModal(); });
+    ring_.UserAnswered();  // the close box answers too
+    return answer;
+  }
+
+  WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
+    keepAwake_.Release();  // the ring before, if any, is over: answered, or its pause ended
+    if (instant) {
+      const bool wake = Settings().VelWakeFromSleep;
+      const bool granted = timer_.SetAt(FileTimeTicksFromUtc(*instant), wake);
+      DebugTrace("next ring " + LocalText(*instant));
+      DebugTrace(std::string("timer set, wake from sleep ") + (wake ? "asked" : "not asked") +
+                 (granted ? ", granted" : ", not granted"));
+    } else {
+      timer_.Cancel();
+    }
+    const DWORD woke = WaitHandlingMessages(SafetyPollMs);
+    const WaitEnd end = woke == WAIT_OBJECT_0       ? WaitEnd::Stop
+                        : woke == WAIT_OBJECT_0 + 1 ? WaitEnd::Replan
+                        : woke == WAIT_OBJECT_0 + 2 ? WaitEnd::InstantCame
+                                                    : WaitEnd::SafetyPoll;
+    DebugTrace(std::string("wait ended: ") + WaitEndName(end));
+    return end;
+  }
+
+  void Pause(unsigned milliseconds) override {
+    const DWORD began = GetTickCount();
+    for (DWORD waited = 0; waited < milliseconds && !Terminated(); waited = GetTickCount() - began) {
+      WaitHandlingMessages(milliseconds - waited);  // a settings change ends no pause: it keeps the minute quiet
+    }
+  }
+
+ private:
+  // Waits for the stop, a settings change or the timer, handling this thread's messages
+  // meanwhile; WAIT_TIMEOUT after `milliseconds`.
+  DWORD WaitHandlingMessages(DWORD milliseconds) {
+    const HANDLE handles[] = {thread_.TerminateEvent(), record_.ChangedEvent(), timer_.Handle()};
+    const DWORD count = sizeof handles / sizeof handles[0];
+    for (;;) {
+      const DWORD woke = MsgWaitForMultipleObjects(count, handles, FALSE, milliseconds, QS_ALLINPUT);
+      if (woke != WAIT_OBJECT_0 + count) return woke;
+      DispatchWaitingMessages();
+    }
+  }
+
+  TThread& thread_;
+  AlarmRecord& record_;
+  SnoozeTarget& snoozeTarget_;
+  RingCompanion& ring_;
+  std::function<std::optional<SettingsRecord>()> takeTrial_;
+  WakeTimer timer_;
+  KeepAwake keepAwake_{MaxKeepAwakeMs};
+  bool trialRinging_ = false;  // the ring under way is a trial
+};
+
+}  // namespace
+
+AlarmWorker::AlarmWorker(PlayerCommands& player, PlayerProbe& probe, AlarmRecord& record, SnoozeTarget& snoozeTarget)
+    : thread_([this, &player, &probe, &record, &snoozeTarget](TThread& thread) {
+        // A dead alarm must not look alive: whatever ends the loop is shown.
+        ShowingErrors(
+            [&] {
+              const SystemChangeWindow systemChanges(record.ChangedEvent());
+              SystemTimeZone zone;
+              RingCompanion ring(player, probe, [&thread] { return thread.Terminated(); });
+              WorkerServices services(thread, record, snoozeTarget, ring, [this] { return TakeTrialRing(); });
+              AlarmLoop(player, services, zone, services, ring).Run();
+            },
+            "Unknown error in the alarm; it is stopped");
+      }) {
+  thread_.Start();
+}
+
+void AlarmWorker::RequestTrialRing(const SettingsRecord& settings) {
+  LockHolder hold(trialLock_);
+  trialRequest_ = settings;
+}
+
+std::optional<SettingsRecord> AlarmWorker::TakeTrialRing() {
+  std::optional<SettingsRecord> trial;
+  LockHolder hold(trialLock_);
+  trial.swap(trialRequest_);
+  return trial;
+}
