@@ -3,8 +3,9 @@
 #include "runtime/NumberText.h"
 
 namespace {
-// Far enough for a week of unticked days, a skip date and the day already rung.
-constexpr int DaysSearched = 10;
+// A week of unticked days, then the skip date and the day already rung: a single ticked
+// day that is skipped rings a week later.
+constexpr int DaysSearched = 2 * 7 + 1;
 
 struct AlarmKey {
   int date;
@@ -25,6 +26,40 @@ bool DayIsArmed(const SettingsRecord& settings, const LocalDateTime& date) {
   const bool ticked = (settings.VelDays >> date.dayOfWeek & 1) != 0;
   return ticked && DateNumber(date) != settings.VelSkipDate;
 }
+
+bool SameSchedule(const SettingsRecord& a, const SettingsRecord& b) {
+  return a.VelActive == b.VelActive && a.VelWakeupTime == b.VelWakeupTime && a.VelDays == b.VelDays &&
+         a.VelSkipDate == b.VelSkipDate && a.VelCatchUpMinutes == b.VelCatchUpMinutes;
+}
+
+std::optional<RingSlot> SnoozeRing(const SettingsRecord& settings, UtcMs now, const TimeZoneRules& zone) {
+  if (!settings.VelSnoozeUntil) return std::nullopt;
+  const UtcMs start = *settings.VelSnoozeUntil;
+  const UtcMs latest = start + CatchUpLimitMs(settings.VelCatchUpMinutes);
+  if (now > latest) return std::nullopt;
+  const LocalDateTime local = zone.ToLocal(start);
+  return RingSlot{start, latest, DateNumber(local), local.hour * 60 + local.minute, true};
+}
+
+std::optional<RingSlot> DailyRing(const SettingsRecord& settings, UtcMs now, const TimeZoneRules& zone,
+                                  std::optional<UtcMs> watchedSince) {
+  const auto timeOfDay = TimeOfDayMilliseconds(settings.VelWakeupTime);
+  if (!timeOfDay) return std::nullopt;
+  const int alarmMinute = *timeOfDay / static_cast<int>(MsPerMinute);
+  const std::optional<AlarmKey> lastRung = ParseLastRung(settings.VelLastRung);
+  // Yesterday's alarm may still be within its catch-up limit just after midnight.
+  const std::int64_t today = WallClockMs(zone.ToLocal(now)) / MsPerCalendarDay;
+  for (std::int64_t day = today - 1; day <= today + DaysSearched; ++day) {
+    const LocalDateTime date = CivilFromDays(day);
+    const bool rungAlready = lastRung && lastRung->date == DateNumber(date) && lastRung->alarmMinute == alarmMinute;
+    if (rungAlready || !DayIsArmed(settings, date)) continue;
+    const UtcMs start = FirstInstantAtOrAfter(zone, day * MsPerCalendarDay + alarmMinute * MsPerMinute);
+    const bool begunUnwatched = watchedSince && start < *watchedSince;
+    const UtcMs latest = start + CatchUpLimitMs(begunUnwatched ? 0 : settings.VelCatchUpMinutes);
+    if (now <= latest) return RingSlot{start, latest, DateNumber(date), alarmMinute, false};
+  }
+  return std::nullopt;
+}
 }  // namespace
 
 UtcMs CatchUpLimitMs(int catchUpMinutes) {
@@ -33,26 +68,31 @@ UtcMs CatchUpLimitMs(int catchUpMinutes) {
 
 std::optional<RingSlot> NextRing(const SettingsRecord& settings, UtcMs now, const TimeZoneRules& zone,
                                  std::optional<UtcMs> watchedSince) {
-  const auto timeOfDay = TimeOfDayMilliseconds(settings.VelWakeupTime);
-  if (!settings.VelActive || !timeOfDay) return std::nullopt;
-  const int alarmMinute = *timeOfDay / static_cast<int>(MsPerMinute);
-  const std::optional<AlarmKey> lastRung = ParseLastRung(settings.VelLastRung);
-  // Yesterday's alarm may still be within its catch-up limit just after midnight.
-  const std::int64_t today = WallClockMs(zone.ToLocal(now)) / MsPerCalendarDay;
-  for (std::int64_t day = today - 1; day <= today + DaysSearched; ++day) {
-    const LocalDateTime date = CivilFromDays(day);
-    const bool rungAlready = lastRung && lastRung->date == DateNumber(date) && lastRung->alarmMinute == alarmMinute;
-    if (rungAlready || (!settings.VelSnoozed && !DayIsArmed(settings, date))) continue;
-    const UtcMs start = FirstInstantAtOrAfter(zone, day * MsPerCalendarDay + alarmMinute * MsPerMinute);
-    const bool begunUnwatched = watchedSince && start < *watchedSince;
-    const UtcMs latest = start + CatchUpLimitMs(begunUnwatched ? 0 : settings.VelCatchUpMinutes);
-    if (now <= latest) return RingSlot{start, latest, DateNumber(date), alarmMinute, settings.VelSnoozed};
-  }
-  return std::nullopt;
+  if (!settings.VelActive) return std::nullopt;
+  const std::optional<RingSlot> daily = DailyRing(settings, now, zone, watchedSince);
+  const std::optional<RingSlot> snooze = SnoozeRing(settings, now, zone);
+  return snooze && (!daily || snooze->start < daily->start) ? snooze : daily;
+}
+
+UtcMs ScheduleWatch::Observe(const SettingsRecord& settings, UtcMs now) {
+  since_ = SinceFor(settings, now);
+  watched_ = settings;
+  return since_;
+}
+
+UtcMs ScheduleWatch::SinceFor(const SettingsRecord& settings, UtcMs now) const {
+  return watched_ && SameSchedule(*watched_, settings) ? since_ : now;
 }
 
 std::string LastRungText(const RingSlot& slot) {
   return ZeroPadded(slot.date / 10000, 4) + "-" + ZeroPadded(slot.date / 100 % 100, 2) + "-" +
          ZeroPadded(slot.date % 100, 2) + " " + ZeroPadded(slot.alarmMinute / 60, 2) + ":" +
          ZeroPadded(slot.alarmMinute % 60, 2);
+}
+
+bool RecordRingIn(SettingsRecord& settings, const RingSlot& slot, UtcMs now) {
+  if (!slot.snoozed) settings.VelLastRung = LastRungText(slot);
+  const bool snoozeSpent = settings.VelSnoozeUntil && *settings.VelSnoozeUntil <= now;
+  if (snoozeSpent) settings.VelSnoozeUntil.reset();
+  return snoozeSpent;
 }

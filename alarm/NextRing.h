@@ -7,8 +7,9 @@
 // A ring may come late, while no more than the catch-up minutes have passed since that
 // start (0: only within the minute itself); after that the day is missed. A day rings
 // only when its weekday is ticked and it is not the skip date, and the same alarm time
-// rings at most once per local date (the last ring's record). A snoozed alarm rings at
-// the next start of its minute whatever the days and the skip date say.
+// rings at most once per local date (the last ring's record). A snooze rings at its
+// instant whatever the days, the skip date and the record say, late within the same
+// catch-up time, when it comes before the next armed day.
 //
 // Late rings are for a PC that slept or a clock that jumped past the alarm. A minute
 // that had begun before the worker was watching the present settings (an alarm set a
@@ -28,6 +29,21 @@ struct RingSlot {
   bool snoozed = false;  // the ring of a snooze
 };
 
+// Since when the settings that decide the armed days have been watched (a snooze, the
+// last ring's record and the sound do not count).
+class ScheduleWatch {
+ public:
+  // The watch at `now` of `settings`: kept while they stay the same, begun anew when they change.
+  UtcMs Observe(const SettingsRecord& settings, UtcMs now);
+  // What Observe would answer, leaving the watch as it is: settings not watched yet
+  // would be from `now` on.
+  UtcMs SinceFor(const SettingsRecord& settings, UtcMs now) const;
+
+ private:
+  std::optional<SettingsRecord> watched_;
+  UtcMs since_ = 0;
+};
+
 // How late a ring may come, in milliseconds after the minute's start, inclusive.
 UtcMs CatchUpLimitMs(int catchUpMinutes);
 
@@ -42,3 +58,8 @@ inline bool RingIsDue(const RingSlot& slot, UtcMs now) { return now >= slot.star
 
 // The last ring's record, "yyyy-mm-dd hh:nn" (local date, alarm time).
 std::string LastRungText(const RingSlot& slot);
+
+// What the ring of `slot`, begun at `now`, changes of the alarm's record: the once-a-day
+// record (a snooze's ring leaves it alone: the day's own ring is what it records), and a
+// snooze due by then is spent with it. Says whether the snooze was spent.
+bool RecordRingIn(SettingsRecord& settings, const RingSlot& slot, UtcMs now);

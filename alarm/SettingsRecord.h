@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include <optional>
+
+#include "alarm/CivilTime.h"
 #include "runtime/DayTime.h"
 
 // The range of a numeric optional value and what it means when absent or invalid.
@@ -34,9 +37,6 @@ struct SettingsRecord {
   TTime VelWakeupTime = 0;
   bool VelVolume = false;
   bool VelSnooze = false;
-  // Set by a snooze together with VelWakeUp: the next ring is that snooze's, which the
-  // days and the skip date do not hold back. The ring clears it.
-  bool VelSnoozed = false;
   bool VelNoRestart = false;
 
   int VelDays = static_cast<int>(DaysRange.fallback);
@@ -48,6 +48,9 @@ struct SettingsRecord {
   int VelCatchUpMinutes = static_cast<int>(CatchUpMinutesRange.fallback);
   bool VelWakeFromSleep = WakeFromSleepRange.fallback != 0;
   std::string VelLastRung;  // "yyyy-mm-dd hh:nn", local: the date and alarm time of the last ring
+  // The instant a SNOOZE asked for: it rings once, whatever the days, the skip date and
+  // the last ring say. Its ring, DISABLE and switching the alarm off clear it.
+  std::optional<UtcMs> VelSnoozeUntil;
 };
 
 namespace SettingNames {
@@ -69,4 +72,5 @@ constexpr const char* FallbackFile = "VelFallbackFile";
 constexpr const char* CatchUpMinutes = "VelCatchUpMinutes";
 constexpr const char* WakeFromSleep = "VelWakeFromSleep";
 constexpr const char* LastRung = "VelLastRung";
+constexpr const char* SnoozeUntil = "VelSnoozeUntil";
 }  // namespace SettingNames

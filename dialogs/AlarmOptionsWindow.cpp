@@ -117,16 +117,13 @@ SettingsRecord TAlarmOptionsWindow::EditedSettings() const {
   edited.VelSnoozeSeconds = LengthIn(*SnoozeBox, SnoozeSecondsRange, "Snooze length", "10 minutes");
   edited.VelFadeSeconds = LengthIn(*FadeBox, FadeSecondsRange, "Fade in", "45 seconds");
   edited.VelFallbackSeconds = LengthIn(*FallbackBox, FallbackSecondsRange, "Fallback after", "1 minute");
-  if (!edited.VelFallbackFile.empty() && !FileExists(edited.VelFallbackFile))
-    throw Exception("The fallback file \"" + edited.VelFallbackFile + "\" does not exist. Choose it with \"...\", " +
-                    "or leave the box empty for the plug-in's own alarm tone.");
   return edited;
 }
 
 void TAlarmOptionsWindow::ShowNextRing() {
   const SettingsRecord shown = SettingsAsShown();
   const UtcMs now = host_.Now();
-  HeaderPanel->SetCaption(NextAlarmText(NextRing(shown, now, host_.Zone()), host_.Zone()));
+  HeaderPanel->SetCaption(NextAlarmText(host_.NextRing(shown, true), host_.Zone()));
   // A skip date already past holds nothing back: it is not shown.
   const bool skipAhead = skipDate_ >= DateNumber(host_.Zone().ToLocal(now));
   SkipLabel->SetCaption(skipAhead ? SkipText(skipDate_) : "");
@@ -137,8 +134,7 @@ void TAlarmOptionsWindow::SkipClick() {
   // The ring that would come without any skip: pressing again skips the same day.
   SettingsRecord unskipped = SettingsAsShown();
   unskipped.VelSkipDate = NoSkipDate;
-  unskipped.VelSnoozed = false;
-  const std::optional<RingSlot> next = NextRing(unskipped, host_.Now(), host_.Zone());
+  const std::optional<RingSlot> next = host_.NextRing(unskipped, false);
   if (next) skipDate_ = next->date;
   ShowNextRing();
   if (!next) SkipLabel->SetCaption("No alarm to skip");
@@ -156,6 +152,13 @@ void TAlarmOptionsWindow::BrowseClick() {
 void TAlarmOptionsWindow::TryClick() { host_.TryRing(EditedSettings()); }
 
 void TAlarmOptionsWindow::OkClick() {
-  host_.SaveOptions(EditedSettings());
+  const SettingsRecord edited = EditedSettings();
+  host_.SaveOptions(edited);
   SetModalResult(mrOk);
+  // Saved all the same: the file may come back (a drive plugged in later), and until
+  // then a ring falls back to the tone.
+  if (!edited.VelFallbackFile.empty() && !FileExists(edited.VelFallbackFile))
+    throw Exception("The options are saved, but the fallback file \"" + edited.VelFallbackFile +
+                    "\" does not exist: until it does, the plug-in's own alarm tone plays instead. Choose the file " +
+                    "again with \"...\", or leave the box empty.");
 }

@@ -5,6 +5,9 @@
 // close box change nothing.
 #include <array>
 
+#include <optional>
+
+#include "alarm/NextRing.h"
 #include "alarm/SettingsRecord.h"
 #include "alarm/TimeZoneRules.h"
 #include "runtime/Form.h"
@@ -23,7 +26,10 @@ class AlarmOptionsHost {
   virtual ~AlarmOptionsHost() = default;
   virtual UtcMs Now() = 0;
   virtual const TimeZoneRules& Zone() = 0;
-  // "OK": the options into the registry and the settings record.
+  // When `shown` would ring next, as the worker would plan it with the alarm's ring
+  // record as it is now; without `countSnooze` a pending snooze is left out.
+  virtual std::optional<RingSlot> NextRing(const SettingsRecord& shown, bool countSnooze) = 0;
+  // "OK": the options into the registry and the alarm.
   virtual void SaveOptions(const SettingsRecord& settings) = 0;
   // "Try it now": a ring at once with these settings; the schedule stays as it is.
   virtual void TryRing(const SettingsRecord& settings) = 0;
@@ -31,7 +37,7 @@ class AlarmOptionsHost {
 
 class TAlarmOptionsWindow : public TForm {
  public:
-  // `settings`: the record as it is now; the window edits a copy.
+  // `settings`: the alarm as the configuration dialog shows it now; the window edits a copy.
   TAlarmOptionsWindow(TComponent* owner, const SettingsRecord& settings, AlarmOptionsHost& host);
 
   TSCPanel* const HeaderPanel;  // its caption is the next ring
@@ -56,8 +62,8 @@ class TAlarmOptionsWindow : public TForm {
   TSCButton* const CancelButton;
   TTimer* const RefreshTimer;
 
-  // The record with the window's options; raises a message naming a length or a file
-  // that cannot be used.
+  // The record with the window's options; raises a message naming a length that cannot
+  // be used.
   SettingsRecord EditedSettings() const;
 
  private:

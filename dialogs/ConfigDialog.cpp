@@ -12,6 +12,7 @@
 #include "dialogs/History.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/Label.h"
+#include "runtime/ScopedHandles.h"
 #include "runtime/Shell.h"
 
 TConfigDlg::TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder)
@@ -64,10 +65,12 @@ std::wstring TConfigDlg::PlayerSettingsFolder() const {
 }
 
 void TConfigDlg::OnSaveClick(TComponent*) {
-  PushHistory(StreamAddress->Items(), StreamAddress->Text(), true);
-  SaveHistory(StreamAddress->Items(), PlayerSettingsFolder());  // a failure stops here: no settings written, dialog open
+  // The alarm first: a history that cannot be written is told afterwards, over a
+  // dialog that then closes as after any save.
   if (SaveSettings) SaveSettings(*this);
-  Close();
+  const ScopeGuard closeAfterwards([this] { Close(); });
+  PushHistory(StreamAddress->Items(), StreamAddress->Text(), true);
+  SaveHistory(StreamAddress->Items(), PlayerSettingsFolder());
 }
 
 void TConfigDlg::OnLocateFileClick(TComponent*) {

@@ -43,7 +43,7 @@ class TConfigDlg : public TForm {
   TRzTimePicker* const AlarmTime;        // the clock face setting the wake-up time
   TSCCombobox* const StreamAddress;           // the address to play, with its history
 
-  // Writes the seven settings from the controls; set by whoever opens the dialog.
+  // Writes the seven settings from the controls, before the history; set by whoever opens the dialog.
   std::function<void(TConfigDlg& dialog)> SaveSettings;
   // Opens the alarm options over the dialog; set by whoever opens the dialog.
   std::function<void(TConfigDlg& dialog)> ShowAlarmOptions;

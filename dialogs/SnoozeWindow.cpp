@@ -24,15 +24,14 @@ void PlacePanel(TSCPanel& panel, TFrmSnooze& form, TAlign align, int top, int he
 }
 }  // namespace
 
-TFrmSnooze::TFrmSnooze(TComponent* owner, SnoozeTarget& target)
+TFrmSnooze::TFrmSnooze(TComponent* owner)
     : TForm(owner),
       ClockTimer(new TTimer(this)),
       Clock(new TRzTimePicker(this)),
       TopBand(new TSCPanel(this)),
       ButtonBand(new TSCPanel(this)),
       SnoozeButton(new TSCButton(this)),
-      DisableButton(new TSCButton(this)),
-      target_(target) {
+      DisableButton(new TSCButton(this)) {
   SetCaption("Time to wakeup ?");
   SetBorderStyle(TBorderStyle::bsToolWindow);
   SetClientSize(365, 296);
@@ -56,31 +55,16 @@ TFrmSnooze::TFrmSnooze(TComponent* owner, SnoozeTarget& target)
   TopBand->SetTabOrder(1);
   ButtonBand->SetTabOrder(2);
 
-  ClockTimer->OnTimer = [this](TComponent* sender) { OnClockTick(sender); };
-  SnoozeButton->OnClick = [this](TComponent* sender) { OnSnoozeClick(sender); };
-  DisableButton->OnClick = [this](TComponent* sender) { OnDisableClick(sender); };
-  OnClose = [this](TComponent* sender, TCloseAction& action) { OnFormClose(sender, action); };
-  ShowTimeNow(this);
+  ClockTimer->OnTimer = [this](TComponent*) { ShowTimeNow(); };
+  SnoozeButton->OnClick = [this](TComponent*) { SetModalResult(SnoozeAnswerSnoozed); };
+  DisableButton->OnClick = [this](TComponent*) { SetModalResult(SnoozeAnswerDisabled); };
+  OnClose = [this](TComponent*, TCloseAction& action) { OnFormClose(action); };
+  ShowTimeNow();
 }
 
-void TFrmSnooze::ShowTimeNow(TComponent*) { Clock->SetTime(LocalTimeOfDay()); }
+void TFrmSnooze::ShowTimeNow() { Clock->SetTime(LocalTimeOfDay()); }
 
-void TFrmSnooze::OnClockTick(TComponent*) { Clock->SetTime(LocalTimeOfDay()); }
-
-void TFrmSnooze::OnSnoozeClick(TComponent*) {
-  target_.SetVolume(SnoozeVolume);
-  // Counted from the press, not from the alarm: the next one comes at the start of the
-  // minute holding press + 7:12.
-  target_.SetWakeUp(SnoozedWakeUp(LocalTimeOfDay()));
-  SetModalResult(SnoozeAnswerSnoozed);
-}
-
-void TFrmSnooze::OnDisableClick(TComponent*) {
-  target_.Disarm();
-  SetModalResult(SnoozeAnswerDisabled);
-}
-
-void TFrmSnooze::OnFormClose(TComponent*, TCloseAction& action) {
+void TFrmSnooze::OnFormClose(TCloseAction& action) {
   if (ModalResult() != SnoozeAnswerSnoozed) SetModalResult(SnoozeAnswerDisabled);
   action = TCloseAction::caFree;
 }

@@ -1,13 +1,8 @@
 #include "plugin/AlarmLoop.h"
 
-RingSteps AlarmLoop::NoSteps;
+#include "alarm/Snooze.h"
 
-namespace {
-bool SameSchedule(const SettingsRecord& a, const SettingsRecord& b) {
-  return a.VelActive == b.VelActive && a.VelWakeupTime == b.VelWakeupTime && a.VelDays == b.VelDays &&
-         a.VelSkipDate == b.VelSkipDate && a.VelSnoozed == b.VelSnoozed && a.VelCatchUpMinutes == b.VelCatchUpMinutes;
-}
-}  // namespace
+RingSteps AlarmLoop::NoSteps;
 
 void AlarmLoop::Run() {
   while (!host_.Terminated())
@@ -20,37 +15,30 @@ WaitEnd AlarmLoop::Step() {
     return WaitEnd::InstantCame;
   }
   SettingsRecord settings = host_.Settings();
-  if (!lastRung_.empty()) settings.VelLastRung = lastRung_;
   const UtcMs now = clock_.Now();
-  Watch(settings, now);
-  const std::optional<RingSlot> slot = NextRing(settings, now, zone_, watchedSince_);
+  if (SnoozeIsStale(settings, now)) {
+    host_.DropSnooze();
+    settings.VelSnoozeUntil.reset();
+  }
+  const std::optional<RingSlot> slot = NextRing(settings, now, zone_, host_.WatchedSince(settings, now));
   if (slot && RingIsDue(*slot, now)) {
-    Ring(settings, *slot);
+    Ring(settings, *slot, now);
     return WaitEnd::InstantCame;
   }
   return clock_.WaitUntil(slot ? std::optional<UtcMs>(slot->start) : std::nullopt);
 }
 
-void AlarmLoop::Watch(const SettingsRecord& settings, UtcMs now) {
-  if (watched_ && SameSchedule(*watched_, settings)) return;
-  watched_ = settings;
-  watchedSince_ = now;
-}
-
-void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot) {
-  lastRung_ = LastRungText(slot);
-  host_.RecordRing(lastRung_);
+void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot, UtcMs now) {
+  host_.RecordRing(slot, now);
   Sound(settings, true);
 }
 
 void AlarmLoop::Sound(const SettingsRecord& settings, bool scheduled) {
   steps_.BeforePlay(settings);
   const bool foundPlaying = SendWakeUpCommands(player_, settings);
-  steps_.AfterPlay(settings, foundPlaying);
+  steps_.AfterPlay(settings, foundPlaying, !scheduled);
   // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
-  const bool answeredDisable = settings.VelSnooze && host_.ShowSnoozeWindow() == SnoozeAnswerDisabled;
-  if (scheduled && (!settings.VelSnooze || answeredDisable)) clock_.Pause(PostWakePauseMs);
-  steps_.Finished();
+  if (scheduled) clock_.Pause(PostWakePauseMs);
 }
 
 bool SendWakeUpCommands(PlayerCommands& player, const SettingsRecord& settings) {

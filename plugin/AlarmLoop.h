@@ -2,12 +2,13 @@
 // The alarm worker's loop, free of threads and windows so that it runs against a fake
 // player, clock and zone as well as against the real ones. It plans the next ring from
 // the settings, waits for it, rings when it is due, records the ring and plans again.
+// A ring hands its snooze window, fade and fallback to the ring's own steps and goes
+// back to planning: nothing a ring waits for holds up the next one.
 #include <optional>
 #include <string>
 
 #include "alarm/SettingsRecord.h"
 #include "alarm/NextRing.h"
-#include "alarm/SnoozeTime.h"
 #include "player/PlayerCommands.h"
 
 constexpr unsigned PollPauseMs = 1000;
@@ -38,27 +39,30 @@ class AlarmHost {
  public:
   virtual ~AlarmHost() = default;
   virtual bool Terminated() const = 0;
-  // A copy taken under the data module's lock: a pass never sees a half-written record.
+  // A copy taken under the alarm clock's lock: a pass never sees a half-written record.
   virtual SettingsRecord Settings() = 0;
-  // The ring described by `lastRung` (see LastRungText) has begun: keep it in the
-  // record and the registry, and clear VelSnoozed, before the snooze window can set it.
-  virtual void RecordRing(const std::string& lastRung) = 0;
-  // Runs the snooze window modally and returns its answer.
-  virtual int ShowSnoozeWindow() = 0;
+  // Since when the worker has watched `settings` (ScheduleWatch::Observe), kept where
+  // the windows that name the next ring see it too.
+  virtual UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) = 0;
+  // The ring of `slot` has begun at `now`: keep it in the record and the registry (see
+  // RecordRingIn).
+  virtual void RecordRing(const RingSlot& slot, UtcMs now) = 0;
+  // A snooze past its catch-up time: forget it.
+  virtual void DropSnooze() = 0;
   // The settings of a trial ring asked for since the last look, once.
   virtual std::optional<SettingsRecord> TakeTrialRing() { return std::nullopt; }
 };
 
-// What a ring does beside the player's commands: the fade-in and the check that the
-// player really plays. With a fade set the loop leaves every volume to these steps.
+// What a ring does beside the player's commands: the fade-in, the check that the player
+// really plays, and the snooze window. With a fade set the loop leaves every volume to
+// these steps. They must not wait for the user.
 class RingSteps {
  public:
   virtual ~RingSteps() = default;
   virtual void BeforePlay(const SettingsRecord&) {}
   // `foundPlaying`: a no-restart ring found the player playing and left it alone.
-  virtual void AfterPlay(const SettingsRecord&, bool /*foundPlaying*/) {}
-  // The snooze window was answered or the post-ring pause ended.
-  virtual void Finished() {}
+  // `trial`: the ring was asked for by hand and answers change nothing of the alarm.
+  virtual void AfterPlay(const SettingsRecord&, bool /*foundPlaying*/, bool /*trial*/) {}
 };
 
 // The wake-up's player commands, also for a ring tried out by hand: full volume when
@@ -81,8 +85,7 @@ class AlarmLoop {
  private:
   static RingSteps NoSteps;
 
-  void Watch(const SettingsRecord& settings, UtcMs now);
-  void Ring(const SettingsRecord& settings, const RingSlot& slot);
+  void Ring(const SettingsRecord& settings, const RingSlot& slot, UtcMs now);
   // The ring itself, scheduled or a trial; the post-ring pause only after a scheduled one.
   void Sound(const SettingsRecord& settings, bool scheduled);
 
@@ -91,10 +94,4 @@ class AlarmLoop {
   const TimeZoneRules& zone_;
   AlarmHost& host_;
   RingSteps& steps_;
-  // This run's own memory of its last ring: a reload that brings an older record from
-  // the registry (say, its write failed) cannot make the same alarm ring twice.
-  std::string lastRung_;
-  // The settings that decide the schedule as last seen, and since when.
-  std::optional<SettingsRecord> watched_;
-  UtcMs watchedSince_ = 0;
 };

@@ -3,9 +3,8 @@
 #include <functional>
 
 #include "plugin/AlarmLoop.h"
-#include "plugin/RingCompanion.h"
+#include "plugin/RingSession.h"
 #include "plugin/SystemTimeZone.h"
-#include "dialogs/SnoozeWindow.h"
 #include "runtime/DebugTrace.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/KeepAwake.h"
@@ -15,36 +14,11 @@
 
 namespace {
 
-// Long enough for any snooze answer; a PC left ringing may then sleep again.
+// Long enough for a look at the player after the ring; the snooze window keeps its own.
 constexpr UINT MaxKeepAwakeMs = 30 * 60 * 1000;
 // A look now and then, in case a change went unheard (a clock set by a program that
 // tells nobody).
 constexpr DWORD SafetyPollMs = 10 * 1000;
-
-// The snooze window's answers reach the record through this: each first ends the ring's
-// fade and check, so no later fade step undoes the snooze volume. A trial's answers
-// leave the alarm's time and its armed flag alone.
-class RingSnoozeTarget : public SnoozeTarget {
- public:
-  RingSnoozeTarget(SnoozeTarget& record, RingCompanion& ring, bool trial) : record_(record), ring_(ring), trial_(trial) {}
-  void SetVolume(std::uint8_t volume) override {
-    ring_.UserAnswered();
-    record_.SetVolume(volume);
-  }
-  void SetWakeUp(TTime wakeUp) override {
-    ring_.UserAnswered();
-    if (!trial_) record_.SetWakeUp(wakeUp);
-  }
-  void Disarm() override {
-    ring_.UserAnswered();
-    if (!trial_) record_.Disarm();
-  }
-
- private:
-  SnoozeTarget& record_;
-  RingCompanion& ring_;
-  bool trial_;
-};
 
 const char* WaitEndName(WaitEnd end) {
   switch (end) {
@@ -64,39 +38,25 @@ std::string LocalText(UtcMs instant) {
 }
 
 // What the loop needs from the worker's thread: its stop request, its clock over the
-// waitable timer, the record, trial rings and the snooze window. Lives on the thread's
-// stack for the whole run, so its timers belong to that thread.
+// waitable timer, the record and trial rings. Lives on the thread's stack for the whole
+// run, so its timers belong to that thread.
 class WorkerServices : public AlarmHost, public WorkerClock {
  public:
-  WorkerServices(TThread& thread, AlarmRecord& record, SnoozeTarget& snoozeTarget, RingCompanion& ring,
-                 std::function<std::optional<SettingsRecord>()> takeTrial)
-      : thread_(thread), record_(record), snoozeTarget_(snoozeTarget), ring_(ring), takeTrial_(std::move(takeTrial)) {}
+  WorkerServices(TThread& thread, AlarmRecord& record, std::function<std::optional<SettingsRecord>()> takeTrial)
+      : thread_(thread), record_(record), takeTrial_(std::move(takeTrial)) {}
 
   bool Terminated() const override { return thread_.Terminated(); }
   SettingsRecord Settings() override { return record_.Settings(); }
   UtcMs Now() override { return SystemNow(); }
+  UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) override { return record_.WatchedSince(settings, now); }
+  void DropSnooze() override { record_.DropSnooze(); }
 
-  void RecordRing(const std::string& lastRung) override {
+  void RecordRing(const RingSlot& slot, UtcMs now) override {
     if (Settings().VelWakeFromSleep) keepAwake_.Request();
-    record_.RecordRing(lastRung);
+    record_.RecordRing(slot, now);
   }
 
-  std::optional<SettingsRecord> TakeTrialRing() override {
-    std::optional<SettingsRecord> trial = takeTrial_();
-    trialRinging_ = trial.has_value();
-    return trial;
-  }
-
-  // The window runs its modal loop on this thread, which owns it for the run. One that
-  // cannot be shown answers as a closed one: the post-wake pause still keeps the minute
-  // from firing twice.
-  int ShowSnoozeWindow() override {
-    int answer = SnoozeAnswerDisabled;
-    RingSnoozeTarget target(snoozeTarget_, ring_, trialRinging_);
-    ShowingErrors([&] { answer = TFrmSnooze(nullptr, target).ShowModal(); });
-    ring_.UserAnswered();  // the close box answers too
-    return answer;
-  }
+  std::optional<SettingsRecord> TakeTrialRing() override { return takeTrial_(); }
 
   WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
     keepAwake_.Release();  // the ring before, if any, is over: answered, or its pause ended
@@ -140,25 +100,22 @@ class WorkerServices : public AlarmHost, public WorkerClock {
 
   TThread& thread_;
   AlarmRecord& record_;
-  SnoozeTarget& snoozeTarget_;
-  RingCompanion& ring_;
   std::function<std::optional<SettingsRecord>()> takeTrial_;
   WakeTimer timer_;
   KeepAwake keepAwake_{MaxKeepAwakeMs};
-  bool trialRinging_ = false;  // the ring under way is a trial
 };
 
 }  // namespace
 
-AlarmWorker::AlarmWorker(PlayerCommands& player, PlayerProbe& probe, AlarmRecord& record, SnoozeTarget& snoozeTarget)
-    : thread_([this, &player, &probe, &record, &snoozeTarget](TThread& thread) {
+AlarmWorker::AlarmWorker(PlayerCommands& player, PlayerProbe& probe, AlarmRecord& record, RingAnswers& answers)
+    : thread_([this, &player, &probe, &record, &answers](TThread& thread) {
         // A dead alarm must not look alive: whatever ends the loop is shown.
         ShowingErrors(
             [&] {
               const SystemChangeWindow systemChanges(record.ChangedEvent());
               SystemTimeZone zone;
-              RingCompanion ring(player, probe, [&thread] { return thread.Terminated(); });
-              WorkerServices services(thread, record, snoozeTarget, ring, [this] { return TakeTrialRing(); });
+              RingSession ring(player, probe, answers, [&thread] { return thread.Terminated(); });
+              WorkerServices services(thread, record, [this] { return TakeTrialRing(); });
               AlarmLoop(player, services, zone, services, ring).Run();
             },
             "Unknown error in the alarm; it is stopped");

@@ -12,7 +12,9 @@
 #include "runtime/Lock.h"
 #include "runtime/Thread.h"
 
-class SnoozeTarget;
+#include "alarm/NextRing.h"
+
+class RingAnswers;
 
 // The alarm's record as the worker reads and writes it, from its own thread.
 class AlarmRecord {
@@ -20,16 +22,19 @@ class AlarmRecord {
   virtual ~AlarmRecord() = default;
   // A consistent copy: a pass never sees a half-written record.
   virtual SettingsRecord Settings() const = 0;
-  // Keeps the ring just begun in the record and the registry.
-  virtual void RecordRing(const std::string& lastRung) = 0;
+  // Since when these settings have been watched (see AlarmHost::WatchedSince).
+  virtual UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) = 0;
+  // Keeps the ring begun at `now` in the record and the registry.
+  virtual void RecordRing(const RingSlot& slot, UtcMs now) = 0;
+  virtual void DropSnooze() = 0;
   // Set whenever the record changes, so that the worker plans its next ring again.
   virtual HANDLE ChangedEvent() const = 0;
 };
 
 class AlarmWorker {
  public:
-  // Starts the worker; the snooze window shown after a ring changes `snoozeTarget`.
-  AlarmWorker(PlayerCommands& player, PlayerProbe& probe, AlarmRecord& record, SnoozeTarget& snoozeTarget);
+  // Starts the worker; the answers to a ring's snooze window go to `answers`.
+  AlarmWorker(PlayerCommands& player, PlayerProbe& probe, AlarmRecord& record, RingAnswers& answers);
 
   // Any thread: the worker rings with `settings` as soon as its wait ends, which the
   // record's change event brings about.

@@ -5,12 +5,10 @@
 #include "controls/styled/SCCheckbox.h"
 #include "controls/styled/SCCombobox.h"
 #include "controls/timepicker/TimePicker.h"
-#include "plugin/AlarmOptionsStore.h"
-#include "plugin/AlarmClock.h"
-#include "plugin/SettingsStore.h"
-#include "plugin/SystemTimeZone.h"
 #include "dialogs/AlarmOptionsWindow.h"
 #include "dialogs/ConfigDialog.h"
+#include "plugin/AlarmClock.h"
+#include "plugin/SystemTimeZone.h"
 
 namespace {
 constexpr const char* DialogCaption = "Velmora Software - Winamp wakeup plugin";
@@ -26,50 +24,53 @@ void ShowRecord(TConfigDlg& dialog, const SettingsRecord& s) {
   dialog.NoRestartCheck->SetChecked(s.VelNoRestart);
 }
 
-// The picker holds a whole minute with date part 0, so the stored time lies in [0, 1).
-SettingsRecord RecordFromDialog(const TConfigDlg& dialog) {
-  SettingsRecord s;
-  s.VelURL = dialog.StreamAddress->Text();
-  s.VelWakeupTime = dialog.AlarmTime->Time();
-  s.VelActive = dialog.PluginActiveCheck->Checked();
-  s.VelVolume = dialog.BoostVolumeCheck->Checked();
-  s.VelStreaming = dialog.StreamCheck->Checked();
-  s.VelSnooze = dialog.SnoozeCheck->Checked();
-  s.VelNoRestart = dialog.NoRestartCheck->Checked();
-  return s;
+// What the dialog shows now over `settings`: saved or not, the picker holds a whole
+// minute with date part 0, so the time lies in [0, 1).
+SettingsRecord WithDialogValues(SettingsRecord settings, const TConfigDlg& dialog) {
+  settings.VelURL = dialog.StreamAddress->Text();
+  settings.VelWakeupTime = dialog.AlarmTime->Time();
+  settings.VelActive = dialog.PluginActiveCheck->Checked();
+  settings.VelVolume = dialog.BoostVolumeCheck->Checked();
+  settings.VelStreaming = dialog.StreamCheck->Checked();
+  settings.VelSnooze = dialog.SnoozeCheck->Checked();
+  settings.VelNoRestart = dialog.NoRestartCheck->Checked();
+  return settings;
 }
-// The options window's link to the plug-in: the system's clock and zone, the registry,
-// the record and the worker.
+
+// The options window's link to the plug-in: the system's clock and zone, and the alarm.
 class OptionsLink : public AlarmOptionsHost {
  public:
-  explicit OptionsLink(AlarmClock& data) : data_(data) {}
+  explicit OptionsLink(AlarmClock& alarm) : alarm_(alarm) {}
   UtcMs Now() override { return SystemNow(); }
   const TimeZoneRules& Zone() override { return zone_; }
-  void SaveOptions(const SettingsRecord& settings) override {
-    SaveAlarmOptions(settings);
-    data_.ApplyAlarmOptions(settings);
+  std::optional<RingSlot> NextRing(const SettingsRecord& shown, bool countSnooze) override {
+    return alarm_.NextRingOf(shown, SystemNow(), countSnooze);
   }
-  void TryRing(const SettingsRecord& settings) override { data_.RequestTrialRing(settings); }
+  void SaveOptions(const SettingsRecord& settings) override { alarm_.SaveAlarmOptions(settings); }
+  void TryRing(const SettingsRecord& settings) override { alarm_.RequestTrialRing(settings); }
 
  private:
-  AlarmClock& data_;
+  AlarmClock& alarm_;
   SystemTimeZone zone_;
 };
 
-void ShowAlarmOptions(AlarmClock& data) {
-  OptionsLink link(data);
-  TAlarmOptionsWindow(nullptr, data.Settings(), link).ShowModal();
+// The options over the dialog's values as they stand, saved or not: its next ring and
+// "Try it now" are those of the alarm the user sees.
+void ShowAlarmOptions(AlarmClock& alarm, const TConfigDlg& dialog) {
+  OptionsLink link(alarm);
+  TAlarmOptionsWindow(nullptr, WithDialogValues(alarm.Settings(), dialog), link).ShowModal();
 }
 }  // namespace
 
-void RunConfiguration(AlarmClock& data) {
+void RunConfiguration(AlarmClock& alarm) {
   // Destroyed also when a step fails.
   const auto dialog =
-      std::make_unique<TConfigDlg>(nullptr, [&data] { return data.WinampControl->SettingsFolder(); });
+      std::make_unique<TConfigDlg>(nullptr, [&alarm] { return alarm.WinampControl->SettingsFolder(); });
   dialog->SetCaption(DialogCaption);
-  ShowRecord(*dialog, data.Settings());
-  dialog->SaveSettings = [](TConfigDlg& shown) { SaveSettings(RecordFromDialog(shown)); };
-  dialog->ShowAlarmOptions = [&data](TConfigDlg&) { ShowAlarmOptions(data); };
+  ShowRecord(*dialog, alarm.Settings());
+  dialog->SaveSettings = [&alarm](TConfigDlg& shown) {
+    alarm.SaveDialogSettings(WithDialogValues(alarm.Settings(), shown));
+  };
+  dialog->ShowAlarmOptions = [&alarm](TConfigDlg& shown) { ShowAlarmOptions(alarm, shown); };
   dialog->ShowModal();
-  data.LoadSettings();
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The configure callback's work: the dialog filled from the record, run modally, the
-// record re-read from the registry however it closed, the dialog destroyed.
+// The configure callback's work: the dialog filled from the alarm, run modally, and
+// destroyed however it closed. Only "Save settings" and the alarm options' "OK"
+// change the alarm.
 class AlarmClock;
 
-void RunConfiguration(AlarmClock& data);
+void RunConfiguration(AlarmClock& alarm);

@@ -58,9 +58,10 @@ extern "C" __declspec(dllexport) PluginHeader* winampGetGeneralPurposePlugin() {
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    ShowingErrors([] { GetGeneralPlugin(); });
-  } else if (reason == DLL_PROCESS_DETACH) {
+  // The alarm is made by the export's first call, which the player makes right after
+  // the load: under the loader's lock nothing may read the registry, start a thread or
+  // show a box.
+  if (reason == DLL_PROCESS_DETACH) {
     // The worker is not touched: it holds this module loaded while it runs, so an
     // unload only gets here once it has ended (or the process is ending).
     delete alarmClock;

@@ -28,6 +28,11 @@ class RingThread {
         }) {}
 
   void Start() { thread_.Start(); }
+  // Ends the thread; then whether the fade had steps left.
+  bool StopWithFadeLeft() {
+    thread_.TerminateAndWait();
+    return nextFade_ < fadeSteps_.size();
+  }
 
  private:
   using Clock = MonotonicClock;
@@ -98,11 +103,19 @@ class RingThread {
 RingCompanion::RingCompanion(PlayerCommands& player, PlayerProbe& probe, std::function<bool()> quitting)
     : player_(player), probe_(probe), quitting_(std::move(quitting)) {}
 
-RingCompanion::~RingCompanion() = default;
+RingCompanion::~RingCompanion() { End(); }
+
+void RingCompanion::End() {
+  LockHolder hold(lock_);
+  if (!running_) return;
+  if (running_->StopWithFadeLeft()) player_.SetVolume(fadeTarget_);
+  running_.reset();
+}
 
 void RingCompanion::BeforePlay(const SettingsRecord& settings) {
-  running_.reset();  // a ring still checking the last one gives way to this one
+  End();
   if (settings.VelFadeSeconds <= 0) return;
+  LockHolder hold(lock_);
   fadeTarget_ = settings.VelVolume ? WakeUpVolume : probe_.GetVolume();
   player_.SetVolume(FadeVolumeAt(settings.VelFadeSeconds, fadeTarget_, 0));
 }
@@ -116,9 +129,9 @@ void RingCompanion::AfterPlay(const SettingsRecord& settings, bool foundPlaying)
     check.emplace(settings.VelFallbackSeconds, fileUsable);
   }
   if (fade.size() <= 1 && !check) return;
+  LockHolder hold(lock_);
   running_ = std::make_unique<RingThread>(player_, probe_, quitting_, std::move(fade), std::move(check),
                                           settings.VelFallbackFile);
   running_->Start();
 }
 
-void RingCompanion::UserAnswered() { running_.reset(); }

@@ -1,31 +1,35 @@
 #pragma once
 // What a ring does beside the player's commands: the fade-in and the check that the
 // player really plays, with the fallback file and the alarm tone. They run on a thread
-// of their own, so they go on while the snooze window runs modally on the worker's.
+// of their own, so they go on while the worker plans and the snooze window waits.
 #include <functional>
 #include <memory>
 
 #include "plugin/AlarmLoop.h"
+#include "runtime/Lock.h"
 
 class RingThread;
 
-class RingCompanion : public RingSteps {
+class RingCompanion {
  public:
   // `quitting` says when the worker is asked to end: the ring stops then too.
   RingCompanion(PlayerCommands& player, PlayerProbe& probe, std::function<bool()> quitting);
-  ~RingCompanion() override;  // stops whatever still runs
+  ~RingCompanion();  // ends whatever still runs, as End does
 
-  // The fade's first, low step goes out before the player is told to play.
-  void BeforePlay(const SettingsRecord& settings) override;
-  void AfterPlay(const SettingsRecord& settings, bool foundPlaying) override;
-  // The user answered the snooze window: the fade and the check end at once, a tone
-  // stops, before the answer changes the volume.
-  void UserAnswered();
+  // The fade's first, low step goes out before the player is told to play. A ring still
+  // fading or checking ends first, as End does.
+  void BeforePlay(const SettingsRecord& settings);
+  void AfterPlay(const SettingsRecord& settings, bool foundPlaying);
+  // The ring is answered, ended or the player quits: the check ends and a tone stops at
+  // once, and a fade still under way jumps to its target, so the player is never left
+  // at a partial volume that the next ring would take for the user's.
+  void End();
 
  private:
   PlayerCommands& player_;
   PlayerProbe& probe_;
   std::function<bool()> quitting_;
+  Lock lock_;  // the worker starts rings, the snooze window's thread ends them
   std::uint8_t fadeTarget_ = 0;
   std::unique_ptr<RingThread> running_;
 };

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "alarm/Snooze.h"
 #include "plugin/AlarmOptionsStore.h"
 #include "runtime/LocalTime.h"
 #include "runtime/RegistryKey.h"
@@ -63,9 +64,18 @@ void LoadWakeOptions(const RegistryKey& key, SettingsRecord& record) {
   record.VelCatchUpMinutes = ReadInRange(key, SettingNames::CatchUpMinutes, CatchUpMinutesRange);
   record.VelWakeFromSleep = ReadInRange(key, SettingNames::WakeFromSleep, WakeFromSleepRange) != 0;
   record.VelLastRung = key.TryReadString(SettingNames::LastRung).value_or("");
+  record.VelSnoozeUntil = ParseUtcText(key.TryReadString(SettingNames::SnoozeUntil).value_or(""));
 }
 
 void SaveLastRung(const std::string& lastRung) { RegistryKey(SettingNames::Key).WriteString(SettingNames::LastRung, lastRung); }
+
+void SaveSnoozeUntil(std::optional<UtcMs> until) {
+  RegistryKey key(SettingNames::Key);
+  if (until)
+    key.WriteString(SettingNames::SnoozeUntil, UtcText(*until));
+  else
+    key.DeleteValue(SettingNames::SnoozeUntil);
+}
 
 void SaveSettings(const SettingsRecord& settings) {
   RegistryKey key(SettingNames::Key);

@@ -15,9 +15,11 @@ void SaveSettings(const SettingsRecord& settings);
 // The wake values below are read too.
 void LoadSettings(SettingsRecord& record);
 
-// "VelCatchUpMinutes", "VelWakeFromSleep" and "VelLastRung": absent, of a wrong type,
-// size or range they mean their default; never an error, never a write.
+// "VelCatchUpMinutes", "VelWakeFromSleep", "VelLastRung" and "VelSnoozeUntil": absent,
+// of a wrong type, size or range they mean their default; never an error, never a write.
 void LoadWakeOptions(const RegistryKey& key, SettingsRecord& record);
 
 // Stores the once-a-day record of the ring that has begun.
 void SaveLastRung(const std::string& lastRung);
+// Stores a snooze's instant; none removes the value.
+void SaveSnoozeUntil(std::optional<UtcMs> until);

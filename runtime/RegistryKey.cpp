@@ -97,6 +97,11 @@ void RegistryKey::WriteDword(const std::string& name, DWORD value) {
   Write(name, REG_DWORD, &value, sizeof value);
 }
 
+void RegistryKey::DeleteValue(const std::string& name) {
+  const LONG result = key_ ? RegDeleteValueA(key_, name.c_str()) : ERROR_INVALID_HANDLE;
+  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) throw FailedToSet(name);
+}
+
 void RegistryKey::Write(const std::string& name, DWORD type, const void* data, DWORD size) {
   if (!key_ ||
       RegSetValueExA(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)

@@ -31,6 +31,8 @@ class RegistryKey : NonCopyable {
   void WriteDword(const std::string& name, DWORD value);
   void WriteBinaryDouble(const std::string& name, double value);
   void WriteBool(const std::string& name, bool value);
+  // Removes the value; one that does not exist is no error.
+  void DeleteValue(const std::string& name);
 
  private:
   void Write(const std::string& name, DWORD type, const void* data, DWORD size);

@@ -7,7 +7,6 @@
 #include "FakePlayer.h"
 #include "PosixTimeZone.h"
 #include "plugin/AlarmLoop.h"
-#include "alarm/SnoozeTime.h"
 
 namespace {
 
@@ -22,11 +21,9 @@ class FakeWorld : public WorkerClock, public AlarmHost {
   UtcMs now = 0;
   UtcMs end = 0;
   SettingsRecord settings;
-  int snoozeAnswer = 2;
+  ScheduleWatch watch;
   std::vector<std::string> events;
   std::vector<unsigned> pauses;
-  // Applied when the loop shows the snooze window: what a press of SNOOZE does.
-  bool snoozeMovesTheAlarm = false;
   UtcMs resumeAt = 0;  // the PC sleeps from the next wait until then
 
   UtcMs Now() override { return now; }
@@ -48,19 +45,14 @@ class FakeWorld : public WorkerClock, public AlarmHost {
   }
   bool Terminated() const override { return now >= end; }
   SettingsRecord Settings() override { return settings; }
-  void RecordRing(const std::string& lastRung) override {
-    events.push_back("record " + lastRung);
-    settings.VelLastRung = lastRung;
-    settings.VelSnoozed = false;
+  UtcMs WatchedSince(const SettingsRecord& s, UtcMs at) override { return watch.Observe(s, at); }
+  void RecordRing(const RingSlot& slot, UtcMs at) override {
+    events.push_back(std::string(slot.snoozed ? "snooze " : "record ") + LastRungText(slot));
+    RecordRingIn(settings, slot, at);
   }
-  int ShowSnoozeWindow() override {
-    events.push_back("snooze window");
-    if (snoozeMovesTheAlarm) {
-      const double pressedAt = static_cast<double>(now % MsPerCalendarDay) / MsPerCalendarDay;
-      settings.VelWakeupTime = SnoozedWakeUp(pressedAt, settings.VelSnoozeSeconds);
-      settings.VelSnoozed = true;
-    }
-    return snoozeAnswer;
+  void DropSnooze() override {
+    events.push_back("drop snooze");
+    settings.VelSnoozeUntil.reset();
   }
 };
 
@@ -87,7 +79,7 @@ struct AlarmLoopTest : ::testing::Test {
     loop.Run();
     int rings = 0;
     for (std::size_t i = before; i < world.events.size(); ++i)
-      if (world.events[i].rfind("record", 0) == 0) ++rings;
+      if (world.events[i].rfind("record", 0) == 0 || world.events[i].rfind("snooze", 0) == 0) ++rings;
     return rings;
   }
   // One step inside the armed minute, by a loop that has not rung before.
@@ -114,8 +106,9 @@ TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
     std::vector<std::string>& log;
     explicit LoggingSteps(std::vector<std::string>& l) : log(l) {}
     void BeforePlay(const SettingsRecord&) override { log.push_back("before"); }
-    void AfterPlay(const SettingsRecord&, bool playing) override { log.push_back(playing ? "after playing" : "after"); }
-    void Finished() override { log.push_back("finished"); }
+    void AfterPlay(const SettingsRecord&, bool playing, bool trial) override {
+      log.push_back(std::string(playing ? "after playing" : "after") + (trial ? " trial" : ""));
+    }
   } steps(player.calls);
   SettingsRecord s = Armed(7, 30);
   s.VelFadeSeconds = 30;
@@ -124,7 +117,7 @@ TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
   world.now = At(7, 30);
   world.end = At(23, 0);
   AlarmLoop(player, world, Utc, world, steps).Step();
-  EXPECT_EQ(player.calls, (std::vector<std::string>{"before", "play", "after", "finished"}));
+  EXPECT_EQ(player.calls, (std::vector<std::string>{"before", "play", "after"}));
 }
 
 TEST_F(AlarmLoopTest, NotArmedNeverRings) {
@@ -135,22 +128,31 @@ TEST_F(AlarmLoopTest, NotArmedNeverRings) {
   EXPECT_TRUE(player.calls.empty());
 }
 
-TEST_F(AlarmLoopTest, RingsAtTheMinutesStartAndRecordsItBeforeTheSnoozeWindow) {
+TEST_F(AlarmLoopTest, RingsAtTheMinutesStartAndRecordsIt) {
   SettingsRecord s = Armed(7, 30);
   s.VelSnooze = true;
   world.settings = s;
   EXPECT_EQ(CountRings(At(7, 0), At(7, 45)), 1);
-  EXPECT_EQ(world.events, (std::vector<std::string>{"record 2026-12-07 07:30", "snooze window"}));
+  EXPECT_EQ(world.events, (std::vector<std::string>{"record 2026-12-07 07:30"}));
 }
 
 TEST_F(AlarmLoopTest, AClockSteppedBackAfterARingDoesNotRingTheSameAlarmAgain) {
   world.settings = Armed(7, 30);
   EXPECT_EQ(CountRings(At(7, 29), At(7, 31)), 1);
-  world.settings.VelLastRung.clear();  // a reload that lost the record: the loop remembers
   EXPECT_EQ(CountRings(At(7, 29, 55), At(7, 40)), 0);
-  // Proof that the memory did it: a fresh loop, without it, rings.
-  world.now = At(7, 30, 10);
-  EXPECT_EQ(AlarmLoop(player, world, Utc, world).Step(), WaitEnd::InstantCame);
+}
+
+TEST_F(AlarmLoopTest, ASnoozeRingsOnceThenTheDailyScheduleHoldsItAndAStaleOneIsDropped) {
+  SettingsRecord s = Armed(7, 30);
+  s.VelDays = 1 << 1;  // Mondays only
+  s.VelSnoozeUntil = At(7, 35);
+  world.settings = s;
+  EXPECT_EQ(CountRings(At(7, 0), At(7, 0) + 7 * MsPerCalendarDay), 2);
+  EXPECT_EQ(world.events, (std::vector<std::string>{"record 2026-12-07 07:30", "snooze 2026-12-07 07:35"}));
+  world.events.clear();
+  world.settings.VelSnoozeUntil = At(6, 0);  // kept from a player closed before it rang
+  EXPECT_EQ(CountRings(At(7, 0) + 7 * MsPerCalendarDay, At(8, 0) + 7 * MsPerCalendarDay), 1);
+  EXPECT_EQ(world.events, (std::vector<std::string>{"drop snooze", "record 2026-12-14 07:30"}));
 }
 
 TEST_F(AlarmLoopTest, ResumedWithinTheCatchUpTimeRingsLateLaterNotAtAll) {
@@ -180,33 +182,6 @@ TEST_F(AlarmLoopTest, RingsAgainTheNextDayAlsoAfterANoRestartWakeUp) {
     world.settings = s;
     EXPECT_EQ(CountRings(At(7, 0), At(7, 0) + 2 * MsPerCalendarDay), 2) << "no-restart " << noRestart;
   }
-}
-
-TEST_F(AlarmLoopTest, SnoozeWindowReplacesThePauseUnlessItAnswersDisabled) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelSnooze = true;
-  world.snoozeAnswer = 1;
-  RingOnce(s);
-  EXPECT_TRUE(world.pauses.empty());
-  world.snoozeAnswer = 2;
-  RingOnce(s);
-  EXPECT_EQ(world.pauses, std::vector<unsigned>{PostWakePauseMs});
-}
-
-TEST_F(AlarmLoopTest, SnoozeRingsAgainAfterTheSnoozeLengthThenTheDailyScheduleHoldsIt) {
-  SettingsRecord s = Armed(7, 30);
-  s.VelSnooze = true;
-  s.VelSnoozeSeconds = 300;
-  s.VelDays = 1 << 1;  // Mondays only
-  world.settings = s;
-  world.snoozeAnswer = 1;
-  world.snoozeMovesTheAlarm = true;
-  EXPECT_EQ(CountRings(At(7, 0), At(7, 41)), 3);  // 07:30, 07:35, 07:40
-  EXPECT_EQ(world.events.at(2), "record 2026-12-07 07:35");
-  // Closed without snoozing: the snoozed time no longer ignores the days.
-  world.snoozeAnswer = 2;
-  world.snoozeMovesTheAlarm = false;
-  EXPECT_EQ(CountRings(At(7, 41), At(7, 41) + 6 * MsPerCalendarDay), 1);
 }
 
 TEST_F(AlarmLoopTest, StopsAtOnceWhenTerminationIsRequestedBeforeTheStep) {

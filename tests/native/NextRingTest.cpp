@@ -120,8 +120,19 @@ TEST(NextRingDays, NoDayTickedNeverRingsUnlessSnoozed) {
   SettingsRecord s = AlarmAt(7, 0);
   s.VelDays = 0;
   EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "none");
-  s.VelSnoozed = true;
-  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-07 07:00");
+  s.VelSnoozeUntil = MondayAt(6, 12);
+  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-07 06:12");
+}
+
+TEST(NextRingDays, ASingleTickedDaySkippedRingsAWeekLater) {
+  SettingsRecord s = AlarmAt(7, 0);
+  s.VelDays = 1;  // Sundays only
+  s.VelSkipDate = 20261213;
+  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-20 07:00");
+  // On a Sunday that has rung, with the next one skipped: the Sunday after.
+  s.VelLastRung = "2026-12-13 07:00";
+  s.VelSkipDate = 20261220;
+  EXPECT_EQ(NextRingReads(s, LocalInstant(Utc, 2026, 12, 13, 8, 0), Utc), "2026-12-27 07:00");
 }
 
 TEST(NextRingSkip, SkipDateIsPassedOverThenTheScheduleGoesOn) {
@@ -135,11 +146,33 @@ TEST(NextRingSkip, SkipDateIsPassedOverThenTheScheduleGoesOn) {
   EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-07 07:00");
 }
 
-TEST(NextRingSkip, ASnoozedRingIgnoresTheSkipDate) {
-  SettingsRecord s = AlarmAt(7, 7);
+TEST(NextRingSnooze, ASnoozeRingsAtItsInstantWhateverTheSkipDateAndTheRecordSay) {
+  SettingsRecord s = AlarmAt(7, 0);
   s.VelSkipDate = 20261207;
-  s.VelSnoozed = true;
-  EXPECT_EQ(NextRingReads(s, MondayAt(7, 0), Utc), "2026-12-07 07:07");
+  s.VelLastRung = "2026-12-07 07:00";
+  s.VelSnoozeUntil = MondayAt(7, 7);
+  const auto slot = NextRing(s, MondayAt(7, 1), Utc);
+  ASSERT_TRUE(slot);
+  EXPECT_TRUE(slot->snoozed);
+  EXPECT_EQ(slot->start, MondayAt(7, 7));
+}
+
+TEST(NextRingSnooze, ASnoozePastItsCatchUpTimeRingsNoMoreAndDoesNotCarryOver) {
+  SettingsRecord s = AlarmAt(7, 0);
+  s.VelDays = 0x7F & ~(1 << 2);  // Tuesday unticked
+  s.VelLastRung = "2026-12-07 07:00";
+  s.VelSnoozeUntil = MondayAt(7, 7);
+  s.VelCatchUpMinutes = 10;
+  EXPECT_EQ(NextRingReads(s, MondayAt(7, 17), Utc), "2026-12-07 07:07");  // late, within the catch-up
+  EXPECT_EQ(NextRingReads(s, MondayAt(7, 18), Utc), "2026-12-09 07:00");  // not on the unticked Tuesday
+}
+
+TEST(NextRingSnooze, ASnoozeAfterTheNextArmedDayWaitsForIt) {
+  SettingsRecord s = AlarmAt(7, 0);
+  s.VelSnoozeUntil = MondayAt(7, 30);
+  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-07 07:00");
+  s.VelActive = false;  // switched off: neither rings
+  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "none");
 }
 
 TEST(OnceADay, TheSameAlarmTimeDoesNotRingTwiceOnADateButAnotherTimeDoes) {
@@ -165,4 +198,20 @@ TEST(NextRingArming, NotArmedOrNoTimeOfDayMeansNoRing) {
   s = AlarmAt(7, 0);
   s.VelWakeupTime = std::nan("");
   EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "none");
+}
+
+TEST(ScheduleWatch, AMinuteBegunBeforeItsSettingsWereWatchedIsNotCaughtUp) {
+  SettingsRecord s = AlarmAt(7, 30);
+  ScheduleWatch watch;
+  watch.Observe(AlarmAt(8, 0), MondayAt(6, 0));
+  // 07:30 saved at 07:33: settings not watched yet count from now, for a window as for the worker.
+  EXPECT_EQ(watch.SinceFor(s, MondayAt(7, 33)), MondayAt(7, 33));
+  const auto planned = NextRing(s, MondayAt(7, 33), Utc, watch.Observe(s, MondayAt(7, 33)));
+  ASSERT_TRUE(planned);
+  EXPECT_EQ(planned->start, LocalInstant(Utc, 2026, 12, 8, 7, 30));
+  // The same settings watched since before the minute: a late ring within the catch-up.
+  ScheduleWatch early;
+  early.Observe(s, MondayAt(7, 0));
+  EXPECT_EQ(early.Observe(s, MondayAt(7, 33)), MondayAt(7, 0));
+  EXPECT_EQ(NextRing(s, MondayAt(7, 33), Utc, MondayAt(7, 0))->start, MondayAt(7, 30));
 }

@@ -48,10 +48,11 @@ class SimulatedPc : public WorkerClock, public AlarmHost {
   UtcMs Now() override { return trueNow_ + shift_; }
   bool Terminated() const override { return trueNow_ >= end_; }
   SettingsRecord Settings() override { return settings_; }
-  int ShowSnoozeWindow() override { return SnoozeAnswerDisabled; }
-  void RecordRing(const std::string& lastRung) override {
-    rings.push_back({Now(), lastRung});
-    settings_.VelLastRung = lastRung;
+  UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) override { return watch_.Observe(settings, now); }
+  void DropSnooze() override { settings_.VelSnoozeUntil.reset(); }
+  void RecordRing(const RingSlot& slot, UtcMs at) override {
+    rings.push_back({Now(), LastRungText(slot)});
+    RecordRingIn(settings_, slot, at);
   }
   void Pause(unsigned milliseconds) override { trueNow_ += milliseconds; }  // events wait for its end
 
@@ -99,6 +100,7 @@ class SimulatedPc : public WorkerClock, public AlarmHost {
   UtcMs nextEvent_;
   UtcMs spanStart_;
   SettingsRecord settings_;
+  ScheduleWatch watch_;
   std::mt19937_64 random_;
 };
 

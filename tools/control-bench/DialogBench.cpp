@@ -8,12 +8,6 @@
 #include "tools/control-bench/Bench.h"
 
 namespace {
-struct IgnoredSnooze : SnoozeTarget {
-  void SetVolume(std::uint8_t) override {}
-  void SetWakeUp(TTime) override {}
-  void Disarm() override {}
-};
-
 void ShowAndPaintFully(TForm& window) {
   window.Show();
   RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -36,12 +30,14 @@ struct FixedOptionsHost : AlarmOptionsHost, TimeZoneRules {
   UtcMs Now() override { return BenchMoment; }
   const TimeZoneRules& Zone() override { return *this; }
   LocalDateTime ToLocal(UtcMs instant) const override { return FromWallClockMs(instant); }
+  std::optional<RingSlot> NextRing(const SettingsRecord& shown, bool) override {
+    return ::NextRing(shown, BenchMoment, *this);
+  }
   void SaveOptions(const SettingsRecord&) override {}
   void TryRing(const SettingsRecord&) override {}
   static constexpr UtcMs BenchMoment = 1796630400000;  // 2026-12-07 08:00 UTC
 };
 
-IgnoredSnooze snoozeTarget;
 FixedOptionsHost optionsHost;
 SettingsRecord armedSettings = [] {
   SettingsRecord settings;
@@ -54,7 +50,7 @@ const BenchCase configDialog("dialogs: configuration dialog created and first pa
                              [](TForm&) { return CreateAndPaint<TConfigDlg>(); });
 
 const BenchCase snoozeWindow("dialogs: snooze window created and first painted",
-                             [](TForm&) { return CreateAndPaint<TFrmSnooze>(snoozeTarget); });
+                             [](TForm&) { return CreateAndPaint<TFrmSnooze>(); });
 
 const BenchCase optionsWindow("dialogs: alarm options window created and first painted", [](TForm&) {
   return CreateAndPaint<TAlarmOptionsWindow>(armedSettings, optionsHost);

@@ -1,0 +1,49 @@
+#pragma once
+// A ring's life beside the worker: the fade and the fallback check, and the snooze window
+// on a thread of its own that keeps the PC awake while the window waits for an answer.
+// The worker hands a ring over and goes back to planning; a ring that comes while the
+// window is still up rings as usual and the one window then answers for it.
+#include <memory>
+
+#include "plugin/AlarmLoop.h"
+#include "plugin/RingCompanion.h"
+#include "runtime/Lock.h"
+
+class TThread;
+
+constexpr std::uint8_t SnoozeVolume = 50;  // of 255: the dialog calls it 19%
+
+// What the snooze window's answers change of the alarm.
+class RingAnswers {
+ public:
+  virtual ~RingAnswers() = default;
+  // SNOOZE pressed at `pressed`: one more ring after the snooze length.
+  virtual void Snooze(UtcMs pressed) = 0;
+  // DISABLE or the close box: this ring and any snooze of it are over; the alarm stays armed.
+  virtual void EndRing() = 0;
+};
+
+class RingSession : public RingSteps {
+ public:
+  RingSession(PlayerCommands& player, PlayerProbe& probe, RingAnswers& answers, std::function<bool()> quitting);
+  // The player quits: the window closes at once without an answer, the fade jumps to its target.
+  ~RingSession() override;
+
+  void BeforePlay(const SettingsRecord& settings) override { companion_.BeforePlay(settings); }
+  void AfterPlay(const SettingsRecord& settings, bool foundPlaying, bool trial) override;
+
+ private:
+  // The window thread's body: the window, modal on that thread, then its answer.
+  void RunWindow(bool keepAwake);
+  void Answer(int answer);
+
+  PlayerCommands& player_;
+  RingAnswers& answers_;
+  RingCompanion companion_;
+  Lock lock_;
+  bool windowUp_ = false;   // from the ring that opens it until its answer is taken
+  bool trial_ = false;      // the ring the window answers for is a trial
+  bool closing_ = false;    // the player quits: answers change nothing
+  HWND window_ = nullptr;   // once the window exists, for closing it from the worker
+  std::unique_ptr<TThread> windowThread_;
+};
