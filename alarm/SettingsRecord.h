@@ -1,12 +1,10 @@
 #pragma once
-// The user settings as the data module holds them in memory, and the names of their
-// registry values. The first seven are the original ones; the others are optional
-// values in the same key: absent, or of a wrong type, size or range, they mean their
-// default, and a load writes none of them.
+// The alarm's settings and ring record as the alarm clock holds them in memory, each field
+// named as its registry value, and those names. How each value is stored, its default and
+// how a wrong one reads are in the settings table (alarm/SettingsTable.h).
 #include <cstdint>
-#include <string>
-
 #include <optional>
+#include <string>
 
 #include "alarm/CivilTime.h"
 #include "runtime/DayTime.h"

@@ -1,7 +1,6 @@
 #include "plugin/AlarmClock.h"
 
 #include "alarm/Snooze.h"
-#include "plugin/AlarmOptionsStore.h"
 #include "plugin/SettingsStore.h"
 #include "plugin/SystemTimeZone.h"
 #include "runtime/DebugTrace.h"

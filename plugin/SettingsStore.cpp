@@ -1,11 +1,10 @@
 #include "plugin/SettingsStore.h"
 
 #include <exception>
-#include <initializer_list>
-#include <utility>
+#include <vector>
 
+#include "alarm/SettingsTable.h"
 #include "alarm/Snooze.h"
-#include "plugin/AlarmOptionsStore.h"
 #include "runtime/LocalTime.h"
 #include "runtime/RegistryKey.h"
 
@@ -13,6 +12,17 @@ namespace {
 // A fresh installation is armed for the time of day 1 - t, t being the moment of the
 // first load: the stored value is t - 2.0, whose magnitude gives that time of day.
 TTime DefaultWakeUp() { return LocalTimeOfDay() - 2.0; }
+
+// The original values in the order `step` gives them.
+std::vector<const SettingRow*> OriginalsBy(int SettingRow::*step) {
+  std::vector<const SettingRow*> rows;
+  for (int at = 1;; ++at) {
+    const std::size_t before = rows.size();
+    for (const SettingRow& row : SettingsTable)
+      if (row.owner == SettingOwner::Dialog && row.*step == at) rows.push_back(&row);
+    if (rows.size() == before) return rows;
+  }
+}
 
 // Runs every read even after one has failed, so that a bad value costs only its own
 // field; the first failure then passes on, as if it had stopped the load.
@@ -33,41 +43,83 @@ class EachRead {
  private:
   std::exception_ptr firstFailure_;
 };
+
+void ReadOriginal(const RegistryKey& key, const SettingRow& row, SettingsRecord& record) {
+  switch (row.type) {
+    case SettingType::Time: record.*row.time = key.ReadBinaryDouble(row.name); return;
+    case SettingType::Text: record.*row.text = key.ReadString(row.name); return;
+    default: record.*row.flag = key.ReadBool(row.name); return;
+  }
+}
+
+void ReadOptional(const RegistryKey& key, const SettingRow& row, SettingsRecord& record) {
+  switch (row.type) {
+    case SettingType::Switch: {
+      const std::optional<DWORD> value = key.TryReadDword(row.name);
+      record.*row.flag = (value ? row.range.ValueOrDefault(*value) : row.range.fallback) != 0;
+      return;
+    }
+    case SettingType::Number:
+    case SettingType::Date: {
+      const std::optional<DWORD> value = key.TryReadDword(row.name);
+      record.*row.number = value ? NumberOrDefault(row, *value) : NumberOrDefault(row, row.range.fallback);
+      return;
+    }
+    case SettingType::Text: record.*row.text = key.TryReadString(row.name).value_or(""); return;
+    case SettingType::Instant:
+      record.*row.instant = ParseUtcText(key.TryReadString(row.name).value_or(""));
+      return;
+    case SettingType::Time: return;  // only an original value is a time
+  }
+}
+
+void Write(RegistryKey& key, const SettingRow& row, const SettingsRecord& settings) {
+  switch (row.type) {
+    case SettingType::Time: key.WriteBinaryDouble(row.name, settings.*row.time); return;
+    case SettingType::Text: key.WriteString(row.name, settings.*row.text); return;
+    case SettingType::Switch: key.WriteBool(row.name, settings.*row.flag); return;
+    case SettingType::Number:
+    case SettingType::Date: key.WriteDword(row.name, static_cast<DWORD>(settings.*row.number)); return;
+    case SettingType::Instant: return;  // the ring's own record has writers of its own
+  }
+}
+
+// The rows of `owner`, written in the table's order.
+void SaveRows(SettingOwner owner, const SettingsRecord& settings) {
+  RegistryKey key(SettingNames::Key);
+  for (const SettingRow& row : SettingsTable)
+    if (row.owner == owner) Write(key, row, settings);
+}
 }  // namespace
 
 void EnsureDefaults(RegistryKey& key) {
-  if (!key.ValueExists(SettingNames::WakeupTime)) key.WriteBinaryDouble(SettingNames::WakeupTime, DefaultWakeUp());
-  if (!key.ValueExists(SettingNames::URL)) key.WriteString(SettingNames::URL, "");
-  for (const char* name : {SettingNames::Active, SettingNames::Volume, SettingNames::Streaming,
-                           SettingNames::Snooze, SettingNames::NoRestart})
-    if (!key.ValueExists(name)) key.WriteBool(name, true);
+  for (const SettingRow* row : OriginalsBy(&SettingRow::defaultStep)) {
+    if (key.ValueExists(row->name)) continue;
+    switch (row->type) {
+      case SettingType::Time: key.WriteBinaryDouble(row->name, DefaultWakeUp()); break;
+      case SettingType::Text: key.WriteString(row->name, ""); break;
+      default: key.WriteBool(row->name, row->range.fallback != 0); break;
+    }
+  }
 }
 
 void LoadSettings(SettingsRecord& record) {
   RegistryKey key(SettingNames::Key);
   EnsureDefaults(key);
-  LoadWakeOptions(key, record);
-  LoadAlarmOptions(key, record);
+  for (const SettingRow& row : SettingsTable)
+    if (row.owner != SettingOwner::Dialog) ReadOptional(key, row, record);
   EachRead read;
-  read([&] { record.VelURL = key.ReadString(SettingNames::URL); });
-  read([&] { record.VelWakeupTime = key.ReadBinaryDouble(SettingNames::WakeupTime); });
-  const std::pair<const char*, bool SettingsRecord::*> flags[] = {
-      {SettingNames::Active, &SettingsRecord::VelActive}, {SettingNames::Volume, &SettingsRecord::VelVolume},
-      {SettingNames::Snooze, &SettingsRecord::VelSnooze},       {SettingNames::Streaming, &SettingsRecord::VelStreaming},
-      {SettingNames::NoRestart, &SettingsRecord::VelNoRestart},
-  };
-  for (const auto& [name, field] : flags) read([&] { record.*field = key.ReadBool(name); });
+  for (const SettingRow* row : OriginalsBy(&SettingRow::loadStep)) read([&] { ReadOriginal(key, *row, record); });
   read.Finish();
 }
 
-void LoadWakeOptions(const RegistryKey& key, SettingsRecord& record) {
-  record.VelCatchUpMinutes = ReadInRange(key, SettingNames::CatchUpMinutes, CatchUpMinutesRange);
-  record.VelWakeFromSleep = ReadInRange(key, SettingNames::WakeFromSleep, WakeFromSleepRange) != 0;
-  record.VelLastRung = key.TryReadString(SettingNames::LastRung).value_or("");
-  record.VelSnoozeUntil = ParseUtcText(key.TryReadString(SettingNames::SnoozeUntil).value_or(""));
-}
+void SaveSettings(const SettingsRecord& settings) { SaveRows(SettingOwner::Dialog, settings); }
 
-void SaveLastRung(const std::string& lastRung) { RegistryKey(SettingNames::Key).WriteString(SettingNames::LastRung, lastRung); }
+void SaveAlarmOptions(const SettingsRecord& settings) { SaveRows(SettingOwner::Options, settings); }
+
+void SaveLastRung(const std::string& lastRung) {
+  RegistryKey(SettingNames::Key).WriteString(SettingNames::LastRung, lastRung);
+}
 
 void SaveSnoozeUntil(std::optional<UtcMs> until) {
   RegistryKey key(SettingNames::Key);
@@ -75,15 +127,4 @@ void SaveSnoozeUntil(std::optional<UtcMs> until) {
     key.WriteString(SettingNames::SnoozeUntil, UtcText(*until));
   else
     key.DeleteValue(SettingNames::SnoozeUntil);
-}
-
-void SaveSettings(const SettingsRecord& settings) {
-  RegistryKey key(SettingNames::Key);
-  key.WriteString(SettingNames::URL, settings.VelURL);
-  key.WriteBinaryDouble(SettingNames::WakeupTime, settings.VelWakeupTime);
-  key.WriteBool(SettingNames::Active, settings.VelActive);
-  key.WriteBool(SettingNames::Volume, settings.VelVolume);
-  key.WriteBool(SettingNames::Streaming, settings.VelStreaming);
-  key.WriteBool(SettingNames::Snooze, settings.VelSnooze);
-  key.WriteBool(SettingNames::NoRestart, settings.VelNoRestart);
 }

@@ -1,23 +1,25 @@
 #pragma once
-// The settings' home in the registry: HKEY_CURRENT_USER\Software\VelWakeUp\.
+// The settings' home in the registry, HKEY_CURRENT_USER\Software\VelWakeUp\, read and
+// written as the settings table describes each value.
+#include <optional>
+#include <string>
+
 #include "alarm/SettingsRecord.h"
 
 class RegistryKey;
 
-// Writes the default of every value that does not exist yet, in the stored order.
+// Writes the default of every original value that does not exist yet, in their order.
 void EnsureDefaults(RegistryKey& key);
 
-// Writes all seven values, in the stored order, from `settings`.
-void SaveSettings(const SettingsRecord& settings);
-
-// Reads all seven values into `record`, field by field: a value of the wrong kind
-// leaves its field as it was, every other field is read, and the first error passes on.
-// The wake values below are read too.
+// Reads every value into `record`. An original value of the wrong kind leaves its field
+// as it was, every other field is read, and the first such error passes on; any other
+// value absent or malformed reads as its default, without a word and without a write.
 void LoadSettings(SettingsRecord& record);
 
-// "VelCatchUpMinutes", "VelWakeFromSleep", "VelLastRung" and "VelSnoozeUntil": absent,
-// of a wrong type, size or range they mean their default; never an error, never a write.
-void LoadWakeOptions(const RegistryKey& key, SettingsRecord& record);
+// The configuration dialog's seven values, in their order, from `settings`.
+void SaveSettings(const SettingsRecord& settings);
+// The alarm options window's values from `settings`; a failure raises the registry's message.
+void SaveAlarmOptions(const SettingsRecord& settings);
 
 // Stores the once-a-day record of the ring that has begun.
 void SaveLastRung(const std::string& lastRung);

@@ -159,3 +159,20 @@ TEST(ClockChange, AnAlarmInTheSkippedSpringHourRingsAtTheFirstMinuteAfterIt) {
   ASSERT_TRUE(log.Has("Play button")) << log.Text();
   EXPECT_EQ(TimeOfDay(log.First("Play button")).substr(0, 5), "03:00") << log.Text();
 }
+
+// A snooze window nobody answers holds nothing up: the next day rings on time while it
+// is still there (New York, 7 and 8 December 2026, 07:00 EST).
+TEST(ClockChange, AnUnansweredSnoozeWindowDoesNotHoldUpTheNextDaysRing) {
+  if (const std::string why = WhyNoFakedClock(); !why.empty()) GTEST_SKIP() << why;
+  const FakedClock clock("America/New_York");
+  FakedClock::SetWhenLogged({{"timer set", "2026-12-07T11:59:45Z"}, {"keep awake released", "2026-12-08T11:59:45Z"}});
+  const std::string nextDay = "debug output 'VelWakeup: ring: alarm 2026-12-08 07:00'";
+  const SimulatorLog log = RunSimulator(
+      With(Ringing, {"--snooze", "on", "--arm", "07:00", "--run-until", nextDay, "--give-up", "200", "--ui",
+                     "window Time to wakeup ?"}),
+      300);
+  ASSERT_TRUE(log.Has(nextDay)) << log.Text();
+  EXPECT_EQ(log.Starting("Play button").size(), 2u) << log.Text();
+  EXPECT_EQ(TimeOfDay(log.First(nextDay)).substr(0, 5), "07:00") << "on time\n" << log.Text();
+  EXPECT_FALSE(log.Has("ui: click")) << "the first window was never answered";
+}

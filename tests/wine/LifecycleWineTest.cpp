@@ -13,9 +13,6 @@ constexpr long long PromptQuitMs = 10000;
 
 const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart",
                                            "off", "--stream", "off"};
-
-// The configure callback runs the dialog modally; the user closes it with its close box.
-const std::string CloseDialog = "window " + ConfigDialogTitle + "; close";
 }  // namespace
 
 TEST(Lifecycle, ExportHandsTheSameHeaderEveryTime) {
@@ -50,23 +47,5 @@ TEST(Lifecycle, UnloadWithoutQuitKeepsTheCodeLoadedWhileTheWorkerRuns) {
       RunSimulator(With(ArmedNow, {"--run-until", "Play button", "--give-up", "60", "--no-quit"}));
   EXPECT_TRUE(log.Has("quit skipped"));
   EXPECT_TRUE(log.Has("module still mapped after unload")) << log.Text();
-  EXPECT_TRUE(log.Has("exit 0")) << log.Text();
-}
-
-TEST(Lifecycle, ConfigureRereadsTheSettingsAndTheWorkerActsOnThemAtOnce) {
-  // Disarmed at load; armed in the registry just before the configure callback.
-  const SimulatorLog log = RunSimulator(With(ArmedNow, {"--active", "off", "--config-set", "VelActive", "dword",
-                                                        "1", "--run-until", "Play button", "--give-up", "60",
-                                                        "--ui", CloseDialog}));
-  ASSERT_TRUE(log.Has("config returned")) << log.Text();
-  EXPECT_GT(log.IndexOf("Play button"), log.IndexOf("config returned")) << log.Text();
-}
-
-TEST(Lifecycle, ConfigureErrorIsShownAndNeverReachesThePlayer) {
-  const SimulatorLog log = RunSimulator({"--reset-settings", "--config-set", "VelURL", "dword", "5",
-                                         "--dismiss-boxes", "--run", "0", "--ui", CloseDialog});
-  EXPECT_EQ(log.Starting("message box "),
-            std::vector<std::string>{"message box 'player-sim': 'Invalid data type for 'VelURL''"});
-  EXPECT_TRUE(log.Has("config returned")) << log.Text();
   EXPECT_TRUE(log.Has("exit 0")) << log.Text();
 }

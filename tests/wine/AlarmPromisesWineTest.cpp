@@ -1,0 +1,162 @@
+// What the alarm's windows promise, kept as a user meets it: the real DLL in the player
+// simulator, rung in real time, answered through its windows, judged by what the player
+// received, what the windows show and what the worker planned.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "SimulatorRun.h"
+
+namespace {
+const std::string SnoozeWindow = "window Time to wakeup ?";
+const std::string OpenOptions = "window " + ConfigDialogTitle + "; click More alarm options...; window Alarm options; ";
+
+std::string Formatted(const char* format, std::time_t at) {
+  std::tm local{};
+  localtime_r(&at, &local);
+  char text[64];
+  std::strftime(text, sizeof text, format, &local);
+  return text;
+}
+
+// The local minute after the present one, "HH:MM": the worker rings at its start, and
+// still within it when an emulated start takes that long.
+struct ComingMinute {
+  std::time_t at = std::time(nullptr) / 60 * 60 + 60;
+  std::string Arm() const { return Formatted("%H:%M", at); }
+  // The worker's trace of its plan for the same minute the next day.
+  std::string TomorrowsPlan() const {
+    return "debug output 'VelWakeup: next ring " + Formatted("%Y-%m-%d %H:%M:00", at + 24 * 3600) + "'";
+  }
+};
+
+// The start of the log line of the plug-in's trace `text`.
+std::string Trace(const std::string& text) { return "debug output 'VelWakeup: " + text; }
+
+std::vector<int> VolumesAfter(const SimulatorLog& log, int index) {
+  std::vector<int> volumes;
+  for (int i = index + 1; i < static_cast<int>(log.Lines().size()); ++i) {
+    const std::string& text = log.Lines()[i].text;
+    if (text.rfind("volume ", 0) == 0 && text.find("lParam 122)") != std::string::npos)
+      volumes.push_back(std::stoi(text.substr(7)));
+  }
+  return volumes;
+}
+
+// "Next alarm: Tuesday 8 December, 07:30", as the options window words a ring on the
+// local date of `day` at `hhmm`.
+std::string NextAlarmWords(std::time_t day, const std::string& hhmm) {
+  std::tm local{};
+  localtime_r(&day, &local);
+  return "Next alarm: " + Formatted("%A ", day) + std::to_string(local.tm_mday) + Formatted(" %B, ", day) + hhmm;
+}
+}  // namespace
+
+TEST(Snooze, TheSnoozeLengthIsKeptThroughThePreferencesAndTheAlarmTimeStaysItsOwn) {
+  const ComingMinute minute;
+  // The preferences are open from the start and closed, unsaved, after the SNOOZE.
+  const SimulatorLog log = RunSimulator(
+      {"--reset-settings", "--arm", minute.Arm(), "--snooze", "on", "--no-restart", "off", "--stream", "off",
+       "--set-value", "VelSnoozeSeconds", "dword", "60", "--config", "--dump-settings", "--run-until",
+       minute.TomorrowsPlan(), "--give-up", "300", "--ui",
+       SnoozeWindow + "; click SNOOZE; wait log " + Trace("snoozed until") + "; window " + ConfigDialogTitle +
+           "; close"},
+      420);
+  const std::vector<std::string> plays = log.Starting("Play button");
+  ASSERT_EQ(plays.size(), 2u) << log.Text();
+  const int snoozed = log.IndexOf("ui: click SNOOZE");
+  const int again = log.IndexOf(Trace("ring: snooze"));
+  ASSERT_GT(again, log.IndexOf("config returned")) << log.Text();
+  // A minute's snooze rings within a minute of the press (and the post-ring pause), not 7 min 12 s later.
+  const int waitedMs = log.Lines()[again].millisecondOfDay - log.Lines()[snoozed].millisecondOfDay;
+  EXPECT_GT(waitedMs, 0) << log.Text();
+  EXPECT_LT(waitedMs, 80000) << log.Text();
+  EXPECT_TRUE(log.Has("run until: '" + minute.TomorrowsPlan() + "' seen")) << log.Text();
+  EXPECT_EQ(log.Setting("VelSnoozeUntil"), "(missing)") << "spent by its ring";
+}
+
+TEST(Disable, AFadeInterruptedByDisableLeavesTheTargetVolumeAndTheAlarmStaysArmed) {
+  const ComingMinute minute;
+  const SimulatorLog log = RunSimulator(
+      {"--reset-settings", "--arm", minute.Arm(), "--snooze", "on", "--volume", "on", "--no-restart", "off",
+       "--stream", "off", "--set-value", "VelFadeSeconds", "dword", "60", "--dump-settings", "--run-until",
+       minute.TomorrowsPlan(), "--give-up", "240", "--ui", SnoozeWindow + "; click DISABLE"},
+      360);
+  const int disabled = log.IndexOf("ui: click DISABLE");
+  ASSERT_GE(disabled, 0) << log.Text();
+  const std::vector<int> volumes = VolumesAfter(log, disabled);
+  ASSERT_FALSE(volumes.empty()) << log.Text();
+  EXPECT_EQ(volumes.back(), 255) << log.Text();
+  EXPECT_TRUE(log.Has("run until: '" + minute.TomorrowsPlan() + "' seen")) << "tomorrow rings\n" << log.Text();
+  EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 1");
+}
+
+TEST(RingSession, QuitWithTheSnoozeWindowUpClosesItAndEndsAtOnce) {
+  const ComingMinute minute;
+  const SimulatorLog log =
+      RunSimulator({"--reset-settings", "--arm", minute.Arm(), "--snooze", "on", "--no-restart", "off", "--stream",
+                    "off", "--dump-settings", "--run-until", "ui: done", "--give-up", "150", "--ui", SnoozeWindow},
+                   240);
+  ASSERT_TRUE(log.Has("ui: done")) << log.Text();
+  EXPECT_LT(log.NumberAfter("quit returned after "), 1000 * SlowdownFactor()) << log.Text();
+  EXPECT_TRUE(log.Has("module gone after unload")) << "nothing of the ring runs on\n" << log.Text();
+  EXPECT_FALSE(log.Has("volume 50")) << "closing at quit answers nothing";
+  EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 1");
+}
+
+TEST(AlarmOptionsNextRing, SundaysOnlyAndSkipNameTheSundayAfterAsTheWorkerPlansIt) {
+  // The Sunday that would ring next at 07:30, then the one a week later.
+  const std::time_t now = std::time(nullptr);
+  std::time_t sunday = now;
+  for (int days = 0; days < 7; ++days, sunday = now + days * 86400)
+    if (Formatted("%w", sunday) == "0" && (days > 0 || Formatted("%H:%M", now) < "07:30")) break;
+  const std::time_t weekLater = sunday + 7 * 86400;
+  const std::string words = NextAlarmWords(weekLater, "07:30");
+  const std::string plan = Trace("next ring " + Formatted("%Y-%m-%d", weekLater) + " 07:30:00'");
+  const SimulatorLog log = RunSimulator({"--reset-settings", "--history", "", "--arm", "07:30", "--set-value",
+                                         "VelDays", "dword", "1", "--config", "--run-until", plan, "--give-up", "90",
+                                         "--ui",
+                                         OpenOptions + "click &Skip next alarm; state " + words + "; click &OK; window " +
+                                             ConfigDialogTitle + "; close"});
+  EXPECT_TRUE(log.Has("ui: '" + words + "'")) << log.Text();
+  EXPECT_TRUE(log.Has("run until: '" + plan + "' seen")) << log.Text();
+}
+
+TEST(AlarmOptionsNextRing, AMinuteBegunBeforeTheSaveIsNamedAsTheWorkerPlansIt) {
+  // Armed for the minute two minutes ago: begun before the worker watched it, so it is
+  // not caught up; both the worker and the window name tomorrow's.
+  const std::time_t begun = std::time(nullptr) / 60 * 60 - 120;
+  const std::string plan = Trace("next ring " + Formatted("%Y-%m-%d %H:%M:00", begun + 24 * 3600) + "'");
+  const std::string words = NextAlarmWords(begun + 24 * 3600, Formatted("%H:%M", begun));
+  const SimulatorLog log =
+      RunSimulator({"--reset-settings", "--history", "", "--arm", Formatted("%H:%M", begun), "--config",
+                    "--run-until", "ui: done", "--give-up", "90", "--ui",
+                    "wait log " + plan + "; " + OpenOptions + "state " + words + "; click &Cancel; window " +
+                        ConfigDialogTitle + "; close"});
+  EXPECT_TRUE(log.Has("ui: '" + words + "'")) << log.Text();
+  EXPECT_FALSE(log.Has("Play button")) << log.Text();
+}
+
+TEST(AlarmOptionsTry, TryItNowPlaysTheAddressTypedButNotSaved) {
+  const SimulatorLog log = RunSimulator(
+      {"--reset-settings", "--history", "", "--arm", "07:30", "--url", "saved", "--stream", "on", "--no-restart",
+       "off", "--snooze", "off", "--config", "--dump-settings", "--run-until", "ui: done", "--give-up", "90", "--ui",
+       "window " + ConfigDialogTitle + "; click saved; type .typed; " + OpenOptions +
+           "click &Try it now; wait log Play button; click &Cancel; window " + ConfigDialogTitle + "; close"});
+  EXPECT_TRUE(log.Has("playlist add 'saved.typed'")) << log.Text();
+  EXPECT_EQ(log.Setting("VelURL"), "REG_SZ 6 bytes 'saved'") << "nothing saved";
+}
+
+TEST(AlarmOptionsOk, AVanishedFallbackFileIsToldAndTheOtherOptionsAreSaved) {
+  const SimulatorLog log = RunSimulator(
+      {"--reset-settings", "--history", "", "--arm", "07:30", "--set-value", "VelFallbackFile", "sz",
+       "C:\\gone\\wake.mp3", "--config", "--dismiss-boxes", "--run", "0", "--dump-settings", "--ui",
+       OpenOptions + "click T&ue; click &OK; wait log message box; window " + ConfigDialogTitle + "; close"});
+  const std::vector<std::string> boxes = log.Starting("message box 'player-sim': 'The options are saved, but the");
+  ASSERT_EQ(boxes.size(), 1u) << log.Text();
+  EXPECT_NE(boxes[0].find("C:\\gone\\wake.mp3"), std::string::npos) << boxes[0];
+  EXPECT_EQ(log.Setting("VelDays"), "REG_DWORD 4 bytes 123") << log.Text();  // every day but Tuesday
+}
