@@ -49,6 +49,8 @@ struct SettingsRecord {
   // The instant a SNOOZE asked for: it rings once, whatever the days, the skip date and
   // the last ring say. Its ring, DISABLE and switching the alarm off clear it.
   std::optional<UtcMs> VelSnoozeUntil;
+  std::string VelLabel;  // the user's name for the alarm, shown with its rings
+  bool VelOnce = false;  // a one-off: switches itself off after its ring
 };
 
 namespace SettingNames {
@@ -71,4 +73,6 @@ constexpr const char* CatchUpMinutes = "VelCatchUpMinutes";
 constexpr const char* WakeFromSleep = "VelWakeFromSleep";
 constexpr const char* LastRung = "VelLastRung";
 constexpr const char* SnoozeUntil = "VelSnoozeUntil";
+constexpr const char* Label = "VelLabel";
+constexpr const char* Once = "VelOnce";
 }  // namespace SettingNames
