@@ -117,6 +117,10 @@ LRESULT PlayerWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
       break;
     default:
+      if (message == ConfigRequests::Message()) {
+        configCalls_.Handle(wParam);
+        return 0;
+      }
       break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);

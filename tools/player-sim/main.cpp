@@ -59,7 +59,7 @@ int Simulate(SimLog& log, const SimOptions& options) {
   std::optional<BoxDismisser> dismisser;
   if (options.dismissBoxes) dismisser.emplace(log);
   std::optional<UiScript> user;
-  if (!options.uiSteps.empty()) user.emplace(log, options.uiSteps);
+  if (!options.uiSteps.empty()) user.emplace(log, player, options.uiSteps);
   const int exitCode =
       PluginSession(log, player, options, options.pluginPath.empty() ? BesideSimulator(PluginFileName) : options.pluginPath)
           .Run();
