@@ -8,6 +8,7 @@
 
 #include "runtime/NonCopyable.h"
 #include "tools/player-sim/ConfigRequests.h"
+#include "tools/player-sim/PlayerMenus.h"
 #include "tools/player-sim/PlayerState.h"
 
 class SimLog;
@@ -29,6 +30,8 @@ class PlayerWindow : NonCopyable {
   // Runs `action` once, inside the handling of the first WM_USER with this lParam.
   void RunInsideHandling(long lParam, std::function<void()> action);
 
+  // The main popup menu and the menu bar's Options menu, which plug-ins ask for.
+  PlayerMenus& Menus() { return menus_; }
   // The user's requests to call config on this window's thread.
   ConfigRequests& ConfigCalls() { return configCalls_; }
 
@@ -59,4 +62,5 @@ class PlayerWindow : NonCopyable {
   long insideLParam_ = 0;
   std::function<void()> inside_;
   ConfigRequests configCalls_;
+  PlayerMenus menus_;
 };

@@ -36,7 +36,8 @@ const char* const Usage =
     "                         type TEXT, field ID TEXT, press ID, state TEXT,\n"
     "                         wait checked|unchecked|enabled|disabled TEXT,\n"
     "                         wait log TEXT, wait text TEXT, wait gone, texts,\n"
-    "                         config, shot FILE, close,\n"
+    "                         config, menu open main|options|'PATH',\n"
+    "                         menu pick PATH, shot FILE, close,\n"
     "                         sleep MS), beside the player's thread; every wait\n"
     "                         gives up after 30 s\n"
     "  --dismiss-boxes        log and close (OK) every dialog box of this process\n"
@@ -53,6 +54,8 @@ const char* const Usage =
     "  --settings-folder PATH answer WM_USER lParam 1335 (wide) and 335 (ANSI) with\n"
     "                         PATH, the player's settings folder (default: no answer)\n"
     "  --quit-inside N        call quit while handling the first WM_USER lParam N\n"
+    "  --no-menus             answer 0 to WM_USER lParam 281 (the player's menus),\n"
+    "                         as an older player does\n"
     "  Playlist positions count from 1: position n selects the n-th entry,\n"
     "  0 or a position past the end selects nothing.\n"
     "\n"
@@ -268,6 +271,7 @@ const std::map<std::string, OptionHandler>& Handlers() {
        [](ArgumentReader& a, SimOptions& o) {
          o.quitInside = ParseNumber<long>("--quit-inside", a.Next("--quit-inside"), 1, 0xFFFF);
        }},
+      {"--no-menus", [](ArgumentReader&, SimOptions& o) { o.menusAnswered = false; }},
       {"--reset-settings", [](ArgumentReader&, SimOptions& o) { o.resetSettings = true; }},
       {"--arm", [](ArgumentReader& a, SimOptions& o) { o.arm = ParseArm(a.Next("--arm")); }},
       {"--url", [](ArgumentReader& a, SimOptions& o) { o.url = a.Next("--url"); }},

@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "runtime/ScopedHandles.h"
 #include "tools/common/WindowCapture.h"
@@ -13,6 +14,7 @@
 #include "tools/player-sim/ChildWindows.h"
 #include "tools/player-sim/PlayerWindow.h"
 #include "tools/player-sim/SimLog.h"
+#include "tools/player-sim/UiMenuSteps.h"
 #include "tools/player-sim/UiWaits.h"
 #include "tools/player-sim/WindowText.h"
 
@@ -81,12 +83,16 @@ std::string FirstWord(std::string& text) {
 }  // namespace
 
 struct UiScript::Run {
+  Run(SimLog& log, PlayerWindow& player, std::string steps)
+      : log(&log), player(&player), steps(std::move(steps)), menus(log, waits, player) {}
+
   SimLog* log;
   PlayerWindow* player;
   std::string steps;
   HWND current = nullptr;
   std::atomic<bool> stopping{false};
   UiWaits waits{stopping};
+  UiMenuSteps menus;
   ScopedHandle thread;
 
   void MustBecome(const std::function<bool()>& condition) { waits.MustBecome(condition); }
@@ -201,6 +207,7 @@ struct UiScript::Run {
     if (verb == "window") return ChooseWindow(rest);
     if (verb == "wait") return Wait(rest);
     if (verb == "config") return OpenConfig();
+    if (verb == "menu") return menus.Run(rest);
     if (verb == "sleep") {
       waits.Until([] { return false; }, static_cast<DWORD>(std::stoul(rest)));
       return;
@@ -271,10 +278,8 @@ struct UiScript::Run {
   }
 };
 
-UiScript::UiScript(SimLog& log, PlayerWindow& player, const std::string& steps) : run_(std::make_unique<Run>()) {
-  run_->log = &log;
-  run_->player = &player;
-  run_->steps = steps;
+UiScript::UiScript(SimLog& log, PlayerWindow& player, const std::string& steps)
+    : run_(std::make_unique<Run>(log, player, steps)) {
   run_->thread = ScopedHandle(CreateThread(nullptr, 0, &Run::Main, run_.get(), 0, nullptr));
   if (!run_->thread.Get()) throw std::runtime_error("cannot start the ui script");
 }

@@ -30,6 +30,8 @@
 //   texts              log the text of every visible child of the current window
 //   config             have the player's thread call the plug-in's config; returns once
 //                      it is being called (its dialog is modal on that thread)
+//   menu open main|options|'PATH', menu pick PATH
+//                      the player's own menus (UiMenuSteps.h)
 //   close              close the current window as its close box does, and wait until it is gone
 //   sleep MS           wait that long (for demonstrations; tests wait for conditions)
 #include <windows.h>
