@@ -36,7 +36,7 @@ PlayerWindow::PlayerWindow(SimLog& log, PlayerState state, bool findableByPlugin
     throw std::runtime_error("cannot register the window class: " + SystemErrorText(GetLastError()));
   }
   window_ = CreateWindowExA(0, className_.c_str(), "Winamp (simulated player)", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 420, 300, nullptr, nullptr, instance_, this);
+                            CW_USEDEFAULT, 420, 300, nullptr, menus_.Bar(), instance_, this);
   if (!window_) {
     const DWORD error = GetLastError();
     UnregisterClassA(className_.c_str(), instance_);
@@ -47,6 +47,7 @@ PlayerWindow::PlayerWindow(SimLog& log, PlayerState state, bool findableByPlugin
 }
 
 PlayerWindow::~PlayerWindow() {
+  SetMenu(window_, nullptr);  // the bar is the menus' to destroy
   DestroyWindow(window_);
   UnregisterClassA(className_.c_str(), instance_);
 }
@@ -117,6 +118,10 @@ LRESULT PlayerWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
       break;
     default:
+      if (message == ConfigRequests::Message()) {
+        configCalls_.Handle(wParam);
+        return 0;
+      }
       break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
@@ -157,6 +162,8 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
       log_.Line("start playback (WM_USER lParam 102)");
       StateChanged();
       return 0;
+    case PlayerMenus::AskMenu:
+      return menus_.Answer(log_, wParam);
     case PlayerMessages::SettingsFolder:
     case PlayerMessages::SettingsFolderWide:
       return OnSettingsFolder(lParam);

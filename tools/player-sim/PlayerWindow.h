@@ -7,6 +7,8 @@
 #include <string>
 
 #include "runtime/NonCopyable.h"
+#include "tools/player-sim/ConfigRequests.h"
+#include "tools/player-sim/PlayerMenus.h"
 #include "tools/player-sim/PlayerState.h"
 
 class SimLog;
@@ -27,6 +29,11 @@ class PlayerWindow : NonCopyable {
   void AnswerSettingsFolder(const std::wstring& folder);
   // Runs `action` once, inside the handling of the first WM_USER with this lParam.
   void RunInsideHandling(long lParam, std::function<void()> action);
+
+  // The main popup menu and the menu bar's Options menu, which plug-ins ask for.
+  PlayerMenus& Menus() { return menus_; }
+  // The user's requests to call config on this window's thread.
+  ConfigRequests& ConfigCalls() { return configCalls_; }
 
   // Dispatches messages, the ones sent by other threads included, until the time is up,
   // `finished` holds (checked between messages and every few milliseconds) or the user
@@ -54,4 +61,6 @@ class PlayerWindow : NonCopyable {
   std::string settingsFolderAnsi_;
   long insideLParam_ = 0;
   std::function<void()> inside_;
+  ConfigRequests configCalls_;
+  PlayerMenus menus_;
 };

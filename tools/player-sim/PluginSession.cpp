@@ -55,14 +55,19 @@ PluginSession::PluginSession(SimLog& log, PlayerWindow& player, const SimOptions
     : log_(log), player_(player), options_(options), path_(std::move(pluginPath)) {}
 
 int PluginSession::Run() {
-  if (!Load()) return ExitPluginNotStarted;
+  if (!Load()) {
+    player_.ConfigCalls().Close("the plug-in is not loaded");
+    return ExitPluginNotStarted;
+  }
   PluginHeader* header = CallExport();
   if (!header || !Start(*header)) {
+    player_.ConfigCalls().Close("the plug-in did not start");
     log_.Line("quit skipped");
     Unload();
     return ExitPluginNotStarted;
   }
   if (options_.quitInside) player_.RunInsideHandling(*options_.quitInside, [this, header] { Stop(*header); });
+  ServeConfigRequests(*header);
   if (options_.callConfig) Configure(*header);
   RunPeriod();
   Stop(*header);
@@ -140,12 +145,26 @@ void PluginSession::Configure(PluginHeader& header) {
     return;
   }
   if (!options_.configEdits.empty()) SettingsWriter(log_).Apply(options_.configEdits);
+  CallConfig(header);
+}
+
+void PluginSession::CallConfig(PluginHeader& header, const std::function<void()>& calling) {
   log_.Line("config called");
+  if (calling) calling();
   {
     CallLimit limit(log_, "config", options_.callLimitMs);
     header.config();
   }
   log_.Line("config returned");
+}
+
+void PluginSession::ServeConfigRequests(PluginHeader& header) {
+  if (!header.config) {
+    player_.ConfigCalls().Refuse("the plug-in has no config");
+    return;
+  }
+  player_.ConfigCalls().Serve(
+      [this, &header](const std::function<void()>& calling) { CallConfig(header, calling); });
 }
 
 void PluginSession::RunPeriod() {
@@ -178,6 +197,7 @@ void PluginSession::RunUntilLogged() {
 void PluginSession::Stop(PluginHeader& header) {
   if (quitCalled_) return;  // already, from inside a message's handling
   quitCalled_ = true;
+  player_.ConfigCalls().Close("the plug-in has been shut down");
   if (!options_.callQuit) {
     log_.Line("quit skipped");
     return;

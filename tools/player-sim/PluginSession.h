@@ -4,6 +4,7 @@
 // bounded by the call limit.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "plugin/PluginHeader.h"
@@ -29,6 +30,9 @@ class PluginSession : NonCopyable {
   PluginHeader* CallExport();
   bool Start(PluginHeader& header);
   void Configure(PluginHeader& header);
+  // Logs around the call; `calling` runs right before it (the user's config step waits for that).
+  void CallConfig(PluginHeader& header, const std::function<void()>& calling = {});
+  void ServeConfigRequests(PluginHeader& header);
   void RunPeriod();
   void RunUntilLogged();
   void Stop(PluginHeader& header);

@@ -12,84 +12,6 @@ namespace {
 constexpr unsigned long LongestPeriodMs = 24UL * 60 * 60 * 1000;
 constexpr int MostExportCalls = 1000;
 
-const char* const Usage =
-    "Usage: player-sim [options]\n"
-    "Stands in for the Winamp player: loads a general purpose plug-in, answers the\n"
-    "player's window messages and logs every step, one line each.\n"
-    "\n"
-    "Plug-in:\n"
-    "  --plugin PATH          plug-in DLL (default: gen_Rousa.dll beside player-sim.exe)\n"
-    "  --export-calls N       call the export N times (default 1)\n"
-    "  --config               call config after init\n"
-    "  --stall MS             after init, sleep MS without handling messages\n"
-    "  --run MS               handle messages MS after init (default 3000)\n"
-    "  --run-until TEXT       instead, handle messages until a log line starting\n"
-    "                         with TEXT has been written (before the period too)\n"
-    "  --give-up SECONDS      ... or until SECONDS have passed (default 120)\n"
-    "  --no-quit              unload without calling quit\n"
-    "  --after-unload MS      handle messages MS more after unloading\n"
-    "  --call-limit MS        end with exit code 3 when a call into the plug-in has\n"
-    "                         not returned after MS (default 120000, 0: no limit)\n"
-    "  --ui \"STEP; STEP\"      act as a user at the plug-in's windows (window TITLE,\n"
-    "                         click TEXT, click-at X Y, rclick TEXT, hover TEXT,\n"
-    "                         key NAME, alt C,\n"
-    "                         type TEXT, field ID TEXT, press ID, state TEXT,\n"
-    "                         wait checked|unchecked|enabled|disabled TEXT,\n"
-    "                         wait log TEXT, wait gone, shot FILE, close,\n"
-    "                         sleep MS), beside the player's thread; every wait\n"
-    "                         gives up after 30 s\n"
-    "  --dismiss-boxes        log and close (OK) every dialog box of this process\n"
-    "\n"
-    "Player:\n"
-    "  --playlist \"a|b|c\"     initial playlist\n"
-    "  --state playing|paused|stopped    initial play state (default stopped)\n"
-    "  --position N           initial playlist position (default 1, or 0 when empty)\n"
-    "  --no-player-window     main window of another class, header parent left 0\n"
-    "  --parent-zero          main window of the player's class, header parent left 0\n"
-    "  --silent-entry TEXT    while this entry plays, its play position (WM_USER\n"
-    "                         lParam 105) stays 0, as a stream that never delivers;\n"
-    "                         repeatable\n"
-    "  --settings-folder PATH answer WM_USER lParam 1335 (wide) and 335 (ANSI) with\n"
-    "                         PATH, the player's settings folder (default: no answer)\n"
-    "  --quit-inside N        call quit while handling the first WM_USER lParam N\n"
-    "  Playlist positions count from 1: position n selects the n-th entry,\n"
-    "  0 or a position past the end selects nothing.\n"
-    "\n"
-    "Settings under HKCU\\Software\\VelWakeUp, written before the plug-in loads:\n"
-    "  --reset-settings       delete the key first\n"
-    "  --arm now|next|HH:MM   VelWakeupTime = that minute, VelActive = 1 (\"now\" waits\n"
-    "                         for the next minute when 45 s of this one are gone;\n"
-    "                         \"next\" then takes the minute after the next)\n"
-    "  --url TEXT             VelURL\n"
-    "  --stream on|off        VelStreaming\n"
-    "  --volume on|off        VelVolume\n"
-    "  --snooze on|off        VelSnooze\n"
-    "  --no-restart on|off    VelNoRestart\n"
-    "  --active on|off        VelActive\n"
-    "  --set-value NAME sz|expand_sz|dword|binary DATA\n"
-    "                         raw write, after the others (dword in decimal, binary\n"
-    "                         as hex digits, may be empty); repeatable\n"
-    "  --delete-value NAME    raw delete, after the others; repeatable\n"
-    "  --config-set NAME sz|expand_sz|dword|binary DATA\n"
-    "                         raw write right before config (implies --config)\n"
-    "  --dump-settings        log every value after unloading\n"
-    "\n"
-    "History file velhistory.ini beside the simulator:\n"
-    "  --history \"a|b|c\"      write it (CR LF after each line) before loading;\n"
-    "                         \"\" removes it\n"
-    "  --history-read-only    make it read-only (created empty when not given)\n"
-    "  --dump-history         log its exact bytes after unloading\n"
-    "\n"
-    "Output:\n"
-    "  --log FILE             write the log to FILE too\n"
-    "  --report-cpu           log the CPU time used during the --run period\n"
-    "  --report-memory        log the working set before the load and after init\n"
-    "  --help                 this text\n"
-    "\n"
-    "Exit codes: 0 normal run, 1 bad command line, 2 plug-in not loaded or not\n"
-    "started, 3 a call into the plug-in did not return in time, 4 crash,\n"
-    "5 the simulator could not prepare the registry, the window or the log.\n";
-
 class ArgumentReader {
  public:
   ArgumentReader(int argc, char** argv) : argc_(argc), argv_(argv) {}
@@ -267,6 +189,7 @@ const std::map<std::string, OptionHandler>& Handlers() {
        [](ArgumentReader& a, SimOptions& o) {
          o.quitInside = ParseNumber<long>("--quit-inside", a.Next("--quit-inside"), 1, 0xFFFF);
        }},
+      {"--no-menus", [](ArgumentReader&, SimOptions& o) { o.menusAnswered = false; }},
       {"--reset-settings", [](ArgumentReader&, SimOptions& o) { o.resetSettings = true; }},
       {"--arm", [](ArgumentReader& a, SimOptions& o) { o.arm = ParseArm(a.Next("--arm")); }},
       {"--url", [](ArgumentReader& a, SimOptions& o) { o.url = a.Next("--url"); }},
@@ -321,5 +244,3 @@ SimOptions ParseOptions(int argc, char** argv) {
   }
   return options;
 }
-
-const char* UsageText() { return Usage; }

@@ -3,24 +3,23 @@
 #include <atomic>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "runtime/ScopedHandles.h"
 #include "tools/common/WindowCapture.h"
 #include "tools/player-sim/LogText.h"
-#include "tools/player-sim/QueueMarker.h"
+#include "tools/player-sim/ChildWindows.h"
+#include "tools/player-sim/PlayerWindow.h"
 #include "tools/player-sim/SimLog.h"
+#include "tools/player-sim/UiMenuSteps.h"
+#include "tools/player-sim/UiWaits.h"
 #include "tools/player-sim/WindowText.h"
 
 namespace {
-// Only a fault makes a window or a state wait this long, even under emulation.
-constexpr DWORD StepDeadlineMs = 30000;
-constexpr DWORD PollMs = 20;
 constexpr DWORD FinishWaitMs = 60000;
-
-// The simulator is ending: the script stops where it is.
-struct Stopped {};
 
 struct Search {
   std::string text;
@@ -32,15 +31,6 @@ BOOL CALLBACK FindOwnTopLevel(HWND window, LPARAM data) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process == GetCurrentProcessId() && IsWindowVisible(window) && WindowText(window) == search->text) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK FindChild(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (IsWindowVisible(window) && WindowText(window) == search->text) {
     search->found = window;
     return FALSE;
   }
@@ -93,38 +83,47 @@ std::string FirstWord(std::string& text) {
 }  // namespace
 
 struct UiScript::Run {
+  Run(SimLog& log, PlayerWindow& player, std::string steps)
+      : log(&log), player(&player), steps(std::move(steps)), menus(log, waits, player) {}
+
   SimLog* log;
+  PlayerWindow* player;
   std::string steps;
   HWND current = nullptr;
   std::atomic<bool> stopping{false};
+  UiWaits waits{stopping};
+  UiMenuSteps menus;
   ScopedHandle thread;
 
-  // Polls `condition` until it holds (true) or `limitMs` has passed (false).
-  bool Until(const std::function<bool()>& condition, DWORD limitMs) {
-    for (const DWORD start = GetTickCount();;) {
-      if (stopping) throw Stopped{};
-      if (condition()) return true;
-      if (GetTickCount() - start >= limitMs) return false;
-      Sleep(PollMs);
+  void MustBecome(const std::function<bool()>& condition) { waits.MustBecome(condition); }
+  void Settle(HWND window) { waits.Settle(window); }
+
+  HWND FindControl(const std::string& text) const {
+    for (HWND child : VisibleChildren(current))
+      if (WindowText(child) == text) return child;
+    return nullptr;
+  }
+
+  bool ShowsTextStarting(const std::string& prefix) const {
+    for (HWND child : VisibleChildren(current))
+      if (WindowText(child).compare(0, prefix.size(), prefix) == 0) return true;
+    return false;
+  }
+
+  void LogTexts() const {
+    for (HWND child : VisibleChildren(current)) {
+      const std::string text = WindowText(child);
+      if (!text.empty()) log->Line("ui: text " + Quoted(text));
     }
   }
 
-  void MustBecome(const std::function<bool()>& condition) {
-    if (!Until(condition, StepDeadlineMs)) throw std::runtime_error(Format("not within %lu ms", StepDeadlineMs));
-  }
-
-  // Returns once the thread of `window` has taken everything posted to it so far, or the
-  // window has closed (its thread may then wait without taking messages, as the alarm
-  // worker does after the snooze window).
-  void Settle(HWND window) {
-    const QueueMarker marker(window);
-    MustBecome([&] { return marker.Taken() || !IsWindowVisible(window); });
-  }
-
-  HWND FindControl(const std::string& text) const {
-    Search search{text};
-    EnumChildWindows(current, &FindChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+  // The player's thread calls config, as when its user opens the plug-in's preferences.
+  void OpenConfig() {
+    ConfigRequests& calls = player->ConfigCalls();
+    const unsigned ticket = calls.Post(player->Handle());
+    std::optional<std::string> outcome;
+    MustBecome([&] { return (outcome = calls.Outcome(ticket)).has_value(); });
+    if (!outcome->empty()) throw std::runtime_error(*outcome);
   }
 
   HWND Control(const std::string& text) const {
@@ -178,7 +177,7 @@ struct UiScript::Run {
       EnumWindows(&FindOwnTopLevel, reinterpret_cast<LPARAM>(&search));
       return search.found != nullptr;
     };
-    if (!Until(found, StepDeadlineMs)) throw std::runtime_error("no window titled " + Quoted(title));
+    if (!waits.Until(found, StepDeadlineMs)) throw std::runtime_error("no window titled " + Quoted(title));
     current = search.found;
     Settle(current);  // its thread has set the focus and entered its message loop
   }
@@ -187,6 +186,8 @@ struct UiScript::Run {
     const std::string kind = FirstWord(what);
     if (kind == "log") {
       MustBecome([&] { return log->HasLine(what); });
+    } else if (kind == "text") {
+      MustBecome([&] { return ShowsTextStarting(what); });
     } else if (kind == "gone") {
       MustBecome([&] { return CurrentGone(); });
     } else {
@@ -205,8 +206,10 @@ struct UiScript::Run {
     log->Line("ui: " + step);
     if (verb == "window") return ChooseWindow(rest);
     if (verb == "wait") return Wait(rest);
+    if (verb == "config") return OpenConfig();
+    if (verb == "menu") return menus.Run(rest);
     if (verb == "sleep") {
-      Until([] { return false; }, static_cast<DWORD>(std::stoul(rest)));
+      waits.Until([] { return false; }, static_cast<DWORD>(std::stoul(rest)));
       return;
     }
     if (!current) throw std::runtime_error("no window chosen yet");
@@ -242,6 +245,8 @@ struct UiScript::Run {
       HWND control = Control(rest);
       log->Line("ui: " + Quoted(rest) + (Checked(control) ? " checked" : " unchecked") +
                 (IsWindowEnabled(control) ? ", enabled" : ", disabled"));
+    } else if (verb == "texts") {
+      LogTexts();
     } else if (verb == "shot") {
       Settle(current);
       EnumThreadWindows(GetWindowThreadProcessId(current, nullptr), &RepaintNow, 0);
@@ -264,7 +269,7 @@ struct UiScript::Run {
         if (!step.empty()) run->Step(step);
       }
       run->log->Line("ui: done");
-    } catch (const Stopped&) {
+    } catch (const UiStopped&) {
       run->log->Line("ui stopped: " + step);
     } catch (const std::exception& error) {
       run->log->Line("ui failed: " + step + ": " + error.what());
@@ -273,9 +278,8 @@ struct UiScript::Run {
   }
 };
 
-UiScript::UiScript(SimLog& log, const std::string& steps) : run_(std::make_unique<Run>()) {
-  run_->log = &log;
-  run_->steps = steps;
+UiScript::UiScript(SimLog& log, PlayerWindow& player, const std::string& steps)
+    : run_(std::make_unique<Run>(log, player, steps)) {
   run_->thread = ScopedHandle(CreateThread(nullptr, 0, &Run::Main, run_.get(), 0, nullptr));
   if (!run_->thread.Get()) throw std::runtime_error("cannot start the ui script");
 }

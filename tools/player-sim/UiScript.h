@@ -22,9 +22,16 @@
 //   wait checked|unchecked|enabled|disabled TEXT
 //                      wait until the control showing TEXT is so
 //   wait log TEXT      wait until a log line starting with TEXT has been written
+//   wait text TEXT     wait until a visible child of the current window shows a text
+//                      starting with TEXT
 //   wait gone          wait until the current window is closed or hidden
 //   shot FILE          repaint the current window's thread, save the window (frame included)
 //                      as a BMP file
+//   texts              log the text of every visible child of the current window
+//   config             have the player's thread call the plug-in's config; returns once
+//                      it is being called (its dialog is modal on that thread)
+//   menu open main|options|'PATH', menu pick PATH
+//                      the player's own menus (UiMenuSteps.h)
 //   close              close the current window as its close box does, and wait until it is gone
 //   sleep MS           wait that long (for demonstrations; tests wait for conditions)
 #include <windows.h>
@@ -34,11 +41,12 @@
 
 #include "runtime/NonCopyable.h"
 
+class PlayerWindow;
 class SimLog;
 
 class UiScript : NonCopyable {
  public:
-  UiScript(SimLog& log, const std::string& steps);
+  UiScript(SimLog& log, PlayerWindow& player, const std::string& steps);
   ~UiScript();  // stops a script still waiting, and waits (bounded) for its thread
 
  private:

@@ -56,10 +56,11 @@ int Simulate(SimLog& log, const SimOptions& options) {
   initialState.SetSilentEntries(options.silentEntries);
   PlayerWindow player(log, std::move(initialState), options.playerWindowFindable);
   player.AnswerSettingsFolder(options.settingsFolder);
+  if (!options.menusAnswered) player.Menus().Withhold();
   std::optional<BoxDismisser> dismisser;
   if (options.dismissBoxes) dismisser.emplace(log);
   std::optional<UiScript> user;
-  if (!options.uiSteps.empty()) user.emplace(log, options.uiSteps);
+  if (!options.uiSteps.empty()) user.emplace(log, player, options.uiSteps);
   const int exitCode =
       PluginSession(log, player, options, options.pluginPath.empty() ? BesideSimulator(PluginFileName) : options.pluginPath)
           .Run();
