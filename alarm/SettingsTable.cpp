@@ -79,11 +79,11 @@ const SettingRow Rows[] = {
       row.instant = &R::VelSnoozeUntil;
       return row;
     }(),
-    Text(Optional(SettingNames::Label, SettingType::Text, SettingOwner::Options, NoRange, "REG_SZ", "empty"),
+    Text(Optional(SettingNames::Label, SettingType::Text, SettingOwner::AlarmWindow, NoRange, "REG_SZ", "empty"),
          &R::VelLabel),
     [] {
-      SettingRow row =
-          Optional(SettingNames::Once, SettingType::Switch, SettingOwner::Options, {0, 1, 0}, "REG_DWORD 0/1", "0");
+      SettingRow row = Optional(SettingNames::Once, SettingType::Switch, SettingOwner::AlarmWindow, {0, 1, 0},
+                                "REG_DWORD 0/1", "0");
       row.flag = &R::VelOnce;
       return row;
     }(),

@@ -24,6 +24,8 @@ enum class SettingOwner {
   Dialog,
   // The alarm options window writes it; absent or wrong means its default, without a word.
   Options,
+  // The "Alarm" window writes it, with all else of its alarm; absent or wrong means its default.
+  AlarmWindow,
   // Set in the registry by hand only; absent or wrong means its default.
   Registry,
   // The ring's own record; absent or wrong means none.
