@@ -18,3 +18,17 @@ struct NumberedAlarm {
 
 // The alarms as a list: alarm 1 first, then by number.
 using AlarmList = std::vector<NumberedAlarm>;
+
+// The alarm that rings next and its ring.
+struct AlarmRing {
+  int number = FirstAlarm;
+  RingSlot slot;
+};
+
+// The earliest next ring over `alarms` (see NextRing), each with the instant since when
+// its settings have been watched; of two in the same minute, the lower number.
+std::optional<AlarmRing> EarliestRing(const AlarmList& alarms, UtcMs now, const TimeZoneRules& zone,
+                                      const std::vector<UtcMs>& watchedSince);
+
+// The number a new alarm takes: the lowest free one from 2, or 0 when all are taken.
+int LowestFreeNumber(const AlarmList& alarms);

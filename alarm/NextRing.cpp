@@ -68,8 +68,8 @@ UtcMs CatchUpLimitMs(int catchUpMinutes) {
 
 std::optional<RingSlot> NextRing(const SettingsRecord& settings, UtcMs now, const TimeZoneRules& zone,
                                  std::optional<UtcMs> watchedSince) {
-  if (!settings.VelActive) return std::nullopt;
-  const std::optional<RingSlot> daily = DailyRing(settings, now, zone, watchedSince);
+  const std::optional<RingSlot> daily =
+      settings.VelActive ? DailyRing(settings, now, zone, watchedSince) : std::nullopt;
   const std::optional<RingSlot> snooze = SnoozeRing(settings, now, zone);
   return snooze && (!daily || snooze->start < daily->start) ? snooze : daily;
 }
@@ -90,9 +90,12 @@ std::string LastRungText(const RingSlot& slot) {
          ZeroPadded(slot.alarmMinute % 60, 2);
 }
 
-bool RecordRingIn(SettingsRecord& settings, const RingSlot& slot, UtcMs now) {
+RingRecorded RecordRingIn(SettingsRecord& settings, const RingSlot& slot, UtcMs now) {
+  RingRecorded recorded;
   if (!slot.snoozed) settings.VelLastRung = LastRungText(slot);
-  const bool snoozeSpent = settings.VelSnoozeUntil && *settings.VelSnoozeUntil <= now;
-  if (snoozeSpent) settings.VelSnoozeUntil.reset();
-  return snoozeSpent;
+  recorded.snoozeSpent = settings.VelSnoozeUntil && *settings.VelSnoozeUntil <= now;
+  if (recorded.snoozeSpent) settings.VelSnoozeUntil.reset();
+  recorded.switchedOff = !slot.snoozed && settings.VelOnce && settings.VelActive;
+  if (recorded.switchedOff) settings.VelActive = false;
+  return recorded;
 }

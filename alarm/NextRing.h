@@ -9,7 +9,8 @@
 // only when its weekday is ticked and it is not the skip date, and the same alarm time
 // rings at most once per local date (the last ring's record). A snooze rings at its
 // instant whatever the days, the skip date and the record say, late within the same
-// catch-up time, when it comes before the next armed day.
+// catch-up time, when it comes before the next armed day; a one-off alarm that switched
+// itself off after its ring still rings its snooze (switching an alarm off by hand clears it).
 //
 // Late rings are for a PC that slept or a clock that jumped past the alarm. A minute
 // that had begun before the worker was watching the present settings (an alarm set a
@@ -60,6 +61,11 @@ inline bool RingIsDue(const RingSlot& slot, UtcMs now) { return now >= slot.star
 std::string LastRungText(const RingSlot& slot);
 
 // What the ring of `slot`, begun at `now`, changes of the alarm's record: the once-a-day
-// record (a snooze's ring leaves it alone: the day's own ring is what it records), and a
-// snooze due by then is spent with it. Says whether the snooze was spent.
-bool RecordRingIn(SettingsRecord& settings, const RingSlot& slot, UtcMs now);
+// record (a snooze's ring leaves it alone: the day's own ring is what it records), a
+// snooze due by then is spent with it, and a one-off alarm switches itself off after its
+// own ring (a snooze of it still rings).
+struct RingRecorded {
+  bool snoozeSpent = false;
+  bool switchedOff = false;
+};
+RingRecorded RecordRingIn(SettingsRecord& settings, const RingSlot& slot, UtcMs now);

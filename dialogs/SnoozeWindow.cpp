@@ -32,7 +32,7 @@ TFrmSnooze::TFrmSnooze(TComponent* owner)
       ButtonBand(new TSCPanel(this)),
       SnoozeButton(new TSCButton(this)),
       DisableButton(new TSCButton(this)) {
-  SetCaption("Time to wakeup ?");
+  SetCaption(SnoozeWindowCaption);
   SetBorderStyle(TBorderStyle::bsToolWindow);
   SetClientSize(365, 296);
   SetColor(clBtnFace);

@@ -10,6 +10,7 @@ class TSCButton;
 class TSCPanel;
 class TTimer;
 
+constexpr const char* SnoozeWindowCaption = "Time to wakeup ?";
 constexpr int SnoozeAnswerSnoozed = 1;
 constexpr int SnoozeAnswerDisabled = 2;
 

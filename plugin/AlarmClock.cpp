@@ -1,11 +1,14 @@
 #include "plugin/AlarmClock.h"
 
+#include <algorithm>
+
 #include "alarm/Snooze.h"
 #include "plugin/SettingsStore.h"
 #include "plugin/SystemTimeZone.h"
 #include "runtime/DebugTrace.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/Exception.h"
+#include "runtime/NumberText.h"
 
 AlarmClock* alarmClock = nullptr;
 
@@ -26,6 +29,20 @@ void KeepInRegistry(const char* what, const Write& write) {
     DebugTrace(std::string(what) + " not stored: " + error.what());
   }
 }
+
+// Alarm 1's traces name no number, as they did before there were several.
+std::string OfAlarm(int number) { return number == FirstAlarm ? "" : " (alarm " + ZeroPadded(number) + ")"; }
+
+// What a window hands back replaces an alarm's settings; the ring record and the global
+// values stay the alarm clock's.
+void TakeSettings(SettingsRecord& alarm, const SettingsRecord& edited) {
+  SettingsRecord kept = alarm;
+  alarm = edited;
+  alarm.VelLastRung = kept.VelLastRung;
+  alarm.VelSnoozeUntil = kept.VelSnoozeUntil;
+  alarm.VelCatchUpMinutes = kept.VelCatchUpMinutes;
+  alarm.VelWakeFromSleep = kept.VelWakeFromSleep;
+}
 }  // namespace
 
 AlarmClock::AlarmClock(TComponent* owner)
@@ -45,89 +62,135 @@ void AlarmClock::Start() {
   if (!settingsChanged_) throw Exception("Cannot create the alarm's settings signal");
   {
     // Whatever could be read is kept, also when a value fails; the failure is shown.
-    SettingsRecord loaded;
-    const ScopeGuard publish([&] { Update([&](SettingsRecord& s) { s = loaded; }); });
-    LoadSettings(loaded);
+    AlarmList loaded;
+    const ScopeGuard publish([&] {
+      LockHolder hold(settingsLock_);
+      for (NumberedAlarm& alarm : loaded) alarms_.push_back(WatchedAlarm{std::move(alarm), ScheduleWatch()});
+    });
+    LoadAlarms(loaded);
   }
   worker = new AlarmWorker(*WinampControl, *WinampControl, *this, *this);
 }
 
-SettingsRecord AlarmClock::Settings() const {
-  LockHolder hold(settingsLock_);
-  return settings_;
+AlarmClock::WatchedAlarm* AlarmClock::Find(int number) {
+  for (WatchedAlarm& watched : alarms_)
+    if (watched.alarm.number == number) return &watched;
+  return nullptr;
+}
+
+const AlarmClock::WatchedAlarm* AlarmClock::Find(int number) const {
+  return const_cast<AlarmClock*>(this)->Find(number);
 }
 
 template <typename Change>
-void AlarmClock::Update(const Change& change) {
+bool AlarmClock::Update(int number, const Change& change) {
   {
     LockHolder hold(settingsLock_);
-    change(settings_);
+    WatchedAlarm* watched = Find(number);
+    if (!watched) return false;
+    change(watched->alarm.settings);
   }
   SetEvent(settingsChanged_.Get());
+  return true;
 }
 
-UtcMs AlarmClock::WatchedSince(const SettingsRecord& settings, UtcMs now) {
+SettingsRecord AlarmClock::Settings() const {
   LockHolder hold(settingsLock_);
-  return watch_.Observe(settings, now);
+  return alarms_.empty() ? SettingsRecord() : alarms_.front().alarm.settings;
 }
 
-std::optional<RingSlot> AlarmClock::NextRingOf(SettingsRecord shown, UtcMs now, bool countSnooze) const {
+AlarmList AlarmClock::Alarms() const {
+  LockHolder hold(settingsLock_);
+  AlarmList alarms;
+  for (const WatchedAlarm& watched : alarms_) alarms.push_back(watched.alarm);
+  return alarms;
+}
+
+UtcMs AlarmClock::WatchedSince(int number, const SettingsRecord& settings, UtcMs now) {
+  LockHolder hold(settingsLock_);
+  WatchedAlarm* watched = Find(number);
+  return watched ? watched->watch.Observe(settings, now) : now;
+}
+
+std::optional<RingSlot> AlarmClock::NextRingOf(int number, SettingsRecord shown, UtcMs now, bool countSnooze) const {
   UtcMs since = now;
   {
     LockHolder hold(settingsLock_);
-    shown.VelLastRung = settings_.VelLastRung;
-    shown.VelSnoozeUntil = countSnooze ? settings_.VelSnoozeUntil : std::nullopt;
-    shown.VelCatchUpMinutes = settings_.VelCatchUpMinutes;
-    since = watch_.SinceFor(shown, now);
+    if (const WatchedAlarm* watched = Find(number)) {
+      const SettingsRecord& current = watched->alarm.settings;
+      shown.VelLastRung = current.VelLastRung;
+      shown.VelSnoozeUntil = current.VelSnoozeUntil;
+      shown.VelCatchUpMinutes = current.VelCatchUpMinutes;
+      since = watched->watch.SinceFor(shown, now);
+    }
+    if (!countSnooze) shown.VelSnoozeUntil.reset();
   }
   if (SnoozeIsStale(shown, now)) shown.VelSnoozeUntil.reset();
   return NextRing(shown, now, SystemTimeZone(), since);
 }
 
-void AlarmClock::RecordRing(const RingSlot& slot, UtcMs now) {
-  bool snoozeSpent = false;
+std::optional<AlarmRing> AlarmClock::NextAlarm(UtcMs now) const {
+  AlarmList alarms;
+  std::vector<UtcMs> since;
   {
     LockHolder hold(settingsLock_);
-    snoozeSpent = RecordRingIn(settings_, slot, now);
+    for (const WatchedAlarm& watched : alarms_) {
+      alarms.push_back(watched.alarm);
+      if (SnoozeIsStale(alarms.back().settings, now)) alarms.back().settings.VelSnoozeUntil.reset();
+      since.push_back(watched.watch.SinceFor(watched.alarm.settings, now));
+    }
   }
-  DebugTrace(std::string("ring: ") + (slot.snoozed ? "snooze " : "alarm ") + LastRungText(slot));
-  if (!slot.snoozed) KeepInRegistry("last ring", [&] { SaveLastRung(LastRungText(slot)); });
-  if (snoozeSpent) KeepInRegistry("snooze", [] { SaveSnoozeUntil(std::nullopt); });
+  return EarliestRing(alarms, now, SystemTimeZone(), since);
 }
 
-void AlarmClock::DropSnooze() {
-  DebugTrace("snooze past its catch-up time: dropped");
-  ForgetSnooze();
+void AlarmClock::RecordRing(int number, const RingSlot& slot, UtcMs now) {
+  RingRecorded recorded;
+  {
+    LockHolder hold(settingsLock_);
+    WatchedAlarm* watched = Find(number);
+    if (!watched) return;
+    recorded = RecordRingIn(watched->alarm.settings, slot, now);
+  }
+  DebugTrace(std::string("ring: ") + (slot.snoozed ? "snooze " : "alarm ") + LastRungText(slot) + OfAlarm(number));
+  if (!slot.snoozed) KeepInRegistry("last ring", [&] { SaveLastRung(number, LastRungText(slot)); });
+  if (recorded.snoozeSpent) KeepInRegistry("snooze", [&] { SaveSnoozeUntil(number, std::nullopt); });
+  if (recorded.switchedOff) KeepInRegistry("one-off alarm off", [&] { SaveActive(number, false); });
 }
 
-void AlarmClock::ForgetSnooze() {
+void AlarmClock::DropSnooze(int number) {
+  DebugTrace("snooze past its catch-up time: dropped" + OfAlarm(number));
+  ForgetSnooze(number);
+}
+
+void AlarmClock::ForgetSnooze(int number) {
   bool had = false;
-  Update([&](SettingsRecord& s) {
+  Update(number, [&](SettingsRecord& s) {
     had = s.VelSnoozeUntil.has_value();
     s.VelSnoozeUntil.reset();
   });
-  if (had) KeepInRegistry("snooze", [] { SaveSnoozeUntil(std::nullopt); });
+  if (had) KeepInRegistry("snooze", [&] { SaveSnoozeUntil(number, std::nullopt); });
 }
 
-void AlarmClock::Snooze(UtcMs pressed) {
+void AlarmClock::Snooze(int number, UtcMs pressed) {
   std::optional<UtcMs> until;
-  Update([&](SettingsRecord& s) {
-    // An alarm switched off meanwhile is not brought back by its last ring's window.
-    if (s.VelActive) s.VelSnoozeUntil = until = SnoozeUntil(pressed, s.VelSnoozeSeconds, SystemTimeZone());
+  Update(number, [&](SettingsRecord& s) {
+    // An alarm switched off meanwhile is not brought back by its last ring's window; a
+    // one-off one switched itself off and still snoozes.
+    if (s.VelActive || s.VelOnce) s.VelSnoozeUntil = until = SnoozeUntil(pressed, s.VelSnoozeSeconds, SystemTimeZone());
   });
   if (!until) return;
-  DebugTrace("snoozed until " + UtcText(*until));
-  KeepInRegistry("snooze", [&] { SaveSnoozeUntil(until); });
+  DebugTrace("snoozed until " + UtcText(*until) + OfAlarm(number));
+  KeepInRegistry("snooze", [&] { SaveSnoozeUntil(number, until); });
 }
 
-void AlarmClock::EndRing() {
-  DebugTrace("ring ended by DISABLE");
-  ForgetSnooze();
+void AlarmClock::EndRing(int number) {
+  DebugTrace("ring ended by DISABLE" + OfAlarm(number));
+  ForgetSnooze(number);
 }
 
 void AlarmClock::SaveDialogSettings(const SettingsRecord& fromDialog) {
   SaveSettings(fromDialog);
-  Update([&](SettingsRecord& s) {
+  Update(FirstAlarm, [&](SettingsRecord& s) {
     s.VelURL = fromDialog.VelURL;
     s.VelWakeupTime = fromDialog.VelWakeupTime;
     s.VelActive = fromDialog.VelActive;
@@ -136,12 +199,12 @@ void AlarmClock::SaveDialogSettings(const SettingsRecord& fromDialog) {
     s.VelSnooze = fromDialog.VelSnooze;
     s.VelNoRestart = fromDialog.VelNoRestart;
   });
-  if (!fromDialog.VelActive) ForgetSnooze();
+  if (!fromDialog.VelActive) ForgetSnooze(FirstAlarm);
 }
 
 void AlarmClock::SaveAlarmOptions(const SettingsRecord& options) {
   ::SaveAlarmOptions(options);
-  Update([&](SettingsRecord& s) {
+  Update(FirstAlarm, [&](SettingsRecord& s) {
     s.VelDays = options.VelDays;
     s.VelSkipDate = options.VelSkipDate;
     s.VelSnoozeSeconds = options.VelSnoozeSeconds;
@@ -149,6 +212,50 @@ void AlarmClock::SaveAlarmOptions(const SettingsRecord& options) {
     s.VelFallbackSeconds = options.VelFallbackSeconds;
     s.VelFallbackFile = options.VelFallbackFile;
   });
+}
+
+void AlarmClock::SaveAlarm(int number, const SettingsRecord& settings) {
+  ::SaveAlarm(number, settings);
+  Update(number, [&](SettingsRecord& s) { TakeSettings(s, settings); });
+  if (!settings.VelActive) ForgetSnooze(number);
+}
+
+int AlarmClock::AddAlarm(const SettingsRecord& settings) {
+  int number = 0;
+  NumberedAlarm added;
+  {
+    LockHolder hold(settingsLock_);
+    AlarmList alarms;
+    for (const WatchedAlarm& watched : alarms_) alarms.push_back(watched.alarm);
+    number = LowestFreeNumber(alarms);
+    if (number == 0) return 0;
+    added.number = number;
+    added.settings = alarms.front().settings;  // its global values
+  }
+  TakeSettings(added.settings, settings);
+  added.settings.VelLastRung.clear();
+  added.settings.VelSnoozeUntil.reset();
+  ::SaveAlarm(number, added.settings);
+  {
+    LockHolder hold(settingsLock_);
+    const auto after = std::find_if(alarms_.begin(), alarms_.end(),
+                                    [&](const WatchedAlarm& watched) { return watched.alarm.number > number; });
+    alarms_.insert(after, WatchedAlarm{added, ScheduleWatch()});
+  }
+  SetEvent(settingsChanged_.Get());
+  return number;
+}
+
+void AlarmClock::DeleteAlarm(int number) {
+  if (number == FirstAlarm) return;
+  DeleteAlarmKey(number);
+  {
+    LockHolder hold(settingsLock_);
+    alarms_.erase(std::remove_if(alarms_.begin(), alarms_.end(),
+                                 [&](const WatchedAlarm& watched) { return watched.alarm.number == number; }),
+                  alarms_.end());
+  }
+  SetEvent(settingsChanged_.Get());
 }
 
 void AlarmClock::RequestTrialRing(const SettingsRecord& settings) {

@@ -1,10 +1,11 @@
 #pragma once
-// The plug-in's one alarm: owns the player remote control and the plug-in component,
-// holds the settings and the ring record (last ring, snooze) in memory, and starts and
-// stops the alarm worker. Everything that changes the alarm goes through here, which
+// The plug-in's alarms: owns the player remote control and the plug-in component, holds
+// every alarm's settings and ring record (last ring, snooze) in memory, and starts and
+// stops the alarm worker. Everything that changes an alarm goes through here, which
 // writes the registry and tells the worker; nothing reads the registry over it again.
-#include "alarm/NextRing.h"
-#include "alarm/SettingsRecord.h"
+#include <vector>
+
+#include "alarm/AlarmList.h"
 #include "plugin/AlarmWorker.h"
 #include "plugin/GenericPlugin.h"
 #include "plugin/RingSession.h"
@@ -14,7 +15,7 @@
 
 class AlarmClock : public TComponent, public AlarmRecord, public RingAnswers {
  public:
-  // Builds the components, reads the settings (writing the defaults of the seven
+  // Builds the components, reads the alarms (writing the defaults of alarm 1's seven
   // original values) and starts the worker; an error there is shown in the
   // application's error box and leaves the alarm unstarted.
   explicit AlarmClock(TComponent* owner);
@@ -22,26 +23,37 @@ class AlarmClock : public TComponent, public AlarmRecord, public RingAnswers {
   TGPFWinAmpControl* const WinampControl;
   TGPFWinAmpGenericPlugin* const GeneralPlugin;
 
+  // Alarm 1, the configuration dialog's.
+  SettingsRecord Settings() const;
+
   // The worker's view.
-  SettingsRecord Settings() const override;
+  AlarmList Alarms() const override;
   HANDLE ChangedEvent() const override { return settingsChanged_.Get(); }
-  UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) override;
-  void RecordRing(const RingSlot& slot, UtcMs now) override;
-  void DropSnooze() override;
+  UtcMs WatchedSince(int number, const SettingsRecord& settings, UtcMs now) override;
+  void RecordRing(int number, const RingSlot& slot, UtcMs now) override;
+  void DropSnooze(int number) override;
 
-  // The snooze window's answers, from the ring's thread.
-  void Snooze(UtcMs pressed) override;
-  void EndRing() override;
+  // The snooze window's answers, from the ring's thread, for the alarm that rang.
+  void Snooze(int number, UtcMs pressed) override;
+  void EndRing(int number) override;
 
-  // "Save settings": the seven values of `fromDialog` into the registry, then here. A
-  // pending snooze stays unless the alarm is switched off.
+  // "Save settings": alarm 1's seven values of `fromDialog` into the registry, then here.
+  // A pending snooze stays unless the alarm is switched off.
   void SaveDialogSettings(const SettingsRecord& fromDialog);
-  // The alarm options' "OK": their values into the registry, then here.
+  // The alarm options' "OK": alarm 1's options into the registry, then here.
   void SaveAlarmOptions(const SettingsRecord& options);
-  // When `shown` (a window's settings, saved or not) would ring next at `now`, with
-  // this alarm's ring record and the worker's watch, exactly as the worker plans.
-  // Without `countSnooze` a pending snooze is left out.
-  std::optional<RingSlot> NextRingOf(SettingsRecord shown, UtcMs now, bool countSnooze) const;
+  // The "Alarm" window's "OK" and the Alarms window's switches: all of alarm `number`'s values.
+  void SaveAlarm(int number, const SettingsRecord& settings);
+  // A new alarm with the lowest free number, or 0 when there are MaxAlarms already.
+  int AddAlarm(const SettingsRecord& settings);
+  // Alarm `number` and its subkey gone; alarm 1 stays.
+  void DeleteAlarm(int number);
+  // When alarm `number` with `shown` (a window's settings, saved or not) would ring next
+  // at `now`, with that alarm's ring record and the worker's watch, exactly as the worker
+  // plans. Without `countSnooze` a pending snooze is left out.
+  std::optional<RingSlot> NextRingOf(int number, SettingsRecord shown, UtcMs now, bool countSnooze) const;
+  // The next ring over every alarm, as the worker plans it.
+  std::optional<AlarmRing> NextAlarm(UtcMs now) const;
   // A ring at once on the worker's thread, as the alarm would ring with `settings`,
   // that leaves the schedule alone.
   void RequestTrialRing(const SettingsRecord& settings);
@@ -50,18 +62,25 @@ class AlarmClock : public TComponent, public AlarmRecord, public RingAnswers {
   void GeneralPluginQuit(TComponent* sender);
 
  private:
+  struct WatchedAlarm {
+    NumberedAlarm alarm;
+    ScheduleWatch watch;
+  };
+
   void Start();
-  // Changes the record under the lock and tells the worker.
+  // Changes alarm `number` under the lock, when it exists, and tells the worker; false
+  // when there is no such alarm.
   template <typename Change>
-  void Update(const Change& change);
-  // Clears the snooze in memory and in the registry (a registry that refuses is traced:
-  // the memory alone still keeps it from ringing in this run).
-  void ForgetSnooze();
+  bool Update(int number, const Change& change);
+  WatchedAlarm* Find(int number);
+  const WatchedAlarm* Find(int number) const;
+  // Clears alarm `number`'s snooze in memory and in the registry (a registry that refuses
+  // is traced: the memory alone still keeps it from ringing in this run).
+  void ForgetSnooze(int number);
 
   ScopedHandle settingsChanged_;
   mutable Lock settingsLock_;
-  SettingsRecord settings_;
-  ScheduleWatch watch_;
+  std::vector<WatchedAlarm> alarms_;  // alarm 1 first, then by number
 };
 
 // The module's one alarm clock, created on the export's first call.

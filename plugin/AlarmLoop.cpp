@@ -11,34 +11,40 @@ void AlarmLoop::Run() {
 
 WaitEnd AlarmLoop::Step() {
   if (const std::optional<SettingsRecord> trial = host_.TakeTrialRing()) {
-    Sound(*trial, false);
+    Sound(*trial, TrialRing);
     return WaitEnd::InstantCame;
   }
-  SettingsRecord settings = host_.Settings();
+  AlarmList alarms = host_.Alarms();
   const UtcMs now = clock_.Now();
-  if (SnoozeIsStale(settings, now)) {
-    host_.DropSnooze();
-    settings.VelSnoozeUntil.reset();
+  std::vector<UtcMs> watchedSince;
+  for (NumberedAlarm& alarm : alarms) {
+    if (SnoozeIsStale(alarm.settings, now)) {
+      host_.DropSnooze(alarm.number);
+      alarm.settings.VelSnoozeUntil.reset();
+    }
+    watchedSince.push_back(host_.WatchedSince(alarm.number, alarm.settings, now));
   }
-  const std::optional<RingSlot> slot = NextRing(settings, now, zone_, host_.WatchedSince(settings, now));
-  if (slot && RingIsDue(*slot, now)) {
-    Ring(settings, *slot, now);
-    return WaitEnd::InstantCame;
+  const std::optional<AlarmRing> next = EarliestRing(alarms, now, zone_, watchedSince);
+  if (!next || !RingIsDue(next->slot, now))
+    return clock_.WaitUntil(next ? std::optional<UtcMs>(next->slot.start) : std::nullopt);
+  // The others due in the same minute ring with it, as one ring: recorded, not sounded.
+  SettingsRecord ringing;
+  for (std::size_t i = 0; i < alarms.size(); ++i) {
+    const std::optional<RingSlot> slot = NextRing(alarms[i].settings, now, zone_, watchedSince[i]);
+    if (!slot || !RingIsDue(*slot, now) || slot->start / MsPerMinute != next->slot.start / MsPerMinute) continue;
+    host_.RecordRing(alarms[i].number, *slot, now);
+    if (alarms[i].number == next->number) ringing = alarms[i].settings;
   }
-  return clock_.WaitUntil(slot ? std::optional<UtcMs>(slot->start) : std::nullopt);
+  Sound(ringing, next->number);
+  return WaitEnd::InstantCame;
 }
 
-void AlarmLoop::Ring(const SettingsRecord& settings, const RingSlot& slot, UtcMs now) {
-  host_.RecordRing(slot, now);
-  Sound(settings, true);
-}
-
-void AlarmLoop::Sound(const SettingsRecord& settings, bool scheduled) {
+void AlarmLoop::Sound(const SettingsRecord& settings, int alarmNumber) {
   steps_.BeforePlay(settings);
   const bool foundPlaying = SendWakeUpCommands(player_, settings);
-  steps_.AfterPlay(settings, foundPlaying, !scheduled);
+  steps_.AfterPlay(settings, foundPlaying, alarmNumber);
   // After a no-restart wake-up the watch goes on like after any other: the alarm is daily.
-  if (scheduled) clock_.Pause(PostWakePauseMs);
+  if (alarmNumber != TrialRing) clock_.Pause(PostWakePauseMs);
 }
 
 bool SendWakeUpCommands(PlayerCommands& player, const SettingsRecord& settings) {

@@ -7,13 +7,13 @@
 #include <optional>
 #include <string>
 
-#include "alarm/SettingsRecord.h"
-#include "alarm/NextRing.h"
+#include "alarm/AlarmList.h"
 #include "player/PlayerCommands.h"
 
 constexpr unsigned PollPauseMs = 1000;
 constexpr unsigned PostWakePauseMs = 62000;  // the player gets a minute before the watch resumes
 constexpr std::uint8_t WakeUpVolume = 255;
+constexpr int TrialRing = 0;  // the alarm number of a ring tried out by hand
 
 // Why a wait ended.
 enum class WaitEnd {
@@ -34,21 +34,21 @@ class WorkerClock {
   virtual void Pause(unsigned milliseconds) = 0;
 };
 
-// What the loop needs from the thread and the data module it serves.
+// What the loop needs from the thread and the alarms it serves.
 class AlarmHost {
  public:
   virtual ~AlarmHost() = default;
   virtual bool Terminated() const = 0;
-  // A copy taken under the alarm clock's lock: a pass never sees a half-written record.
-  virtual SettingsRecord Settings() = 0;
-  // Since when the worker has watched `settings` (ScheduleWatch::Observe), kept where
-  // the windows that name the next ring see it too.
-  virtual UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) = 0;
-  // The ring of `slot` has begun at `now`: keep it in the record and the registry (see
-  // RecordRingIn).
-  virtual void RecordRing(const RingSlot& slot, UtcMs now) = 0;
-  // A snooze past its catch-up time: forget it.
-  virtual void DropSnooze() = 0;
+  // A copy taken under the alarm clock's lock: a pass never sees a half-written alarm.
+  virtual AlarmList Alarms() = 0;
+  // Since when the worker has watched alarm `number`'s `settings`
+  // (ScheduleWatch::Observe), kept where the windows that name its next ring see it too.
+  virtual UtcMs WatchedSince(int number, const SettingsRecord& settings, UtcMs now) = 0;
+  // The ring of alarm `number`'s `slot` has begun at `now`: keep it in the record and the
+  // registry (see RecordRingIn); a one-off alarm switches itself off.
+  virtual void RecordRing(int number, const RingSlot& slot, UtcMs now) = 0;
+  // Alarm `number`'s snooze is past its catch-up time: forget it.
+  virtual void DropSnooze(int number) = 0;
   // The settings of a trial ring asked for since the last look, once.
   virtual std::optional<SettingsRecord> TakeTrialRing() { return std::nullopt; }
 };
@@ -61,8 +61,9 @@ class RingSteps {
   virtual ~RingSteps() = default;
   virtual void BeforePlay(const SettingsRecord&) {}
   // `foundPlaying`: a no-restart ring found the player playing and left it alone.
-  // `trial`: the ring was asked for by hand and answers change nothing of the alarm.
-  virtual void AfterPlay(const SettingsRecord&, bool /*foundPlaying*/, bool /*trial*/) {}
+  // `alarmNumber`: the alarm that rang, or TrialRing for a ring asked for by hand, whose
+  // answers change nothing of any alarm.
+  virtual void AfterPlay(const SettingsRecord&, bool /*foundPlaying*/, int /*alarmNumber*/) {}
 };
 
 // The wake-up's player commands, also for a ring tried out by hand: full volume when
@@ -85,9 +86,8 @@ class AlarmLoop {
  private:
   static RingSteps NoSteps;
 
-  void Ring(const SettingsRecord& settings, const RingSlot& slot, UtcMs now);
-  // The ring itself, scheduled or a trial; the post-ring pause only after a scheduled one.
-  void Sound(const SettingsRecord& settings, bool scheduled);
+  // The ring itself, of alarm `alarmNumber` or a trial; the post-ring pause only after an alarm's.
+  void Sound(const SettingsRecord& settings, int alarmNumber);
 
   PlayerCommands& player_;
   WorkerClock& clock_;

@@ -46,14 +46,16 @@ class WorkerServices : public AlarmHost, public WorkerClock {
       : thread_(thread), record_(record), takeTrial_(std::move(takeTrial)) {}
 
   bool Terminated() const override { return thread_.Terminated(); }
-  SettingsRecord Settings() override { return record_.Settings(); }
+  AlarmList Alarms() override { return record_.Alarms(); }
   UtcMs Now() override { return SystemNow(); }
-  UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) override { return record_.WatchedSince(settings, now); }
-  void DropSnooze() override { record_.DropSnooze(); }
+  UtcMs WatchedSince(int number, const SettingsRecord& settings, UtcMs now) override {
+    return record_.WatchedSince(number, settings, now);
+  }
+  void DropSnooze(int number) override { record_.DropSnooze(number); }
 
-  void RecordRing(const RingSlot& slot, UtcMs now) override {
-    if (Settings().VelWakeFromSleep) keepAwake_.Request();
-    record_.RecordRing(slot, now);
+  void RecordRing(int number, const RingSlot& slot, UtcMs now) override {
+    if (WakeFromSleep()) keepAwake_.Request();
+    record_.RecordRing(number, slot, now);
   }
 
   std::optional<SettingsRecord> TakeTrialRing() override { return takeTrial_(); }
@@ -61,7 +63,7 @@ class WorkerServices : public AlarmHost, public WorkerClock {
   WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
     keepAwake_.Release();  // the ring before, if any, is over: answered, or its pause ended
     if (instant) {
-      const bool wake = Settings().VelWakeFromSleep;
+      const bool wake = WakeFromSleep();
       const bool granted = timer_.SetAt(FileTimeTicksFromUtc(*instant), wake);
       DebugTrace("next ring " + LocalText(*instant));
       DebugTrace(std::string("timer set, wake from sleep ") + (wake ? "asked" : "not asked") +
@@ -86,6 +88,9 @@ class WorkerServices : public AlarmHost, public WorkerClock {
   }
 
  private:
+  // A global value: every alarm holds the main key's.
+  bool WakeFromSleep() { return record_.Alarms().front().settings.VelWakeFromSleep; }
+
   // Waits for the stop, a settings change or the timer, handling this thread's messages
   // meanwhile; WAIT_TIMEOUT after `milliseconds`.
   DWORD WaitHandlingMessages(DWORD milliseconds) {

@@ -12,22 +12,19 @@
 #include "runtime/Lock.h"
 #include "runtime/Thread.h"
 
-#include "alarm/NextRing.h"
+#include "alarm/AlarmList.h"
 
 class RingAnswers;
 
-// The alarm's record as the worker reads and writes it, from its own thread.
+// The alarms as the worker reads and writes them, from its own thread (see AlarmHost).
 class AlarmRecord {
  public:
   virtual ~AlarmRecord() = default;
-  // A consistent copy: a pass never sees a half-written record.
-  virtual SettingsRecord Settings() const = 0;
-  // Since when these settings have been watched (see AlarmHost::WatchedSince).
-  virtual UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) = 0;
-  // Keeps the ring begun at `now` in the record and the registry.
-  virtual void RecordRing(const RingSlot& slot, UtcMs now) = 0;
-  virtual void DropSnooze() = 0;
-  // Set whenever the record changes, so that the worker plans its next ring again.
+  virtual AlarmList Alarms() const = 0;
+  virtual UtcMs WatchedSince(int number, const SettingsRecord& settings, UtcMs now) = 0;
+  virtual void RecordRing(int number, const RingSlot& slot, UtcMs now) = 0;
+  virtual void DropSnooze(int number) = 0;
+  // Set whenever an alarm changes, so that the worker plans its next ring again.
   virtual HANDLE ChangedEvent() const = 0;
 };
 

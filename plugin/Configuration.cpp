@@ -44,7 +44,7 @@ class OptionsLink : public AlarmOptionsHost {
   UtcMs Now() override { return SystemNow(); }
   const TimeZoneRules& Zone() override { return zone_; }
   std::optional<RingSlot> NextRing(const SettingsRecord& shown, bool countSnooze) override {
-    return alarm_.NextRingOf(shown, SystemNow(), countSnooze);
+    return alarm_.NextRingOf(FirstAlarm, shown, SystemNow(), countSnooze);
   }
   void SaveOptions(const SettingsRecord& settings) override { alarm_.SaveAlarmOptions(settings); }
   void TryRing(const SettingsRecord& settings) override { alarm_.RequestTrialRing(settings); }

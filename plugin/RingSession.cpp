@@ -1,5 +1,6 @@
 #include "plugin/RingSession.h"
 
+#include "alarm/AlarmList.h"
 #include "dialogs/SnoozeWindow.h"
 #include "plugin/SystemTimeZone.h"
 #include "runtime/ErrorBox.h"
@@ -9,6 +10,11 @@
 namespace {
 // Long enough for any answer; a PC left ringing may then sleep again.
 constexpr UINT MaxKeepAwakeMs = 30 * 60 * 1000;
+
+// The window names the alarm that rings when it has a label.
+std::string SnoozeCaption(const std::string& label) {
+  return label.empty() ? SnoozeWindowCaption : SnoozeWindowCaption + (" (" + label.substr(0, LabelShownLength) + ")");
+}
 }  // namespace
 
 RingSession::RingSession(PlayerCommands& player, PlayerProbe& probe, RingAnswers& answers,
@@ -28,30 +34,39 @@ RingSession::~RingSession() {
   companion_.End();
 }
 
-void RingSession::AfterPlay(const SettingsRecord& settings, bool foundPlaying, bool trial) {
+void RingSession::AfterPlay(const SettingsRecord& settings, bool foundPlaying, int alarmNumber) {
   companion_.AfterPlay(settings, foundPlaying);
   if (!settings.VelSnooze) return;
+  const std::string caption = SnoozeCaption(settings.VelLabel);
   std::unique_ptr<TThread> answered;
+  HWND shown = nullptr;
   {
     LockHolder hold(lock_);
-    trial_ = trial;
-    if (windowUp_) return;  // the window up answers for this ring now
-    windowUp_ = true;
-    window_ = nullptr;
-    answered = std::move(windowThread_);
-    const bool keepAwake = settings.VelWakeFromSleep;
-    windowThread_ = std::make_unique<TThread>([this, keepAwake](TThread&) { RunWindow(keepAwake); });
-    windowThread_->Start();
+    ringing_ = alarmNumber;
+    if (windowUp_) {
+      shown = window_;
+    } else {
+      windowUp_ = true;
+      window_ = nullptr;
+      answered = std::move(windowThread_);
+      const bool keepAwake = settings.VelWakeFromSleep;
+      windowThread_ =
+          std::make_unique<TThread>([this, keepAwake, caption](TThread&) { RunWindow(keepAwake, caption); });
+      windowThread_->Start();
+    }
   }
+  // The window up answers for this ring now, and says so.
+  if (shown) SetWindowTextA(shown, caption.c_str());
 }
 
-void RingSession::RunWindow(bool keepAwake) {
+void RingSession::RunWindow(bool keepAwake, const std::string& caption) {
   KeepAwake awake(MaxKeepAwakeMs);
   if (keepAwake) awake.Request();
   int answer = SnoozeAnswerDisabled;
   // A window that cannot be shown answers as a closed one.
   ShowingErrors([&] {
     TFrmSnooze window(nullptr);
+    window.SetCaption(caption);
     {
       LockHolder hold(lock_);
       if (closing_) return;
@@ -63,13 +78,13 @@ void RingSession::RunWindow(bool keepAwake) {
 }
 
 void RingSession::Answer(int answer) {
-  bool trial = false;
+  int alarmNumber = TrialRing;
   bool closing = false;
   {
     LockHolder hold(lock_);
     windowUp_ = false;
     window_ = nullptr;
-    trial = trial_;
+    alarmNumber = ringing_;
     closing = closing_;
   }
   // The fade stops first, so that no later step undoes the snooze volume.
@@ -77,8 +92,8 @@ void RingSession::Answer(int answer) {
   if (closing) return;
   if (answer == SnoozeAnswerSnoozed) {
     player_.SetVolume(SnoozeVolume);
-    if (!trial) answers_.Snooze(SystemNow());
-  } else if (!trial) {
-    answers_.EndRing();
+    if (alarmNumber != TrialRing) answers_.Snooze(alarmNumber, SystemNow());
+  } else if (alarmNumber != TrialRing) {
+    answers_.EndRing(alarmNumber);
   }
 }

@@ -1,6 +1,7 @@
 #include "plugin/SettingsStore.h"
 
 #include <exception>
+#include <initializer_list>
 #include <vector>
 
 #include "alarm/SettingsTable.h"
@@ -52,6 +53,15 @@ void ReadOriginal(const RegistryKey& key, const SettingRow& row, SettingsRecord&
   }
 }
 
+// An original value in an alarm's subkey: like any other, absent or wrong reads as its default.
+void ReadOriginalOrDefault(const RegistryKey& key, const SettingRow& row, SettingsRecord& record) {
+  switch (row.type) {
+    case SettingType::Time: record.*row.time = key.TryReadBinaryDouble(row.name).value_or(DefaultWakeUp()); return;
+    case SettingType::Text: record.*row.text = key.TryReadString(row.name).value_or(""); return;
+    default: record.*row.flag = key.TryReadDword(row.name).value_or(row.range.fallback) != 0; return;
+  }
+}
+
 void ReadOptional(const RegistryKey& key, const SettingRow& row, SettingsRecord& record) {
   switch (row.type) {
     case SettingType::Switch: {
@@ -84,11 +94,28 @@ void Write(RegistryKey& key, const SettingRow& row, const SettingsRecord& settin
   }
 }
 
-// The rows of `owner`, written in the table's order.
-void SaveRows(SettingOwner owner, const SettingsRecord& settings) {
-  RegistryKey key(SettingNames::Key);
+// The rows of `owners`, written in the table's order into alarm `number`'s key.
+void SaveRows(int number, std::initializer_list<SettingOwner> owners, const SettingsRecord& settings) {
+  RegistryKey key(AlarmKeyPath(number));
   for (const SettingRow& row : SettingsTable)
-    if (row.owner == owner) Write(key, row, settings);
+    for (SettingOwner owner : owners)
+      if (row.owner == owner) Write(key, row, settings);
+}
+
+constexpr const char* AlarmsKey = "Software\\VelWakeUp\\Alarms\\";
+
+// Alarm `number`'s subkey as it is, over alarm 1's global values.
+NumberedAlarm ReadAlarmKey(const RegistryKey& key, int number, const SettingsRecord& first) {
+  NumberedAlarm alarm{number, SettingsRecord()};
+  for (const SettingRow& row : SettingsTable) {
+    if (row.owner == SettingOwner::Dialog)
+      ReadOriginalOrDefault(key, row, alarm.settings);
+    else if (row.owner != SettingOwner::Registry)
+      ReadOptional(key, row, alarm.settings);
+  }
+  alarm.settings.VelCatchUpMinutes = first.VelCatchUpMinutes;
+  alarm.settings.VelWakeFromSleep = first.VelWakeFromSleep;
+  return alarm;
 }
 }  // namespace
 
@@ -113,16 +140,44 @@ void LoadSettings(SettingsRecord& record) {
   read.Finish();
 }
 
-void SaveSettings(const SettingsRecord& settings) { SaveRows(SettingOwner::Dialog, settings); }
+void SaveSettings(const SettingsRecord& settings) { SaveRows(FirstAlarm, {SettingOwner::Dialog}, settings); }
 
-void SaveAlarmOptions(const SettingsRecord& settings) { SaveRows(SettingOwner::Options, settings); }
+void SaveAlarmOptions(const SettingsRecord& settings) { SaveRows(FirstAlarm, {SettingOwner::Options}, settings); }
 
-void SaveLastRung(const std::string& lastRung) {
-  RegistryKey(SettingNames::Key).WriteString(SettingNames::LastRung, lastRung);
+std::string AlarmKeyPath(int number) {
+  return number == FirstAlarm ? SettingNames::Key : AlarmsKey + std::to_string(number);
 }
 
-void SaveSnoozeUntil(std::optional<UtcMs> until) {
-  RegistryKey key(SettingNames::Key);
+void LoadAlarms(AlarmList& alarms) {
+  alarms.assign(1, NumberedAlarm{FirstAlarm, SettingsRecord()});
+  std::exception_ptr firstFailure;
+  try {
+    LoadSettings(alarms.front().settings);
+  } catch (...) {
+    firstFailure = std::current_exception();
+  }
+  for (int number = FirstAlarm + 1; number <= MaxAlarms; ++number)
+    if (const std::optional<RegistryKey> key = RegistryKey::OpenExisting(AlarmKeyPath(number)))
+      alarms.push_back(ReadAlarmKey(*key, number, alarms.front().settings));
+  if (firstFailure) std::rethrow_exception(firstFailure);
+}
+
+void SaveAlarm(int number, const SettingsRecord& settings) {
+  SaveRows(number, {SettingOwner::Dialog, SettingOwner::Options, SettingOwner::AlarmWindow}, settings);
+}
+
+void DeleteAlarmKey(int number) {
+  if (number != FirstAlarm) RegistryKey::DeleteKey(AlarmKeyPath(number));
+}
+
+void SaveLastRung(int number, const std::string& lastRung) {
+  RegistryKey(AlarmKeyPath(number)).WriteString(SettingNames::LastRung, lastRung);
+}
+
+void SaveActive(int number, bool active) { RegistryKey(AlarmKeyPath(number)).WriteBool(SettingNames::Active, active); }
+
+void SaveSnoozeUntil(int number, std::optional<UtcMs> until) {
+  RegistryKey key(AlarmKeyPath(number));
   if (until)
     key.WriteString(SettingNames::SnoozeUntil, UtcText(*until));
   else

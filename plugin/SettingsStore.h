@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "alarm/SettingsRecord.h"
+#include "alarm/AlarmList.h"
 
 class RegistryKey;
 
@@ -21,7 +21,22 @@ void SaveSettings(const SettingsRecord& settings);
 // The alarm options window's values from `settings`; a failure raises the registry's message.
 void SaveAlarmOptions(const SettingsRecord& settings);
 
-// Stores the once-a-day record of the ring that has begun.
-void SaveLastRung(const std::string& lastRung);
-// Stores a snooze's instant; none removes the value.
-void SaveSnoozeUntil(std::optional<UtcMs> until);
+// The key of alarm `number`: alarm 1's is the main key, alarm n's its subkey Alarms\<n>.
+std::string AlarmKeyPath(int number);
+
+// Alarm 1 read as LoadSettings reads it, then every other alarm's subkey that exists: there
+// a value absent or malformed reads as its default, without a word and without a write,
+// and the main key's global values (catch-up, waking) hold for every alarm. An error of
+// alarm 1's passes on once all are read into `alarms`.
+void LoadAlarms(AlarmList& alarms);
+// All of alarm `number`'s own values: the seven, the options, its label and one-off switch.
+void SaveAlarm(int number, const SettingsRecord& settings);
+// Removes alarm `number`'s subkey (never alarm 1's key).
+void DeleteAlarmKey(int number);
+
+// Stores the once-a-day record of alarm `number`'s ring that has begun.
+void SaveLastRung(int number, const std::string& lastRung);
+// Stores a snooze's instant of alarm `number`; none removes the value.
+void SaveSnoozeUntil(int number, std::optional<UtcMs> until);
+// A one-off alarm switches itself off after its ring.
+void SaveActive(int number, bool active);

@@ -23,6 +23,17 @@ RegistryKey::~RegistryKey() {
   if (key_) RegCloseKey(key_);
 }
 
+std::optional<RegistryKey> RegistryKey::OpenExisting(const std::string& path) {
+  RegistryKey opened;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, FullAccess, &opened.key_) != ERROR_SUCCESS) return std::nullopt;
+  return std::optional<RegistryKey>(std::move(opened));
+}
+
+void RegistryKey::DeleteKey(const std::string& path) {
+  const LONG result = RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
+  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) throw Exception("Cannot delete the key '" + path + "'");
+}
+
 bool RegistryKey::ValueExists(const std::string& name) const {
   DWORD type = 0, size = 0;
   return key_ && RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
@@ -67,6 +78,17 @@ std::optional<DWORD> RegistryKey::TryReadDword(const std::string& name) const {
                                 &size) != ERROR_SUCCESS ||
       type != REG_DWORD || size != sizeof value)
     return std::nullopt;
+  return value;
+}
+
+std::optional<double> RegistryKey::TryReadBinaryDouble(const std::string& name) const {
+  unsigned char bytes[sizeof(double)] = {};
+  DWORD type = 0, size = sizeof bytes;
+  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, bytes, &size) != ERROR_SUCCESS ||
+      type != REG_BINARY || size != sizeof bytes)
+    return std::nullopt;
+  double value;
+  std::memcpy(&value, bytes, sizeof value);
   return value;
 }
 

@@ -14,6 +14,11 @@ class RegistryKey : NonCopyable {
   // A key that cannot be opened is not an error here: every use of it then fails.
   explicit RegistryKey(const std::string& path);
   ~RegistryKey();
+  // The key when it exists, opened for full access; none otherwise (nothing is created).
+  static std::optional<RegistryKey> OpenExisting(const std::string& path);
+  RegistryKey(RegistryKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
+  // Removes the key below HKEY_CURRENT_USER with its values; one that is gone is no error.
+  static void DeleteKey(const std::string& path);
 
   // True when the value's type and size can be queried.
   bool ValueExists(const std::string& name) const;
@@ -26,6 +31,7 @@ class RegistryKey : NonCopyable {
   // never an error.
   std::optional<DWORD> TryReadDword(const std::string& name) const;    // REG_DWORD of 4 bytes
   std::optional<std::string> TryReadString(const std::string& name) const;  // REG_SZ
+  std::optional<double> TryReadBinaryDouble(const std::string& name) const;  // REG_BINARY of 8 bytes
 
   void WriteString(const std::string& name, const std::string& value);
   void WriteDword(const std::string& name, DWORD value);
@@ -35,6 +41,7 @@ class RegistryKey : NonCopyable {
   void DeleteValue(const std::string& name);
 
  private:
+  RegistryKey() = default;
   void Write(const std::string& name, DWORD type, const void* data, DWORD size);
 
   HKEY key_ = nullptr;

@@ -44,13 +44,13 @@ class FakeWorld : public WorkerClock, public AlarmHost {
     now += ms;
   }
   bool Terminated() const override { return now >= end; }
-  SettingsRecord Settings() override { return settings; }
-  UtcMs WatchedSince(const SettingsRecord& s, UtcMs at) override { return watch.Observe(s, at); }
-  void RecordRing(const RingSlot& slot, UtcMs at) override {
+  AlarmList Alarms() override { return {NumberedAlarm{FirstAlarm, settings}}; }
+  UtcMs WatchedSince(int, const SettingsRecord& s, UtcMs at) override { return watch.Observe(s, at); }
+  void RecordRing(int, const RingSlot& slot, UtcMs at) override {
     events.push_back(std::string(slot.snoozed ? "snooze " : "record ") + LastRungText(slot));
     RecordRingIn(settings, slot, at);
   }
-  void DropSnooze() override {
+  void DropSnooze(int) override {
     events.push_back("drop snooze");
     settings.VelSnoozeUntil.reset();
   }
@@ -106,8 +106,8 @@ TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
     std::vector<std::string>& log;
     explicit LoggingSteps(std::vector<std::string>& l) : log(l) {}
     void BeforePlay(const SettingsRecord&) override { log.push_back("before"); }
-    void AfterPlay(const SettingsRecord&, bool playing, bool trial) override {
-      log.push_back(std::string(playing ? "after playing" : "after") + (trial ? " trial" : ""));
+    void AfterPlay(const SettingsRecord&, bool playing, int alarmNumber) override {
+      log.push_back(std::string(playing ? "after playing" : "after") + " of alarm " + std::to_string(alarmNumber));
     }
   } steps(player.calls);
   SettingsRecord s = Armed(7, 30);
@@ -117,7 +117,7 @@ TEST_F(AlarmLoopTest, WithAFadeTheVolumeIsLeftToTheRingSteps) {
   world.now = At(7, 30);
   world.end = At(23, 0);
   AlarmLoop(player, world, Utc, world, steps).Step();
-  EXPECT_EQ(player.calls, (std::vector<std::string>{"before", "play", "after"}));
+  EXPECT_EQ(player.calls, (std::vector<std::string>{"before", "play", "after of alarm 1"}));
 }
 
 TEST_F(AlarmLoopTest, NotArmedNeverRings) {

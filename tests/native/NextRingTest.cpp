@@ -171,8 +171,8 @@ TEST(NextRingSnooze, ASnoozeAfterTheNextArmedDayWaitsForIt) {
   SettingsRecord s = AlarmAt(7, 0);
   s.VelSnoozeUntil = MondayAt(7, 30);
   EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-07 07:00");
-  s.VelActive = false;  // switched off: neither rings
-  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "none");
+  s.VelActive = false;  // a one-off that has rung: its snooze still rings, its days not
+  EXPECT_EQ(NextRingReads(s, MondayAt(6, 0), Utc), "2026-12-07 07:30");
 }
 
 TEST(OnceADay, TheSameAlarmTimeDoesNotRingTwiceOnADateButAnotherTimeDoes) {

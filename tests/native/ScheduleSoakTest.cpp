@@ -47,10 +47,10 @@ class SimulatedPc : public WorkerClock, public AlarmHost {
 
   UtcMs Now() override { return trueNow_ + shift_; }
   bool Terminated() const override { return trueNow_ >= end_; }
-  SettingsRecord Settings() override { return settings_; }
-  UtcMs WatchedSince(const SettingsRecord& settings, UtcMs now) override { return watch_.Observe(settings, now); }
-  void DropSnooze() override { settings_.VelSnoozeUntil.reset(); }
-  void RecordRing(const RingSlot& slot, UtcMs at) override {
+  AlarmList Alarms() override { return {NumberedAlarm{FirstAlarm, settings_}}; }
+  UtcMs WatchedSince(int, const SettingsRecord& settings, UtcMs now) override { return watch_.Observe(settings, now); }
+  void DropSnooze(int) override { settings_.VelSnoozeUntil.reset(); }
+  void RecordRing(int, const RingSlot& slot, UtcMs at) override {
     rings.push_back({Now(), LastRungText(slot)});
     RecordRingIn(settings_, slot, at);
   }

@@ -22,16 +22,19 @@ std::string Formatted(const char* format, std::time_t at) {
   return text;
 }
 
-// The local minute after the present one, "HH:MM": the worker rings at its start, and
-// still within it when an emulated start takes that long.
-struct ComingMinute {
-  std::time_t at = std::time(nullptr) / 60 * 60 + 60;
-  std::string Arm() const { return Formatted("%H:%M", at); }
-  // The worker's trace of its plan for the same minute the next day.
-  std::string TomorrowsPlan() const {
-    return "debug output 'VelWakeup: next ring " + Formatted("%Y-%m-%d %H:%M:00", at + 24 * 3600) + "'";
-  }
-};
+// Armed for the present minute (the next one when most of it is gone): the worker rings
+// within it at once. `TomorrowsPlan` is the start of the worker's trace of its plan for
+// the next day; `PlannedFor` reads the minute the run armed.
+const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "--no-restart", "off", "--stream", "off"};
+
+std::string TomorrowsPlan() {
+  return "debug output 'VelWakeup: next ring " + Formatted("%Y-%m-%d ", std::time(nullptr) + 24 * 3600);
+}
+
+std::string PlannedFor(const SimulatorLog& log) {
+  const std::string armed = log.First("settings written: armed for ").text;
+  return TomorrowsPlan() + armed.substr(armed.size() - 5) + ":00'";
+}
 
 // The start of the log line of the plug-in's trace `text`.
 std::string Trace(const std::string& text) { return "debug output 'VelWakeup: " + text; }
@@ -56,14 +59,12 @@ std::string NextAlarmWords(std::time_t day, const std::string& hhmm) {
 }  // namespace
 
 TEST(Snooze, TheSnoozeLengthIsKeptThroughThePreferencesAndTheAlarmTimeStaysItsOwn) {
-  const ComingMinute minute;
   // The preferences are open from the start and closed, unsaved, after the SNOOZE.
   const SimulatorLog log = RunSimulator(
-      {"--reset-settings", "--arm", minute.Arm(), "--snooze", "on", "--no-restart", "off", "--stream", "off",
-       "--set-value", "VelSnoozeSeconds", "dword", "60", "--config", "--dump-settings", "--run-until",
-       minute.TomorrowsPlan(), "--give-up", "300", "--ui",
-       SnoozeWindow + "; click SNOOZE; wait log " + Trace("snoozed until") + "; window " + ConfigDialogTitle +
-           "; close"},
+      With(ArmedNow, {"--snooze", "on", "--set-value", "VelSnoozeSeconds", "dword", "60", "--config",
+                      "--dump-settings", "--run-until", TomorrowsPlan(), "--give-up", "300", "--ui",
+                      SnoozeWindow + "; click SNOOZE; wait log " + Trace("snoozed until") + "; window " +
+                          ConfigDialogTitle + "; close"}),
       420);
   const std::vector<std::string> plays = log.Starting("Play button");
   ASSERT_EQ(plays.size(), 2u) << log.Text();
@@ -74,32 +75,30 @@ TEST(Snooze, TheSnoozeLengthIsKeptThroughThePreferencesAndTheAlarmTimeStaysItsOw
   const int waitedMs = log.Lines()[again].millisecondOfDay - log.Lines()[snoozed].millisecondOfDay;
   EXPECT_GT(waitedMs, 0) << log.Text();
   EXPECT_LT(waitedMs, 80000) << log.Text();
-  EXPECT_TRUE(log.Has("run until: '" + minute.TomorrowsPlan() + "' seen")) << log.Text();
+  EXPECT_TRUE(log.Has(PlannedFor(log))) << "tomorrow at the alarm's own minute\n" << log.Text();
   EXPECT_EQ(log.Setting("VelSnoozeUntil"), "(missing)") << "spent by its ring";
 }
 
 TEST(Disable, AFadeInterruptedByDisableLeavesTheTargetVolumeAndTheAlarmStaysArmed) {
-  const ComingMinute minute;
   const SimulatorLog log = RunSimulator(
-      {"--reset-settings", "--arm", minute.Arm(), "--snooze", "on", "--volume", "on", "--no-restart", "off",
-       "--stream", "off", "--set-value", "VelFadeSeconds", "dword", "60", "--dump-settings", "--run-until",
-       minute.TomorrowsPlan(), "--give-up", "240", "--ui", SnoozeWindow + "; click DISABLE"},
+      With(ArmedNow, {"--snooze", "on", "--volume", "on", "--set-value", "VelFadeSeconds", "dword", "60",
+                      "--dump-settings", "--run-until", TomorrowsPlan(), "--give-up", "240", "--ui",
+                      SnoozeWindow + "; click DISABLE"}),
       360);
   const int disabled = log.IndexOf("ui: click DISABLE");
   ASSERT_GE(disabled, 0) << log.Text();
   const std::vector<int> volumes = VolumesAfter(log, disabled);
   ASSERT_FALSE(volumes.empty()) << log.Text();
   EXPECT_EQ(volumes.back(), 255) << log.Text();
-  EXPECT_TRUE(log.Has("run until: '" + minute.TomorrowsPlan() + "' seen")) << "tomorrow rings\n" << log.Text();
+  EXPECT_TRUE(log.Has(PlannedFor(log))) << "tomorrow rings\n" << log.Text();
   EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 1");
 }
 
 TEST(RingSession, QuitWithTheSnoozeWindowUpClosesItAndEndsAtOnce) {
-  const ComingMinute minute;
-  const SimulatorLog log =
-      RunSimulator({"--reset-settings", "--arm", minute.Arm(), "--snooze", "on", "--no-restart", "off", "--stream",
-                    "off", "--dump-settings", "--run-until", "ui: done", "--give-up", "150", "--ui", SnoozeWindow},
-                   240);
+  const SimulatorLog log = RunSimulator(
+      With(ArmedNow, {"--snooze", "on", "--dump-settings", "--run-until", "ui: done", "--give-up", "150", "--ui",
+                      SnoozeWindow}),
+      240);
   ASSERT_TRUE(log.Has("ui: done")) << log.Text();
   EXPECT_LT(log.NumberAfter("quit returned after "), 1000 * SlowdownFactor()) << log.Text();
   EXPECT_TRUE(log.Has("module gone after unload")) << "nothing of the ring runs on\n" << log.Text();
@@ -144,7 +143,7 @@ TEST(AlarmOptionsTry, TryItNowPlaysTheAddressTypedButNotSaved) {
   const SimulatorLog log = RunSimulator(
       {"--reset-settings", "--history", "", "--arm", "07:30", "--url", "saved", "--stream", "on", "--no-restart",
        "off", "--snooze", "off", "--config", "--dump-settings", "--run-until", "ui: done", "--give-up", "90", "--ui",
-       "window " + ConfigDialogTitle + "; click saved; type .typed; " + OpenOptions +
+       "window " + ConfigDialogTitle + "; click-at 500 120; type .typed; " + OpenOptions +
            "click &Try it now; wait log Play button; click &Cancel; window " + ConfigDialogTitle + "; close"});
   EXPECT_TRUE(log.Has("playlist add 'saved.typed'")) << log.Text();
   EXPECT_EQ(log.Setting("VelURL"), "REG_SZ 6 bytes 'saved'") << "nothing saved";
