@@ -27,7 +27,9 @@ void ExpectPaintedExactly(OffscreenBitmap& image, const Rect& r) {
   const Rect all{0, 0, 120, 80};
   const auto painted = [](TColor c) { return c != Sentinel; };
   EXPECT_EQ(CountPixels(image, all, painted), r.IsEmpty() ? 0 : r.Width() * r.Height());
-  if (!r.IsEmpty()) EXPECT_EQ(CountPixels(image, r, painted), r.Width() * r.Height());
+  if (!r.IsEmpty()) {
+    EXPECT_EQ(CountPixels(image, r, painted), r.Width() * r.Height());
+  }
 }
 
 }  // namespace
