@@ -18,11 +18,3 @@ std::vector<FadeStep> FadeSteps(int fadeSeconds, std::uint8_t target) {
   }
   return steps;
 }
-
-bool RunFade(const std::vector<FadeStep>& steps, FadeOutput& output) {
-  for (const FadeStep& step : steps) {
-    if (!output.WaitUntil(step.atMs)) return false;
-    output.SetVolume(step.volume);
-  }
-  return true;
-}

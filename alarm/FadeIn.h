@@ -18,16 +18,3 @@ std::uint8_t FadeVolumeAt(int fadeSeconds, std::uint8_t target, std::int64_t ela
 // The moments at which the volume changes: the first at 0, the last (the target) at the
 // end, unless the target is 0 and nothing rises.
 std::vector<FadeStep> FadeSteps(int fadeSeconds, std::uint8_t target);
-
-// Where a fade sends its volumes and waits between them.
-class FadeOutput {
- public:
-  virtual ~FadeOutput() = default;
-  virtual void SetVolume(std::uint8_t volume) = 0;
-  // Waits until `atMs` after the fade's start; false when the fade must stop (SNOOZE,
-  // DISABLE, quit): the volume is then left where it is.
-  virtual bool WaitUntil(std::int64_t atMs) = 0;
-};
-
-// Sends the steps in order; returns false when stopped before the end.
-bool RunFade(const std::vector<FadeStep>& steps, FadeOutput& output);

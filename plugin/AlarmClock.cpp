@@ -32,6 +32,7 @@ void KeepInRegistry(const char* what, const Write& write) {
 
 // Alarm 1's traces name no number, as they did before there were several.
 std::string OfAlarm(int number) { return number == FirstAlarm ? "" : " (alarm " + ZeroPadded(number) + ")"; }
+std::string AlarmNumbered(int number) { return number == FirstAlarm ? "" : ZeroPadded(number) + ": "; }
 
 // What a window hands back replaces an alarm's settings; the ring record and the global
 // values stay the alarm clock's.
@@ -151,7 +152,7 @@ void AlarmClock::RecordRing(int number, const RingSlot& slot, UtcMs now) {
     if (!watched) return;
     recorded = RecordRingIn(watched->alarm.settings, slot, now);
   }
-  DebugTrace(std::string("ring: ") + (slot.snoozed ? "snooze " : "alarm ") + LastRungText(slot) + OfAlarm(number));
+  DebugTrace(std::string("ring: ") + (slot.snoozed ? "snooze " : "alarm ") + AlarmNumbered(number) + LastRungText(slot));
   if (!slot.snoozed) KeepInRegistry("last ring", [&] { SaveLastRung(number, LastRungText(slot)); });
   if (recorded.snoozeSpent) KeepInRegistry("snooze", [&] { SaveSnoozeUntil(number, std::nullopt); });
   if (recorded.switchedOff) KeepInRegistry("one-off alarm off", [&] { SaveActive(number, false); });

@@ -39,32 +39,3 @@ TEST(FadeIn, ZeroSecondsIsTheTargetAtOnce) {
   EXPECT_EQ(FadeVolumeAt(5, 200, 5000), 200);
   EXPECT_EQ(FadeVolumeAt(5, 200, 99999), 200);
 }
-
-namespace {
-// Stops the fade once `stopAtMs` is reached, as a press of SNOOZE would.
-struct RecordingOutput : FadeOutput {
-  std::int64_t stopAtMs;
-  std::vector<FadeStep> sent;
-  std::int64_t clock = 0;
-  explicit RecordingOutput(std::int64_t stop) : stopAtMs(stop) {}
-  void SetVolume(std::uint8_t volume) override { sent.push_back({clock, volume}); }
-  bool WaitUntil(std::int64_t atMs) override {
-    if (atMs >= stopAtMs) return false;
-    clock = atMs;
-    return true;
-  }
-};
-}  // namespace
-
-TEST(FadeIn, SnoozeStopsTheFadeAndNothingIsSentAfterIt) {
-  const auto steps = FadeSteps(20, 255);
-  RecordingOutput output(5000);
-  EXPECT_FALSE(RunFade(steps, output));
-  ASSERT_FALSE(output.sent.empty());
-  EXPECT_LT(output.sent.back().atMs, 5000);
-  EXPECT_LT(output.sent.back().volume, 255);
-
-  RecordingOutput uninterrupted(1 << 30);
-  EXPECT_TRUE(RunFade(steps, uninterrupted));
-  EXPECT_EQ(uninterrupted.sent.size(), steps.size());
-}

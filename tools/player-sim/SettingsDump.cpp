@@ -25,7 +25,8 @@ bool IsKnownName(const std::string& name) {
   return false;
 }
 
-void DumpValue(SimLog& log, HKEY key, const std::string& name) {
+// `shownAs` leads the value's name in the line: "Alarms\\2\\" for an alarm's subkey.
+void DumpValue(SimLog& log, HKEY key, const std::string& name, const std::string& shownAs = "") {
   DWORD type = 0;
   DWORD size = 0;
   LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
@@ -36,10 +37,10 @@ void DumpValue(SimLog& log, HKEY key, const std::string& name) {
     data.resize(size);
   }
   if (status != ERROR_SUCCESS) {
-    log.Line(Format("setting %s unreadable: %s", name.c_str(), SystemErrorText(status).c_str()));
+    log.Line(Format("setting %s%s unreadable: %s", shownAs.c_str(), name.c_str(), SystemErrorText(status).c_str()));
     return;
   }
-  log.Line("setting " + DescribeRegistryValue(name, type, data));
+  log.Line("setting " + DescribeRegistryValue(shownAs + name, type, data));
 }
 
 std::vector<std::string> OtherNames(SimLog& log, HKEY key) {
@@ -80,4 +81,13 @@ void DumpSettings(SimLog& log) {
   }
   for (const char* name : KnownNames) DumpValue(log, key.Get(), name);
   for (const std::string& name : OtherNames(log, key.Get())) DumpValue(log, key.Get(), name);
+  // The further alarms' subkeys, by number.
+  for (int number = 2; number <= 99; ++number) {
+    const std::string shownAs = "Alarms\\" + std::to_string(number) + "\\";
+    ScopedRegistryKey alarm;
+    if (RegOpenKeyExA(key.Get(), shownAs.c_str(), 0, KEY_READ, alarm.Receive()) != ERROR_SUCCESS) continue;
+    log.Line("alarm subkey " + std::to_string(number));
+    for (const char* name : KnownNames) DumpValue(log, alarm.Get(), name, shownAs);
+    for (const std::string& name : OtherNames(log, alarm.Get())) DumpValue(log, alarm.Get(), name, shownAs);
+  }
 }

@@ -12,13 +12,25 @@
 #include "tools/player-sim/SimLog.h"
 
 namespace {
-ScopedRegistryKey CreateSettingsKey() {
+// A value's name may start with subkeys of the settings key, "Alarms\\2\\VelURL": the key
+// path below HKEY_CURRENT_USER and the value's own name.
+struct ValuePlace {
+  std::string key;
+  std::string value;
+};
+
+ValuePlace PlaceOf(const std::string& name) {
+  const std::size_t last = name.rfind('\\');
+  if (last == std::string::npos) return {SettingNames::Key, name};
+  return {SettingNames::Key + name.substr(0, last), name.substr(last + 1)};
+}
+
+ScopedRegistryKey CreateSettingsKey(const std::string& path) {
   ScopedRegistryKey key;
-  const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, SettingNames::Key, 0, nullptr, REG_OPTION_NON_VOLATILE,
+  const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                       KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr);
   if (status != ERROR_SUCCESS) {
-    throw std::runtime_error(
-        Format("cannot create HKCU\\%s: %s", SettingNames::Key, SystemErrorText(status).c_str()));
+    throw std::runtime_error(Format("cannot create HKCU\\%s: %s", path.c_str(), SystemErrorText(status).c_str()));
   }
   return key;
 }
@@ -67,8 +79,9 @@ void SettingsWriter::WriteRaw(const std::string& name, DWORD type, const std::ve
 }
 
 void SettingsWriter::DeleteValue(const std::string& name) {
-  const ScopedRegistryKey key = CreateSettingsKey();
-  const LONG status = RegDeleteValueA(key.Get(), name.c_str());
+  const ValuePlace place = PlaceOf(name);
+  const ScopedRegistryKey key = CreateSettingsKey(place.key);
+  const LONG status = RegDeleteValueA(key.Get(), place.value.c_str());
   if (status == ERROR_FILE_NOT_FOUND) {
     log_.Line(Format("settings written: %s was absent", name.c_str()));
     return;
@@ -80,9 +93,10 @@ void SettingsWriter::DeleteValue(const std::string& name) {
 }
 
 void SettingsWriter::Store(const std::string& name, DWORD type, const std::vector<unsigned char>& data) {
-  const ScopedRegistryKey key = CreateSettingsKey();
+  const ValuePlace place = PlaceOf(name);
+  const ScopedRegistryKey key = CreateSettingsKey(place.key);
   const LONG status =
-      RegSetValueExA(key.Get(), name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+      RegSetValueExA(key.Get(), place.value.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
   if (status != ERROR_SUCCESS) {
     throw std::runtime_error(Format("cannot write %s: %s", name.c_str(), SystemErrorText(status).c_str()));
   }

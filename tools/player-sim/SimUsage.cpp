@@ -64,6 +64,7 @@ const char* const Usage =
     "                         raw write, after the others (dword in decimal, binary\n"
     "                         as hex digits, may be empty); repeatable\n"
     "  --delete-value NAME    raw delete, after the others; repeatable\n"
+    "                         (a NAME such as Alarms\\2\\VelURL is in that subkey)\n"
     "  --config-set NAME sz|expand_sz|dword|binary DATA\n"
     "                         raw write right before config (implies --config)\n"
     "  --dump-settings        log every value after unloading\n"

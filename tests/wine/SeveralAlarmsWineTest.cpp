@@ -1,0 +1,95 @@
+// Several alarms through the real DLL in the player simulator, set up in the registry as
+// the Alarms window stores them: alarm n in the subkey Alarms\<n>.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "SimulatorRun.h"
+
+namespace {
+// A local minute as "HH:MM", and as the stored time of day (hex of the 8-byte double).
+struct Minute {
+  std::time_t at;
+  std::string Arm() const {
+    char text[8];
+    std::strftime(text, sizeof text, "%H:%M", std::localtime(&at));
+    return text;
+  }
+  std::string StoredTime() const {
+    const std::tm* local = std::localtime(&at);
+    const double time = (local->tm_hour * 60 + local->tm_min) / 1440.0;
+    unsigned char bytes[sizeof time];
+    std::memcpy(bytes, &time, sizeof time);
+    std::string hex;
+    for (unsigned char byte : bytes) {
+      char digits[3];
+      std::snprintf(digits, sizeof digits, "%02x", byte);
+      hex += digits;
+    }
+    return hex;
+  }
+};
+
+// The minute that rings at once (the next one when most of this one is gone, as --arm now).
+Minute RingingMinute() {
+  const std::time_t now = std::time(nullptr);
+  return Minute{now % 60 >= 45 ? now / 60 * 60 + 60 : now / 60 * 60};
+}
+
+// Alarm `number` in its subkey, armed for `minute`, streaming `address`, no snooze window.
+std::vector<std::string> AlarmIn(int number, const Minute& minute, const std::string& address) {
+  const std::string key = "Alarms\\" + std::to_string(number) + "\\";
+  return {"--set-value", key + "VelActive", "dword", "1",     "--set-value", key + "VelWakeupTime", "binary",
+          minute.StoredTime(), "--set-value", key + "VelURL", "sz", address, "--set-value", key + "VelStreaming",
+          "dword", "1", "--set-value", key + "VelSnooze", "dword", "0", "--set-value", key + "VelNoRestart",
+          "dword", "0"};
+}
+
+const std::vector<std::string> FirstAlarmOff = {"--reset-settings", "--active", "off", "--snooze", "off",
+                                                "--no-restart", "off", "--dismiss-boxes", "--dump-settings"};
+std::string RingOfAlarm(int number) { return "debug output 'VelWakeup: ring: alarm " + std::to_string(number) + ": "; }
+}  // namespace
+
+TEST(SeveralAlarms, TwoAlarmsAMinuteApartBothRingEachWithItsOwnAddress) {
+  const Minute first = RingingMinute(), second{first.at + 60};
+  const SimulatorLog log = RunSimulator(
+      With({"--reset-settings", "--arm", first.Arm(), "--url", "first.m3u", "--stream", "on", "--snooze", "off",
+            "--no-restart", "off", "--run-until", RingOfAlarm(2), "--give-up", "200"},
+           AlarmIn(2, second, "second.m3u")),
+      300);
+  ASSERT_TRUE(log.Has(RingOfAlarm(2))) << log.Text();
+  const std::vector<std::string> added = log.Starting("playlist add '");
+  ASSERT_EQ(added.size(), 2u) << log.Text();
+  EXPECT_EQ(added[0].rfind("playlist add 'first.m3u'", 0), 0u) << added[0];
+  EXPECT_EQ(added[1].rfind("playlist add 'second.m3u'", 0), 0u) << added[1];
+  EXPECT_EQ(log.Starting("Play button").size(), 2u) << log.Text();
+}
+
+TEST(SeveralAlarms, AOneOffRingsOnceAndIsSwitchedOffInItsOwnKey) {
+  std::vector<std::string> arguments = With(FirstAlarmOff, AlarmIn(3, RingingMinute(), "train.m3u"));
+  arguments = With(arguments, {"--set-value", "Alarms\\3\\VelOnce", "dword", "1", "--run-until", RingOfAlarm(3),
+                               "--give-up", "90"});
+  const SimulatorLog log = RunSimulator(arguments);
+  ASSERT_TRUE(log.Has(RingOfAlarm(3))) << log.Text();
+  EXPECT_EQ(log.Starting("Play button").size(), 1u) << log.Text();
+  EXPECT_EQ(log.Setting("Alarms\\3\\VelActive"), "REG_DWORD 4 bytes 0") << log.Text();
+  EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 0") << "alarm 1 is left alone";
+}
+
+TEST(SeveralAlarms, AMalformedValueInOneAlarmsKeyIsItsDefaultThereAloneWithoutABoxOrAWrite) {
+  std::vector<std::string> arguments = With(FirstAlarmOff, AlarmIn(3, RingingMinute(), "unused"));
+  arguments = With(arguments, {"--set-value", "Alarms\\3\\VelURL", "dword", "5", "--delete-value",
+                               "Alarms\\3\\VelNoRestart", "--run-until", RingOfAlarm(3), "--give-up", "90"});
+  const SimulatorLog log = RunSimulator(arguments);
+  ASSERT_TRUE(log.Has(RingOfAlarm(3))) << log.Text();
+  EXPECT_FALSE(log.Has("message box")) << log.Text();
+  // The address reads as its default, the empty text: one NUL byte goes to the player.
+  EXPECT_TRUE(log.Has("playlist add '' (WM_COPYDATA code 100 bytes 1")) << log.Text();
+  EXPECT_EQ(log.Setting("Alarms\\3\\VelURL"), "REG_DWORD 4 bytes 5") << "left as it was";
+  EXPECT_EQ(log.Setting("Alarms\\3\\VelNoRestart"), "(missing)") << "a load writes nothing there";
+  EXPECT_EQ(log.Setting("VelURL"), "REG_SZ 1 bytes ''") << "alarm 1 keeps its own";
+}
