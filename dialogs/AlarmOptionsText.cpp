@@ -95,9 +95,12 @@ const std::vector<int>& FallbackChoices() {
   return choices;
 }
 
+const char* DayName(int dayOfWeek) { return DayNames[dayOfWeek % 7]; }
+
+const char* MonthName(int month) { return MonthNames[(month + 11) % 12]; }
+
 std::string DateInWords(const LocalDateTime& date) {
-  return std::string(DayNames[date.dayOfWeek % 7]) + " " + ZeroPadded(date.day) + " " +
-         MonthNames[(date.month + 11) % 12];
+  return std::string(DayName(date.dayOfWeek)) + " " + ZeroPadded(date.day) + " " + MonthName(date.month);
 }
 
 std::string NextAlarmText(const std::optional<RingSlot>& slot, const TimeZoneRules& zone) {

@@ -19,6 +19,9 @@ const std::vector<int>& SnoozeChoices();
 const std::vector<int>& FadeChoices();
 const std::vector<int>& FallbackChoices();
 
+// "Tuesday" for day 0 Sunday ... 6 Saturday; "December" for month 1 ... 12.
+const char* DayName(int dayOfWeek);
+const char* MonthName(int month);
 // "Tuesday 8 December" for a local date.
 std::string DateInWords(const LocalDateTime& date);
 // "Next alarm: Tuesday 8 December, 07:30", or "Alarm is off" without a ring.

@@ -3,32 +3,17 @@
 // rings, skipping the next ring, the snooze and fade-in lengths, the fallback, a trial
 // ring and the next ring in words. "OK" hands the options to the host; "Cancel" and the
 // close box change nothing.
-#include <array>
-
-#include <optional>
-
-#include "alarm/NextRing.h"
 #include "alarm/SettingsRecord.h"
-#include "alarm/TimeZoneRules.h"
+#include "dialogs/AlarmOptionsPanel.h"
 #include "runtime/Form.h"
 
-class TLabel;
 class TSCButton;
-class TSCCheckbox;
-class TSCCombobox;
-class TSCLabel;
 class TSCPanel;
 class TTimer;
 
-// What the window needs from the plug-in.
-class AlarmOptionsHost {
+// What the window needs from the plug-in: the next rings, and the options' changes.
+class AlarmOptionsHost : public RingSchedule {
  public:
-  virtual ~AlarmOptionsHost() = default;
-  virtual UtcMs Now() = 0;
-  virtual const TimeZoneRules& Zone() = 0;
-  // When `shown` would ring next, as the worker would plan it with the alarm's ring
-  // record as it is now; without `countSnooze` a pending snooze is left out.
-  virtual std::optional<RingSlot> NextRing(const SettingsRecord& shown, bool countSnooze) = 0;
   // "OK": the options into the registry and the alarm.
   virtual void SaveOptions(const SettingsRecord& settings) = 0;
   // "Try it now": a ring at once with these settings; the schedule stays as it is.
@@ -41,22 +26,8 @@ class TAlarmOptionsWindow : public TForm {
   TAlarmOptionsWindow(TComponent* owner, const SettingsRecord& settings, AlarmOptionsHost& host);
 
   TSCPanel* const HeaderPanel;  // its caption is the next ring
-  TSCPanel* const OptionsPanel;
+  TAlarmOptionsPanel* const OptionsPanel;  // days, skip, lengths, fallback
   TSCPanel* const ButtonPanel;
-  TLabel* const DaysLabel;
-  const std::array<TSCCheckbox*, 7> DayBoxes;  // Monday first
-  TSCButton* const SkipButton;
-  TSCButton* const DontSkipButton;
-  TSCLabel* const SkipLabel;
-  TLabel* const SnoozeLabel;
-  TSCCombobox* const SnoozeBox;
-  TLabel* const FadeLabel;
-  TSCCombobox* const FadeBox;
-  TLabel* const FallbackLabel;
-  TSCCombobox* const FallbackBox;
-  TLabel* const FallbackFileLabel;
-  TSCCombobox* const FallbackFileBox;
-  TSCButton* const BrowseButton;
   TSCButton* const TryButton;
   TSCButton* const OkButton;
   TSCButton* const CancelButton;
@@ -69,17 +40,12 @@ class TAlarmOptionsWindow : public TForm {
  private:
   void BuildLayout();
   void BindEvents();
-  void ShowSettings();
   // The record with what the window holds, lengths that do not parse left as they were.
   SettingsRecord SettingsAsShown() const;
   void ShowNextRing();
-  void SkipClick();
-  void DontSkipClick();
-  void BrowseClick();
   void OkClick();
   void TryClick();
 
   SettingsRecord settings_;
   AlarmOptionsHost& host_;
-  int skipDate_;
 };

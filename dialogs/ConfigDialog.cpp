@@ -8,7 +8,7 @@
 #include "controls/styled/SCLabel.h"
 #include "controls/styled/SCPanel.h"
 #include "controls/timepicker/TimePicker.h"
-#include "dialogs/FileChoice.h"
+#include "dialogs/SoundSwitches.h"
 #include "dialogs/History.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/Label.h"
@@ -34,6 +34,7 @@ TConfigDlg::TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSe
       EncourageNote(new TSCLabel(this)),
       LinksNote(new TSCLabel(this)),
       MoreOptionsLink(new TSCLabel(this)),
+      AllAlarmsLink(new TSCLabel(this)),
       StartTimeLabel(new TLabel(this)),
       PluginActiveCheck(new TSCCheckbox(this)),
       AlarmTime(new TRzTimePicker(this)),
@@ -49,6 +50,7 @@ void TConfigDlg::BindEvents() {
   HomepageLink->OnClick = [this](TComponent* sender) { OnHomepageClick(sender); };
   DonateLink->OnClick = [this](TComponent* sender) { OnDonateClick(sender); };
   MoreOptionsLink->OnClick = [this](TComponent* sender) { OnMoreOptionsClick(sender); };
+  AllAlarmsLink->OnClick = [this](TComponent* sender) { OnAllAlarmsClick(sender); };
   ShoutcastButton->OnClick = [this](TComponent* sender) { OnShoutcastClick(sender); };
   LocateFileButton->OnClick = [this](TComponent* sender) { OnLocateFileClick(sender); };
   SaveButton->OnClick = [this](TComponent* sender) { OnSaveClick(sender); };
@@ -73,13 +75,7 @@ void TConfigDlg::OnSaveClick(TComponent*) {
   SaveHistory(StreamAddress->Items(), PlayerSettingsFolder());
 }
 
-void TConfigDlg::OnLocateFileClick(TComponent*) {
-  const std::optional<std::string> file = ChooseExistingFile(*this);
-  if (!file) return;
-  StreamAddress->SetText(*file);
-  PushHistory(StreamAddress->Items(), *file, false);
-  SaveHistory(StreamAddress->Items(), PlayerSettingsFolder());
-}
+void TConfigDlg::OnLocateFileClick(TComponent*) { LocateFileForAddress(*this, *StreamAddress, PlayerSettingsFolder()); }
 
 void TConfigDlg::OnShoutcastClick(TComponent*) { OpenLink(ConfigLinks::Shoutcast); }
 
@@ -91,10 +87,10 @@ void TConfigDlg::OnMoreOptionsClick(TComponent*) {
   if (ShowAlarmOptions) ShowAlarmOptions(*this);
 }
 
-void TConfigDlg::OnNoRestartChange(TComponent*) {
-  const bool noRestart = NoRestartCheck->Checked();
-  BoostVolumeCheck->SetEnabled(!noRestart);
-  BoostVolumeCheck->SetChecked(noRestart);
-  StreamCheck->SetChecked(false);
-  StreamCheck->SetEnabled(!noRestart);
+void TConfigDlg::OnAllAlarmsClick(TComponent*) {
+  if (ShowAlarms) ShowAlarms(*this);
 }
+
+void TConfigDlg::OnNoRestartChange(TComponent*) { FollowNoRestart(Switches()); }
+
+SoundSwitches TConfigDlg::Switches() const { return {BoostVolumeCheck, NoRestartCheck, SnoozeCheck, StreamCheck}; }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "dialogs/SoundSwitches.h"
 #include "runtime/Form.h"
 
 class TLabel;
@@ -38,6 +39,7 @@ class TConfigDlg : public TForm {
   TSCLabel* const EncourageNote;            // "If you want to encourage me ..."
   TSCLabel* const LinksNote;           // "... check one of the following URL's"
   TSCLabel* const MoreOptionsLink;     // "More alarm options...": opens the alarm options window
+  TSCLabel* const AllAlarmsLink;       // "All alarms...": opens the list of alarms
   TLabel* const StartTimeLabel;                // "Start time"
   TSCCheckbox* const PluginActiveCheck;  // "Plugin active"
   TRzTimePicker* const AlarmTime;        // the clock face setting the wake-up time
@@ -47,6 +49,8 @@ class TConfigDlg : public TForm {
   std::function<void(TConfigDlg& dialog)> SaveSettings;
   // Opens the alarm options over the dialog; set by whoever opens the dialog.
   std::function<void(TConfigDlg& dialog)> ShowAlarmOptions;
+  // Opens the list of all alarms over the dialog; set by whoever opens the dialog.
+  std::function<void(TConfigDlg& dialog)> ShowAlarms;
 
   void LoadAddressHistory(TComponent* sender);
   void OnShoutcastClick(TComponent* sender);
@@ -56,10 +60,12 @@ class TConfigDlg : public TForm {
   void OnDonateClick(TComponent* sender);
   void OnNoRestartChange(TComponent* sender);
   void OnMoreOptionsClick(TComponent* sender);
+  void OnAllAlarmsClick(TComponent* sender);
 
  private:
   void BuildLayout();
   void BindEvents();
+  SoundSwitches Switches() const;
   std::wstring PlayerSettingsFolder() const;
 
   std::function<std::wstring()> playerSettingsFolder_;

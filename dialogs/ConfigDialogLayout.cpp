@@ -40,11 +40,6 @@ void StyleButton(TSCButton& button, const char* caption) {
   UseButtonLook(button);
 }
 
-struct CheckboxRow {
-  TSCCheckbox* box;
-  const char* caption;
-};
-
 struct TextRow {
   TSCLabel* label;
   const char* caption;
@@ -79,15 +74,7 @@ void TConfigDlg::BuildLayout() {
   SwitchesPanel->SetGradientMid(clNavy);
   SwitchesPanel->SetGradientEnd(clWhite);
   SwitchesPanel->SetGradientUsesMid(true);
-  int top = 0;
-  for (const CheckboxRow& row : {CheckboxRow{BoostVolumeCheck, "Boost volume to MAX!! :-)"},
-                                 CheckboxRow{NoRestartCheck, "Just boost volume, do not restart (curent song)"},
-                                 CheckboxRow{SnoozeCheck, "Snooze option (sets volume to 19%)"},
-                                 CheckboxRow{StreamCheck, "Stream this mp3/playlist/URL"}}) {
-    Place(*row.box, *SwitchesPanel, TAlign::alTop, 0, top, 368, 17);
-    StyleCheckbox(*row.box, row.caption);
-    top += 17;
-  }
+  PlaceSoundSwitches(Switches(), *SwitchesPanel, 368);
   Place(*StreamAddress, *SwitchesPanel, TAlign::alTop, 0, 68, 368, 20);
   UseAddressBoxLook(*StreamAddress);
   SetFont(StreamAddress->PopupFont(), "MS Sans Serif", -11, 0, clWindowText);
@@ -110,12 +97,13 @@ void TConfigDlg::BuildLayout() {
 
   Place(*NotesPanel, *this, TAlign::alBottom, 0, 280, 702, 159);
   StylePanel(*NotesPanel, scgTopToBottom);
-  top = 0;
+  int top = 0;
   for (const TextRow& row : {TextRow{FreeNote, "This plugin is free of charge.", false},
                              TextRow{EncourageNote, "If you want to encourage me for future development versions or ", false},
                              TextRow{LinksNote, "other general plugins then check one of the following URL's", false},
                              TextRow{HomepageLink, "Visit my homepage", true}, TextRow{DonateLink, "Donate via paypal", true},
-                             TextRow{MoreOptionsLink, "More alarm options...", true}}) {
+                             TextRow{MoreOptionsLink, "More alarm options...", true},
+                             TextRow{AllAlarmsLink, "All alarms...", true}}) {
     Place(*row.label, *NotesPanel, TAlign::alTop, 0, top, 702, 17);
     StyleLine(*row.label, row.caption, row.link);
     top += 17;
@@ -126,5 +114,5 @@ void TConfigDlg::BuildLayout() {
   SetTabOrders({BannerPanel, SwitchesPanel, AlarmPanel, NotesPanel});
   SetTabOrders({BoostVolumeCheck, NoRestartCheck, SnoozeCheck, StreamCheck, ShoutcastButton, LocateFileButton, StreamAddress});
   SetTabOrders({PluginActiveCheck, AlarmTime, StartTimeLabel});
-  SetTabOrders({SaveButton, HomepageLink, DonateLink, MoreOptionsLink, FreeNote, EncourageNote, LinksNote});
+  SetTabOrders({SaveButton, HomepageLink, DonateLink, MoreOptionsLink, AllAlarmsLink, FreeNote, EncourageNote, LinksNote});
 }

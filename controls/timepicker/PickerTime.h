@@ -4,6 +4,8 @@
 #include "runtime/DayTime.h"
 
 constexpr int MinutesPerDay = 24 * 60;
+// How the picker writes its time when no format is set: "6:45 AM".
+constexpr const char* PickerDefaultFormat = "h:mm ampm";
 
 // Minutes since midnight of a value's time of day; 0 for NaN, infinities and values
 // too large to carry a time of day.

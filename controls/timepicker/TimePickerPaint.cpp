@@ -19,7 +19,6 @@
 #include "runtime/Theme.h"
 
 namespace {
-constexpr const char* DefaultFormat = "h:mm ampm";
 constexpr UINT CentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr int SeparatorMargin = 5;
 constexpr int FocusDarkening = 40;  // lightness taken from the face colour for the focus outline
@@ -52,7 +51,7 @@ void TRzTimePicker::PaintTextStrip(TCanvas& canvas, const ClockLayout& layout) {
     canvas.DrawEdge(strip, BDR_RAISEDINNER, BF_RECT | BF_MIDDLE | (IsFlat(BorderOuter()) ? BF_FLAT : 0));
   canvas.Brush.SetStyle(TBrushStyle::bsClear);
   Rect textRect = layout.text;
-  canvas.DrawText(FormatDateTime(format_.empty() ? DefaultFormat : format_, time_), textRect, CentredLine);
+  canvas.DrawText(FormatDateTime(format_.empty() ? PickerDefaultFormat : format_, time_), textRect, CentredLine);
   canvas.Brush.SetStyle(TBrushStyle::bsSolid);
 }
 

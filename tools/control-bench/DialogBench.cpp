@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "dialogs/AlarmOptionsWindow.h"
+#include "dialogs/AlarmsHost.h"
+#include "dialogs/AlarmsWindow.h"
 #include "dialogs/ConfigDialog.h"
 #include "dialogs/SnoozeWindow.h"
 #include "tools/control-bench/Bench.h"
@@ -38,16 +40,43 @@ struct FixedOptionsHost : AlarmOptionsHost, TimeZoneRules {
   static constexpr UtcMs BenchMoment = 1796630400000;  // 2026-12-07 08:00 UTC
 };
 
-FixedOptionsHost optionsHost;
 SettingsRecord armedSettings = [] {
   SettingsRecord settings;
   settings.VelActive = true;
   settings.VelWakeupTime = 0.3125;  // 07:30
   return settings;
 }();
+// Twenty armed alarms, the most there can be.
+struct FullAlarmsHost : AlarmsHost {
+  UtcMs Now() override { return FixedOptionsHost::BenchMoment; }
+  const TimeZoneRules& Zone() override { return zone; }
+  AlarmList Alarms() override {
+    AlarmList alarms;
+    for (int number = FirstAlarm; number <= MaxAlarms; ++number) alarms.push_back({number, armed});
+    return alarms;
+  }
+  std::optional<RingSlot> NextRing(int, const SettingsRecord& shown, bool countSnooze) override {
+    return zone.NextRing(shown, countSnooze);
+  }
+  void SaveAlarm(int, const SettingsRecord&) override {}
+  int AddAlarm(const SettingsRecord&) override { return 0; }
+  void DeleteAlarm(int) override {}
+  void TryRing(const SettingsRecord&) override {}
+  std::wstring PlayerSettingsFolder() override { return L""; }
+  FixedOptionsHost zone;
+  SettingsRecord armed = armedSettings;
+};
+
+FixedOptionsHost optionsHost;
+
+
+FullAlarmsHost alarmsHost;
 
 const BenchCase configDialog("dialogs: configuration dialog created and first painted",
                              [](TForm&) { return CreateAndPaint<TConfigDlg>(); });
+
+const BenchCase alarmsWindow("dialogs: alarms window with 20 alarms created and first painted",
+                             [](TForm&) { return CreateAndPaint<TAlarmsWindow>(alarmsHost); });
 
 const BenchCase snoozeWindow("dialogs: snooze window created and first painted",
                              [](TForm&) { return CreateAndPaint<TFrmSnooze>(); });
