@@ -6,8 +6,10 @@
 #include "controls/styled/SCCombobox.h"
 #include "controls/timepicker/TimePicker.h"
 #include "dialogs/AlarmOptionsWindow.h"
+#include "dialogs/AlarmsWindow.h"
 #include "dialogs/ConfigDialog.h"
 #include "plugin/AlarmClock.h"
+#include "plugin/AlarmsLink.h"
 #include "plugin/SystemTimeZone.h"
 
 namespace {
@@ -60,6 +62,22 @@ void ShowAlarmOptions(AlarmClock& alarm, const TConfigDlg& dialog) {
   OptionsLink link(alarm);
   TAlarmOptionsWindow(nullptr, WithDialogValues(alarm.Settings(), dialog), link).ShowModal();
 }
+
+bool SameDialogValues(const SettingsRecord& a, const SettingsRecord& b) {
+  return a.VelURL == b.VelURL && a.VelWakeupTime == b.VelWakeupTime && a.VelActive == b.VelActive &&
+         a.VelVolume == b.VelVolume && a.VelStreaming == b.VelStreaming && a.VelSnooze == b.VelSnooze &&
+         a.VelNoRestart == b.VelNoRestart;
+}
+
+// The list of alarms over the dialog. Alarm 1 edited there is the dialog's own: the
+// dialog then shows it as saved.
+void ShowAlarms(AlarmClock& alarm, TConfigDlg& dialog) {
+  const SettingsRecord before = alarm.Settings();
+  AlarmsLink link(alarm);
+  TAlarmsWindow(nullptr, link).ShowModal();
+  const SettingsRecord after = alarm.Settings();
+  if (!SameDialogValues(before, after)) ShowRecord(dialog, after);
+}
 }  // namespace
 
 void RunConfiguration(AlarmClock& alarm) {
@@ -72,5 +90,6 @@ void RunConfiguration(AlarmClock& alarm) {
     alarm.SaveDialogSettings(WithDialogValues(alarm.Settings(), shown));
   };
   dialog->ShowAlarmOptions = [&alarm](TConfigDlg& shown) { ShowAlarmOptions(alarm, shown); };
+  dialog->ShowAlarms = [&alarm](TConfigDlg& shown) { ShowAlarms(alarm, shown); };
   dialog->ShowModal();
 }

@@ -97,7 +97,7 @@ TEST(ClockChange, JumpOverTheAlarmMinuteRingsLateOnceWithinTheCatchUpTime) {
   if (const std::string why = WhyNoFakedClock(); !why.empty()) GTEST_SKIP() << why;
   const FakedClock clock;
   // Three minutes ahead, then the clock jumps 200 s once the worker has planned.
-  FakedClock::StepWhenLogged("wait ended: re-plan", "+200");
+  FakedClock::StepWhenLogged("timer set", "+200");
   const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", MinuteAhead(3), "--run-until", "Play button", "--give-up", "60"}));
   EXPECT_EQ(log.Starting("Play button").size(), 1u) << log.Text();
 }

@@ -93,3 +93,58 @@ TEST(SeveralAlarms, AMalformedValueInOneAlarmsKeyIsItsDefaultThereAloneWithoutAB
   EXPECT_EQ(log.Setting("Alarms\\3\\VelNoRestart"), "(missing)") << "a load writes nothing there";
   EXPECT_EQ(log.Setting("VelURL"), "REG_SZ 1 bytes ''") << "alarm 1 keeps its own";
 }
+
+namespace {
+const std::string OpenAlarms = "window " + ConfigDialogTitle + "; click All alarms...; window Alarms; ";
+const std::string BackAndClose = "window Alarms; close; window " + ConfigDialogTitle + "; close";
+
+SimulatorLog InAlarmsWindow(const std::vector<std::string>& settings, const std::string& steps) {
+  return RunSimulator(With(With({"--reset-settings", "--history", "", "--arm", "07:30"}, settings),
+                           {"--config", "--dismiss-boxes", "--run", "0", "--dump-settings", "--ui",
+                            OpenAlarms + steps + BackAndClose}));
+}
+
+// "Next alarm: Tuesday 8 December, 06:45 (Work)" for the next 06:45 from now.
+std::string NextAt0645Words(const std::string& label) {
+  std::time_t day = std::time(nullptr);
+  char hhmm[8];
+  std::strftime(hhmm, sizeof hhmm, "%H:%M", std::localtime(&day));
+  if (std::string(hhmm) >= "06:45") day += 24 * 3600;
+  const std::tm local = *std::localtime(&day);
+  char words[64];
+  std::strftime(words, sizeof words, "%A ", &local);
+  std::string text = "Next alarm: " + std::string(words) + std::to_string(local.tm_mday);
+  std::strftime(words, sizeof words, " %B, 06:45", &local);
+  return text + words + " (" + label + ")";
+}
+}  // namespace
+
+TEST(AlarmsWindow, AnAlarmAddedThereIsStoredInItsOwnSubkeyAndAlarmOneKeepsItsValues) {
+  const SimulatorLog log = InAlarmsWindow(
+      {"--url", "first.m3u"},
+      "click &Add; window Alarm; click-at 500 120; type http://added.example/; click &OK; ");
+  EXPECT_TRUE(log.Has("alarm subkey 2")) << log.Text();
+  EXPECT_EQ(log.Setting("Alarms\\2\\VelURL"), "REG_SZ 22 bytes 'http://added.example/'") << log.Text();
+  EXPECT_EQ(log.Setting("Alarms\\2\\VelActive"), "REG_DWORD 4 bytes 1");
+  EXPECT_EQ(log.Setting("VelURL"), "REG_SZ 10 bytes 'first.m3u'") << "alarm 1 keeps its own";
+  EXPECT_FALSE(log.Has("message box")) << log.Text();
+}
+
+TEST(AlarmsWindow, DeleteRemovesTheSubkeyAndIsRefusedForAlarmOne) {
+  const Minute any{std::time(nullptr) + 3600};
+  const SimulatorLog log = InAlarmsWindow(With(AlarmIn(2, any, "two"), AlarmIn(3, any, "three")),
+                                          "state &Delete; key down; click &Delete; ");
+  EXPECT_TRUE(log.Has("ui: '&Delete' unchecked, disabled")) << "alarm 1 is selected first\n" << log.Text();
+  EXPECT_FALSE(log.Has("alarm subkey 2")) << log.Text();
+  EXPECT_TRUE(log.Has("alarm subkey 3")) << log.Text();
+  EXPECT_EQ(log.Setting("Alarms\\3\\VelURL"), "REG_SZ 6 bytes 'three'");
+}
+
+TEST(AlarmsWindow, TheNextRingLineNamesTheAlarmThatRingsFirstByItsLabel) {
+  std::vector<std::string> work = AlarmIn(2, Minute{0}, "work.m3u");
+  // 06:45 is 0.28125 of a day; alarm 1 is off.
+  work = With(work, {"--set-value", "Alarms\\2\\VelWakeupTime", "binary", "000000000000d23f", "--set-value",
+                     "Alarms\\2\\VelLabel", "sz", "Work", "--active", "off"});
+  const SimulatorLog log = InAlarmsWindow(work, "state " + NextAt0645Words("Work") + "; ");
+  EXPECT_TRUE(log.Has("ui: '" + NextAt0645Words("Work") + "'")) << log.Text();
+}
