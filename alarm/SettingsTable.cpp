@@ -7,35 +7,35 @@ using R = SettingsRecord;
 constexpr SettingRange NoRange{0, 0, 0};
 constexpr SettingRange On{0, 1, 1};
 
-SettingRow Original(const char* name, SettingType type, int loadStep, int defaultStep, const char* typeInWords,
+constexpr SettingRow Original(const char* name, SettingType type, int loadStep, int defaultStep, const char* typeInWords,
                     const char* defaultInWords) {
   return SettingRow{name, type, SettingOwner::Dialog, On, typeInWords, defaultInWords, loadStep, defaultStep};
 }
 
-SettingRow Switch(const char* name, bool R::*field, int loadStep, int defaultStep) {
+constexpr SettingRow Switch(const char* name, bool R::*field, int loadStep, int defaultStep) {
   SettingRow row = Original(name, SettingType::Switch, loadStep, defaultStep, "REG_DWORD 0/1", "1");
   row.flag = field;
   return row;
 }
 
-SettingRow Optional(const char* name, SettingType type, SettingOwner owner, SettingRange range,
+constexpr SettingRow Optional(const char* name, SettingType type, SettingOwner owner, SettingRange range,
                     const char* typeInWords, const char* defaultInWords) {
   return SettingRow{name, type, owner, range, typeInWords, defaultInWords, 0, 0};
 }
 
-SettingRow Number(const char* name, int R::*field, SettingRange range, const char* typeInWords,
+constexpr SettingRow Number(const char* name, int R::*field, SettingRange range, const char* typeInWords,
                   const char* defaultInWords, SettingOwner owner = SettingOwner::Options) {
   SettingRow row = Optional(name, SettingType::Number, owner, range, typeInWords, defaultInWords);
   row.number = field;
   return row;
 }
 
-SettingRow Text(SettingRow row, std::string R::*field) {
+constexpr SettingRow Text(SettingRow row, std::string R::*field) {
   row.text = field;
   return row;
 }
 
-const SettingRow Rows[] = {
+constexpr SettingRow Rows[] = {
     Text(Original(SettingNames::URL, SettingType::Text, 1, 2, "REG_SZ (or REG_EXPAND_SZ)", "empty"), &R::VelURL),
     [] {
       SettingRow row = Original(SettingNames::WakeupTime, SettingType::Time, 2, 1, "REG_BINARY, 8-byte double",
