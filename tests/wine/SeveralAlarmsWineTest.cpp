@@ -83,14 +83,15 @@ TEST(SeveralAlarms, AOneOffRingsOnceAndIsSwitchedOffInItsOwnKey) {
 TEST(SeveralAlarms, AMalformedValueInOneAlarmsKeyIsItsDefaultThereAloneWithoutABoxOrAWrite) {
   std::vector<std::string> arguments = With(FirstAlarmOff, AlarmIn(3, RingingMinute(), "unused"));
   arguments = With(arguments, {"--set-value", "Alarms\\3\\VelURL", "dword", "5", "--delete-value",
-                               "Alarms\\3\\VelNoRestart", "--run-until", RingOfAlarm(3), "--give-up", "90"});
+                               "Alarms\\3\\VelVolume", "--run-until", RingOfAlarm(3), "--give-up", "90"});
   const SimulatorLog log = RunSimulator(arguments);
   ASSERT_TRUE(log.Has(RingOfAlarm(3))) << log.Text();
   EXPECT_FALSE(log.Has("message box")) << log.Text();
   // The address reads as its default, the empty text: one NUL byte goes to the player.
   EXPECT_TRUE(log.Has("playlist add '' (WM_COPYDATA code 100 bytes 1")) << log.Text();
   EXPECT_EQ(log.Setting("Alarms\\3\\VelURL"), "REG_DWORD 4 bytes 5") << "left as it was";
-  EXPECT_EQ(log.Setting("Alarms\\3\\VelNoRestart"), "(missing)") << "a load writes nothing there";
+  EXPECT_EQ(log.Setting("Alarms\\3\\VelVolume"), "(missing)") << "a load writes nothing there";
+  EXPECT_TRUE(log.Has("volume 255 ")) << "a missing switch is on, its default\n" << log.Text();
   EXPECT_EQ(log.Setting("VelURL"), "REG_SZ 1 bytes ''") << "alarm 1 keeps its own";
 }
 
