@@ -15,7 +15,7 @@ void TAlarmOptionsWindow::BuildLayout() {
 
   Place(*HeaderPanel, *this, 0, 0, 470, 42);
   HeaderPanel->SetAlign(TAlign::alTop);
-  UseGradientPanelLook(*HeaderPanel, scgBottomToTop);
+  UseStatementBandLook(*HeaderPanel);
   HeaderPanel->SetAlignment(taCenter);
 
   Place(*ButtonPanel, *this, 0, 270, 470, 50);

@@ -114,6 +114,7 @@ void TAlarmOptionsPanel::BuildLayout() {
     top += 28;
   }
   FallbackFileBox->SetBounds(BoxLeft, top - 28, 232, 20);
+  FallbackFileBox->SetHasList(false);  // a file is chosen with "..." or typed: there is no list to offer
   Place(*BrowseButton, *this, BoxLeft + 236, top - 30, 32, 24);
   UseSmallButtonLook(*BrowseButton, "...");
 

@@ -28,7 +28,7 @@ void TAlarmWindow::BuildLayout() {
   SetPosition(TPosition::poScreenCenter);
 
   Place(*HeaderPanel, *this, 0, 0, WindowWidth, HeaderHeight);
-  UseGradientPanelLook(*HeaderPanel, scgBottomToTop);
+  UseStatementBandLook(*HeaderPanel);
   HeaderPanel->SetAlignment(taCenter);
 
   Place(*AlarmPanel, *this, 0, HeaderHeight, LeftWidth, ColumnsHeight);
@@ -54,6 +54,7 @@ void TAlarmWindow::BuildLayout() {
   UseCaptionLook(*AlarmLabelCaption, "&Label");
   Place(*AlarmLabelBox, *SwitchesPanel, 80, 146, RightWidth - 90, 20);
   UseLengthBoxLook(*AlarmLabelBox);
+  AlarmLabelBox->SetHasList(false);
   Place(*OnceCheck, *SwitchesPanel, 0, 180, RightWidth, 36);
   UseCheckboxLook(*OnceCheck);
   OnceCheck->SetMultiline(true);

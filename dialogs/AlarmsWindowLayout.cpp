@@ -30,7 +30,7 @@ void TAlarmsWindow::BuildLayout() {
           AlarmRowHeight);
 
   Place(*NextRingPanel, *this, 0, ListHeight, WindowWidth, NextRingHeight);
-  UseGradientPanelLook(*NextRingPanel, scgBottomToTop);
+  UseStatementBandLook(*NextRingPanel);
   NextRingPanel->SetAlignment(taCenter);
 
   Place(*ButtonPanel, *this, 0, ListHeight + NextRingHeight, WindowWidth, ButtonsHeight);

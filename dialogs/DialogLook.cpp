@@ -19,6 +19,13 @@ void UseGradientPanelLook(TSCPanel& panel, TSCGradient direction) {
   panel.SetGradient(direction);
 }
 
+void UseStatementBandLook(TSCPanel& panel) {
+  SetFont(panel.Font(), "MS Sans Serif", -11, fsBold, clWhite);
+  panel.SetColor(static_cast<TColor>(0x9E523A));  // red 58, green 82, blue 158
+  panel.SetGradientEnd(clNavy);
+  panel.SetGradient(scgBottomToTop);
+}
+
 void UseButtonLook(TSCButton& button) {
   SetFont(button.Font(), "Verdana", -21, fsBold, clSilver);
   button.SetColor(clNavy);

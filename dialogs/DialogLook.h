@@ -18,6 +18,9 @@ void SetFont(TFont& font, const char* name, int height, unsigned style, TColor c
 
 // Bold navy MS Sans Serif captions over a gradient running `direction`.
 void UseGradientPanelLook(TSCPanel& panel, TSCGradient direction);
+// A band that states something (the next ring): white on a dark blue gradient, readable
+// from end to end, unlike navy text on the navy-to-white one.
+void UseStatementBandLook(TSCPanel& panel);
 // Bold silver Verdana on navy with white rounded corners.
 void UseButtonLook(TSCButton& button);
 // Bold black Verdana (central European character set), XP box, no background of its own.

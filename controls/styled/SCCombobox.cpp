@@ -29,7 +29,7 @@ void TSCCombobox::SetText(const std::string& text) {
 }
 
 void TSCCombobox::SetDroppedDown(bool dropped) {
-  if (dropped == list_.Dropped()) return;
+  if (dropped == list_.Dropped() || (dropped && !hasList_)) return;
   if (dropped) {
     list_.DropDown(*this, ListRows, items_.IndexOf(Text()));
   } else {
@@ -40,7 +40,8 @@ void TSCCombobox::SetDroppedDown(bool dropped) {
 
 Rect TSCCombobox::ButtonRect() const {
   const Rect inner = style_ == scesNone ? ClientRect() : ClientRect().Inset(1, 1, 1, 1);
-  return {std::max(inner.right - GetSystemMetrics(SM_CXVSCROLL), inner.left), inner.top, inner.right, inner.bottom};
+  const int width = hasList_ ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+  return {std::max(inner.right - width, inner.left), inner.top, inner.right, inner.bottom};
 }
 
 Rect TSCCombobox::TextArea() const {
@@ -115,6 +116,7 @@ void TSCCombobox::PaintText(TCanvas& canvas) {
 }
 
 void TSCCombobox::PaintButton(TCanvas& canvas) {
+  if (!hasList_) return;
   const Rect button = ButtonRect();
   const TColor ink = Enabled() ? Font().Color() : clGrayText;
   if (Enabled() && (buttonHot_ || list_.Dropped())) {

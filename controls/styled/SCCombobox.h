@@ -27,6 +27,8 @@ class TSCCombobox : public TSCCustomControl {
   TFont& PopupFont() { return list_.Font(); }
   bool DroppedDown() const { return list_.Dropped(); }
   void SetDroppedDown(bool dropped);
+  // Without a list the box is a plain line of text: no button, nothing drops down.
+  void SetHasList(bool hasList) { SetProperty(hasList_, hasList); }
 
  protected:
   void Paint(TCanvas& canvas) override;
@@ -68,4 +70,5 @@ class TSCCombobox : public TSCCustomControl {
   TSCEditStyle style_ = scesDefault;
   int scroll_ = 0;
   bool buttonHot_ = false;
+  bool hasList_ = true;
 };
