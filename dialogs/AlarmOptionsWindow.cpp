@@ -3,6 +3,7 @@
 #include "controls/styled/SCButton.h"
 #include "controls/styled/SCCombobox.h"
 #include "controls/styled/SCPanel.h"
+#include "dialogs/AlarmListText.h"
 #include "dialogs/AlarmOptionsText.h"
 #include "runtime/Exception.h"
 #include "runtime/Shell.h"
@@ -44,7 +45,8 @@ SettingsRecord TAlarmOptionsWindow::SettingsAsShown() const { return OptionsPane
 SettingsRecord TAlarmOptionsWindow::EditedSettings() const { return OptionsPanel->WithCheckedOptions(settings_); }
 
 void TAlarmOptionsWindow::ShowNextRing() {
-  HeaderPanel->SetCaption(NextAlarmText(host_.NextRing(SettingsAsShown(), true), host_.Zone()));
+  const SettingsRecord shown = SettingsAsShown();
+  HeaderPanel->SetCaption(LabelledNextAlarmText(host_.NextRing(shown, true), shown.VelLabel, host_.Zone()));
   OptionsPanel->ShowSkip();
 }
 

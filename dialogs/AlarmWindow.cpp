@@ -111,7 +111,8 @@ SettingsRecord TAlarmWindow::EditedSettings() const {
 }
 
 void TAlarmWindow::ShowNextRing() {
-  HeaderPanel->SetCaption(NextAlarmText(host_.NextRing(number_, SettingsAsShown(), true), host_.Zone()));
+  const SettingsRecord shown = SettingsAsShown();
+  HeaderPanel->SetCaption(LabelledNextAlarmText(host_.NextRing(number_, shown, true), shown.VelLabel, host_.Zone()));
   OptionsPanel->ShowSkip();
 }
 

@@ -84,7 +84,7 @@ void TAlarmsWindow::ShowAlarms() {
       firstLabel = alarm.settings.VelLabel;
     }
   }
-  NextRingPanel->SetCaption(NextOfAllText(first, firstLabel, host_.Zone()));
+  NextRingPanel->SetCaption(LabelledNextAlarmText(first, firstLabel, host_.Zone()));
   Select(std::clamp(selected_, 0, std::max(count - 1, 0)));
 }
 

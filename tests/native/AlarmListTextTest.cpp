@@ -53,9 +53,9 @@ TEST(RingWords, NextOfAllNamesTheLabelOnlyWhenThereIsOne) {
   const PosixTimeZone berlin("Europe/Berlin");
   RingSlot slot;
   slot.start = LocalInstant(berlin, 2026, 12, 8, 6, 45);
-  EXPECT_EQ(NextOfAllText(slot, "Work", berlin), "Next alarm: Tuesday 8 December, 06:45 (Work)");
-  EXPECT_EQ(NextOfAllText(slot, "", berlin), "Next alarm: Tuesday 8 December, 06:45");
-  EXPECT_EQ(NextOfAllText(std::nullopt, "Work", berlin), "Alarm is off");
+  EXPECT_EQ(LabelledNextAlarmText(slot, "Work", berlin), "Next alarm: Tuesday 8 December, 06:45 (Work)");
+  EXPECT_EQ(LabelledNextAlarmText(slot, "", berlin), "Next alarm: Tuesday 8 December, 06:45");
+  EXPECT_EQ(LabelledNextAlarmText(std::nullopt, "Work", berlin), "Alarm is off");
 }
 
 TEST(RingWords, LongLabelsAreCutToTheShownLength) {
@@ -63,7 +63,7 @@ TEST(RingWords, LongLabelsAreCutToTheShownLength) {
   RingSlot slot;
   slot.start = LocalInstant(berlin, 2026, 12, 8, 6, 45);
   const std::string label = std::string(60, 'a') + "TAIL";
-  EXPECT_EQ(NextOfAllText(slot, label, berlin), "Next alarm: Tuesday 8 December, 06:45 (" + std::string(60, 'a') + ")");
+  EXPECT_EQ(LabelledNextAlarmText(slot, label, berlin), "Next alarm: Tuesday 8 December, 06:45 (" + std::string(60, 'a') + ")");
   EXPECT_EQ(AlarmCaption(3, label), "Alarm 3: " + std::string(60, 'a'));
 }
 

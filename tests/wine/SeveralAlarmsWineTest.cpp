@@ -149,3 +149,17 @@ TEST(AlarmsWindow, TheNextRingLineNamesTheAlarmThatRingsFirstByItsLabel) {
   const SimulatorLog log = InAlarmsWindow(work, "state " + NextAt0645Words("Work") + "; ");
   EXPECT_TRUE(log.Has("ui: '" + NextAt0645Words("Work") + "'")) << log.Text();
 }
+
+TEST(SeveralAlarms, TheSnoozeWindowNamesTheAlarmThatRangByItsLabelAndAnswersForIt) {
+  std::vector<std::string> arguments = With(FirstAlarmOff, AlarmIn(4, RingingMinute(), "work.m3u"));
+  arguments = With(arguments, {"--set-value", "Alarms\\4\\VelSnooze", "dword", "1", "--set-value",
+                               "Alarms\\4\\VelLabel", "sz", "Work", "--run-until",
+                               "debug output 'VelWakeup: snoozed until", "--give-up", "90", "--ui",
+                               "window Time to wakeup ? (Work); click SNOOZE"});
+  const SimulatorLog log = RunSimulator(arguments);
+  ASSERT_TRUE(log.Has("ui: click SNOOZE")) << log.Text();
+  const std::string snoozed = log.First("debug output 'VelWakeup: snoozed until").text;
+  EXPECT_NE(snoozed.find("(alarm 4)"), std::string::npos) << snoozed;
+  EXPECT_NE(log.Setting("Alarms\\4\\VelSnoozeUntil"), "(missing)") << log.Text();
+  EXPECT_EQ(log.Setting("VelSnoozeUntil"), "(missing)") << "alarm 1 did not ring";
+}
