@@ -6,9 +6,9 @@ std::optional<AlarmRing> EarliestRing(const AlarmList& alarms, UtcMs now, const 
   for (std::size_t i = 0; i < alarms.size(); ++i) {
     const std::optional<RingSlot> slot = NextRing(alarms[i].settings, now, zone, watchedSince.at(i));
     if (!slot) continue;
-    const bool sooner = !earliest || slot->start / MsPerMinute < earliest->slot.start / MsPerMinute ||
-                        (slot->start / MsPerMinute == earliest->slot.start / MsPerMinute &&
-                         alarms[i].number < earliest->number);
+    const bool sooner =
+        !earliest || slot->start / MsPerMinute < earliest->slot.start / MsPerMinute ||
+        (slot->start / MsPerMinute == earliest->slot.start / MsPerMinute && alarms[i].number < earliest->number);
     if (sooner) earliest = AlarmRing{alarms[i].number, *slot};
   }
   return earliest;

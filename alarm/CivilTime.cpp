@@ -46,8 +46,8 @@ LocalDateTime CivilFromDays(std::int64_t days) {
 
 UtcMs WallClockMs(const LocalDateTime& local) {
   const std::int64_t days = DaysFromCivil(local.year, local.month, local.day);
-  return days * MsPerCalendarDay + local.hour * MsPerHour + local.minute * MsPerMinute +
-         local.second * MsPerSecond + local.millisecond;
+  return days * MsPerCalendarDay + local.hour * MsPerHour + local.minute * MsPerMinute + local.second * MsPerSecond +
+         local.millisecond;
 }
 
 LocalDateTime FromWallClockMs(UtcMs wallClock) {

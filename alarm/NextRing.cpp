@@ -14,8 +14,7 @@ struct AlarmKey {
 
 // "yyyy-mm-dd hh:nn", exactly as LastRungText writes it.
 std::optional<AlarmKey> ParseLastRung(const std::string& text) {
-  if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':')
-    return std::nullopt;
+  if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':') return std::nullopt;
   const auto year = DigitsValue(text, 0, 4), month = DigitsValue(text, 5, 2), day = DigitsValue(text, 8, 2);
   const auto hour = DigitsValue(text, 11, 2), minute = DigitsValue(text, 14, 2);
   if (!year || !month || !day || !hour || !minute) return std::nullopt;
@@ -68,8 +67,8 @@ UtcMs CatchUpLimitMs(int catchUpMinutes) {
 
 std::optional<RingSlot> NextRing(const SettingsRecord& settings, UtcMs now, const TimeZoneRules& zone,
                                  std::optional<UtcMs> watchedSince) {
-  const std::optional<RingSlot> daily =
-      settings.VelActive ? DailyRing(settings, now, zone, watchedSince) : std::nullopt;
+  const std::optional<RingSlot> daily = settings.VelActive ? DailyRing(settings, now, zone, watchedSince)
+                                                           : std::nullopt;
   const std::optional<RingSlot> snooze = SnoozeRing(settings, now, zone);
   return snooze && (!daily || snooze->start < daily->start) ? snooze : daily;
 }

@@ -7,8 +7,8 @@ using R = SettingsRecord;
 constexpr SettingRange NoRange{0, 0, 0};
 constexpr SettingRange On{0, 1, 1};
 
-constexpr SettingRow Original(const char* name, SettingType type, int loadStep, int defaultStep, const char* typeInWords,
-                    const char* defaultInWords) {
+constexpr SettingRow Original(const char* name, SettingType type, int loadStep, int defaultStep,
+                              const char* typeInWords, const char* defaultInWords) {
   return SettingRow{name, type, SettingOwner::Dialog, On, typeInWords, defaultInWords, loadStep, defaultStep};
 }
 
@@ -19,12 +19,12 @@ constexpr SettingRow Switch(const char* name, bool R::*field, int loadStep, int 
 }
 
 constexpr SettingRow Optional(const char* name, SettingType type, SettingOwner owner, SettingRange range,
-                    const char* typeInWords, const char* defaultInWords) {
+                              const char* typeInWords, const char* defaultInWords) {
   return SettingRow{name, type, owner, range, typeInWords, defaultInWords, 0, 0};
 }
 
 constexpr SettingRow Number(const char* name, int R::*field, SettingRange range, const char* typeInWords,
-                  const char* defaultInWords, SettingOwner owner = SettingOwner::Options) {
+                            const char* defaultInWords, SettingOwner owner = SettingOwner::Options) {
   SettingRow row = Optional(name, SettingType::Number, owner, range, typeInWords, defaultInWords);
   row.number = field;
   return row;
@@ -49,15 +49,15 @@ constexpr SettingRow Rows[] = {
     Switch(SettingNames::Snooze, &R::VelSnooze, 5, 6),
     Switch(SettingNames::NoRestart, &R::VelNoRestart, 7, 7),
     [] {
-      SettingRow row = Optional(SettingNames::WakeFromSleep, SettingType::Switch, SettingOwner::Registry, On,
-                                "REG_DWORD 0/1", "1");
+      SettingRow row =
+          Optional(SettingNames::WakeFromSleep, SettingType::Switch, SettingOwner::Registry, On, "REG_DWORD 0/1", "1");
       row.flag = &R::VelWakeFromSleep;
       return row;
     }(),
     Number(SettingNames::CatchUpMinutes, &R::VelCatchUpMinutes, CatchUpMinutesRange, "REG_DWORD 0 to 120", "10",
            SettingOwner::Registry),
-    Text(Optional(SettingNames::LastRung, SettingType::Text, SettingOwner::Ring, NoRange,
-                  "REG_SZ `yyyy-mm-dd hh:nn`", "none (written at each ring)"),
+    Text(Optional(SettingNames::LastRung, SettingType::Text, SettingOwner::Ring, NoRange, "REG_SZ `yyyy-mm-dd hh:nn`",
+                  "none (written at each ring)"),
          &R::VelLastRung),
     Number(SettingNames::Days, &R::VelDays, DaysRange, "REG_DWORD, bit 0 Sunday ... bit 6 Saturday", "127"),
     [] {
@@ -82,8 +82,8 @@ constexpr SettingRow Rows[] = {
     Text(Optional(SettingNames::Label, SettingType::Text, SettingOwner::AlarmWindow, NoRange, "REG_SZ", "empty"),
          &R::VelLabel),
     [] {
-      SettingRow row = Optional(SettingNames::Once, SettingType::Switch, SettingOwner::AlarmWindow, {0, 1, 0},
-                                "REG_DWORD 0/1", "0");
+      SettingRow row =
+          Optional(SettingNames::Once, SettingType::Switch, SettingOwner::AlarmWindow, {0, 1, 0}, "REG_DWORD 0/1", "0");
       row.flag = &R::VelOnce;
       return row;
     }(),

@@ -15,13 +15,13 @@ bool SnoozeIsStale(const SettingsRecord& settings, UtcMs now) {
 
 std::string UtcText(UtcMs instant) {
   const LocalDateTime t = FromWallClockMs(instant);
-  return ZeroPadded(t.year, 4) + "-" + ZeroPadded(t.month, 2) + "-" + ZeroPadded(t.day, 2) + "T" + ZeroPadded(t.hour, 2) +
-         ":" + ZeroPadded(t.minute, 2) + ":" + ZeroPadded(t.second, 2) + "Z";
+  return ZeroPadded(t.year, 4) + "-" + ZeroPadded(t.month, 2) + "-" + ZeroPadded(t.day, 2) + "T" +
+         ZeroPadded(t.hour, 2) + ":" + ZeroPadded(t.minute, 2) + ":" + ZeroPadded(t.second, 2) + "Z";
 }
 
 std::optional<UtcMs> ParseUtcText(const std::string& text) {
-  if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
-      text[16] != ':' || text[19] != 'Z')
+  if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':' ||
+      text[19] != 'Z')
     return std::nullopt;
   const auto year = DigitsValue(text, 0, 4), month = DigitsValue(text, 5, 2), day = DigitsValue(text, 8, 2);
   const auto hour = DigitsValue(text, 11, 2), minute = DigitsValue(text, 14, 2), second = DigitsValue(text, 17, 2);

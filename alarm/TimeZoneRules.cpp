@@ -16,8 +16,10 @@ std::vector<UtcMs> InstantsOfWallClock(const TimeZoneRules& zone, UtcMs wallCloc
     const UtcMs candidate = wallClock - OffsetAt(zone, probe);
     if (WallClockAt(zone, candidate) != wallClock) continue;
     // Two probes at most: each new instant goes before or after the one found, or not at all.
-    if (instants.empty() || candidate > instants.back()) instants.push_back(candidate);
-    else if (candidate < instants.back()) instants.insert(instants.begin(), candidate);
+    if (instants.empty() || candidate > instants.back())
+      instants.push_back(candidate);
+    else if (candidate < instants.back())
+      instants.insert(instants.begin(), candidate);
   }
   return instants;
 }

@@ -59,7 +59,8 @@ std::string RowNextRingText(const std::optional<RingSlot>& slot, const TimeZoneR
 
 std::string ShownLabel(const std::string& label) { return label.substr(0, LabelShownLength); }
 
-std::string LabelledNextAlarmText(const std::optional<RingSlot>& slot, const std::string& label, const TimeZoneRules& zone) {
+std::string LabelledNextAlarmText(const std::optional<RingSlot>& slot, const std::string& label,
+                                  const TimeZoneRules& zone) {
   const std::string text = NextAlarmText(slot, zone);
   return slot && !label.empty() ? text + " (" + ShownLabel(label) + ")" : text;
 }

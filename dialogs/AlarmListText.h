@@ -17,7 +17,8 @@ std::string RowNextRingText(const std::optional<RingSlot>& slot, const TimeZoneR
 std::string ShownLabel(const std::string& label);
 // "Next alarm: Tuesday 8 December, 06:45 (Work)": the label only when there is one;
 // "Alarm is off" without a ring.
-std::string LabelledNextAlarmText(const std::optional<RingSlot>& slot, const std::string& label, const TimeZoneRules& zone);
+std::string LabelledNextAlarmText(const std::optional<RingSlot>& slot, const std::string& label,
+                                  const TimeZoneRules& zone);
 // The alarm time as the picker shows it: "6:45 AM".
 std::string AlarmTimeText(TTime time);
 // "Alarm 3: Work", "Alarm 3" without a label, "Alarm" for an alarm not added yet (0).

@@ -103,10 +103,10 @@ void TAlarmOptionsPanel::BuildLayout() {
     const char* caption;
   };
   int top = 106;
-  for (const LengthRow& row : {LengthRow{SnoozeLabel, SnoozeBox, "Snooze length"},
-                               LengthRow{FadeLabel, FadeBox, "Fade in"},
-                               LengthRow{FallbackLabel, FallbackBox, "Fallback after"},
-                               LengthRow{FallbackFileLabel, FallbackFileBox, "Fallback file"}}) {
+  for (const LengthRow& row :
+       {LengthRow{SnoozeLabel, SnoozeBox, "Snooze length"}, LengthRow{FadeLabel, FadeBox, "Fade in"},
+        LengthRow{FallbackLabel, FallbackBox, "Fallback after"},
+        LengthRow{FallbackFileLabel, FallbackFileBox, "Fallback file"}}) {
     Place(*row.label, *this, CaptionLeft, top + 2, BoxLeft - CaptionLeft, 17);
     UseCaptionLook(*row.label, row.caption);
     Place(*row.box, *this, BoxLeft, top, 200, 20);
@@ -118,9 +118,9 @@ void TAlarmOptionsPanel::BuildLayout() {
   Place(*BrowseButton, *this, BoxLeft + 236, top - 30, 32, 24);
   UseSmallButtonLook(*BrowseButton, "...");
 
-  SetTabOrders({DayBoxes[0], DayBoxes[1], DayBoxes[2], DayBoxes[3], DayBoxes[4], DayBoxes[5], DayBoxes[6], SkipButton,
-                DontSkipButton, SnoozeBox, FadeBox, FallbackBox, FallbackFileBox, BrowseButton, SkipLabel,
-                DaysLabel, SnoozeLabel, FadeLabel, FallbackLabel, FallbackFileLabel});
+  SetTabOrders({DayBoxes[0], DayBoxes[1],    DayBoxes[2], DayBoxes[3], DayBoxes[4],   DayBoxes[5],      DayBoxes[6],
+                SkipButton,  DontSkipButton, SnoozeBox,   FadeBox,     FallbackBox,   FallbackFileBox,  BrowseButton,
+                SkipLabel,   DaysLabel,      SnoozeLabel, FadeLabel,   FallbackLabel, FallbackFileLabel});
 }
 
 void TAlarmOptionsPanel::BindEvents() {

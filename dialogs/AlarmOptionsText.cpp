@@ -10,9 +10,7 @@ constexpr const char* DayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", 
 constexpr const char* MonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                       "July",    "August",   "September", "October", "November", "December"};
 
-std::string Counted(int count, const char* unit) {
-  return ZeroPadded(count) + " " + unit + (count == 1 ? "" : "s");
-}
+std::string Counted(int count, const char* unit) { return ZeroPadded(count) + " " + unit + (count == 1 ? "" : "s"); }
 
 std::string Lowercase(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

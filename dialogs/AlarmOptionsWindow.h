@@ -25,7 +25,7 @@ class TAlarmOptionsWindow : public TForm {
   // `settings`: the alarm as the configuration dialog shows it now; the window edits a copy.
   TAlarmOptionsWindow(TComponent* owner, const SettingsRecord& settings, AlarmOptionsHost& host);
 
-  TSCPanel* const HeaderPanel;  // its caption is the next ring
+  TSCPanel* const HeaderPanel;             // its caption is the next ring
   TAlarmOptionsPanel* const OptionsPanel;  // days, skip, lengths, fallback
   TSCPanel* const ButtonPanel;
   TSCButton* const TryButton;

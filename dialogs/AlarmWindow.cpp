@@ -106,9 +106,7 @@ SettingsRecord TAlarmWindow::SettingsAsShown() const {
   return shown;
 }
 
-SettingsRecord TAlarmWindow::EditedSettings() const {
-  return OptionsPanel->WithCheckedOptions(SettingsAsShown());
-}
+SettingsRecord TAlarmWindow::EditedSettings() const { return OptionsPanel->WithCheckedOptions(SettingsAsShown()); }
 
 void TAlarmWindow::ShowNextRing() {
   const SettingsRecord shown = SettingsAsShown();

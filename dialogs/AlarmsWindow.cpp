@@ -99,14 +99,21 @@ void TAlarmsWindow::Select(int index) {
 
 void TAlarmsWindow::RowKeyDown(int index, WORD& key) {
   switch (key) {
-    case VK_UP: Select(index - 1); break;
-    case VK_DOWN: Select(index + 1); break;
-    case VK_RETURN: EditClick(); break;
+    case VK_UP:
+      Select(index - 1);
+      break;
+    case VK_DOWN:
+      Select(index + 1);
+      break;
+    case VK_RETURN:
+      EditClick();
+      break;
     case VK_SPACE:
       AlarmRows[index]->ActiveCheck->SetChecked(!AlarmRows[index]->ActiveCheck->Checked());
       ToggleActive(index);
       break;
-    default: return;
+    default:
+      return;
   }
   key = 0;
 }

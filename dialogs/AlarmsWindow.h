@@ -22,7 +22,7 @@ class TAlarmsWindow : public TCancellableForm {
 
   TSCPanel* const ListPanel;
   const std::array<TAlarmRow*, MaxAlarms> AlarmRows;  // the first Alarms().size() are shown
-  TSCPanel* const NextRingPanel;  // its caption is the next ring of all alarms
+  TSCPanel* const NextRingPanel;                      // its caption is the next ring of all alarms
   TSCPanel* const ButtonPanel;
   TSCButton* const AddButton;
   TSCButton* const EditButton;

@@ -36,8 +36,8 @@ void TAlarmsWindow::BuildLayout() {
   Place(*ButtonPanel, *this, 0, ListHeight + NextRingHeight, WindowWidth, ButtonsHeight);
   UseGradientPanelLook(*ButtonPanel, scgTopToBottom);
   int left = 8;
-  for (const auto& button : {std::pair<TSCButton*, const char*>{AddButton, "&Add"}, {EditButton, "&Edit"},
-                             {DeleteButton, "&Delete"}}) {
+  for (const auto& button :
+       {std::pair<TSCButton*, const char*>{AddButton, "&Add"}, {EditButton, "&Edit"}, {DeleteButton, "&Delete"}}) {
     Place(*button.first, *ButtonPanel, left, 10, ButtonWidth, 30);
     UseSmallButtonLook(*button.first, button.second);
     left += ButtonWidth + 8;

@@ -22,28 +22,28 @@ class TConfigDlg : public TForm {
   // function, or an empty answer: the program's folder keeps the history).
   explicit TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder = nullptr);
 
-  TSCPanel* const BannerPanel;            // top banner "Plugin made by orvik / Velmora Software"
-  TSCPanel* const SwitchesPanel;            // right: the options and the address
-  TSCCheckbox* const BoostVolumeCheck;        // "Boost volume to MAX!! :-)"
+  TSCPanel* const BannerPanel;           // top banner "Plugin made by orvik / Velmora Software"
+  TSCPanel* const SwitchesPanel;         // right: the options and the address
+  TSCCheckbox* const BoostVolumeCheck;   // "Boost volume to MAX!! :-)"
   TSCCheckbox* const NoRestartCheck;     // "Just boost volume, do not restart (curent song)"
   TSCCheckbox* const SnoozeCheck;        // "Snooze option (sets volume to 19%)"
   TSCCheckbox* const StreamCheck;        // "Stream this mp3/playlist/URL"
-  TSCButton* const ShoutcastButton;          // "Shoutcast": opens the station directory
-  TSCButton* const LocateFileButton;          // "Locate file": picks a file for the address
+  TSCButton* const ShoutcastButton;      // "Shoutcast": opens the station directory
+  TSCButton* const LocateFileButton;     // "Locate file": picks a file for the address
   TSCPanel* const AlarmPanel;            // left: armed flag and wake-up time
   TSCPanel* const NotesPanel;            // bottom: the notes, the links and "Save settings"
-  TSCButton* const SaveButton;          // "Save settings"
-  TSCLabel* const HomepageLink;            // "Visit my homepage"
+  TSCButton* const SaveButton;           // "Save settings"
+  TSCLabel* const HomepageLink;          // "Visit my homepage"
   TSCLabel* const DonateLink;            // "Donate via paypal"
-  TSCLabel* const FreeNote;            // "This plugin is free of charge."
-  TSCLabel* const EncourageNote;            // "If you want to encourage me ..."
-  TSCLabel* const LinksNote;           // "... check one of the following URL's"
-  TSCLabel* const MoreOptionsLink;     // "More alarm options...": opens the alarm options window
-  TSCLabel* const AllAlarmsLink;       // "All alarms...": opens the list of alarms
-  TLabel* const StartTimeLabel;                // "Start time"
+  TSCLabel* const FreeNote;              // "This plugin is free of charge."
+  TSCLabel* const EncourageNote;         // "If you want to encourage me ..."
+  TSCLabel* const LinksNote;             // "... check one of the following URL's"
+  TSCLabel* const MoreOptionsLink;       // "More alarm options...": opens the alarm options window
+  TSCLabel* const AllAlarmsLink;         // "All alarms...": opens the list of alarms
+  TLabel* const StartTimeLabel;          // "Start time"
   TSCCheckbox* const PluginActiveCheck;  // "Plugin active"
   TRzTimePicker* const AlarmTime;        // the clock face setting the wake-up time
-  TSCCombobox* const StreamAddress;           // the address to play, with its history
+  TSCCombobox* const StreamAddress;      // the address to play, with its history
 
   // Writes the seven settings from the controls, before the history; set by whoever opens the dialog.
   std::function<void(TConfigDlg& dialog)> SaveSettings;

@@ -98,12 +98,12 @@ void TConfigDlg::BuildLayout() {
   Place(*NotesPanel, *this, TAlign::alBottom, 0, 280, 702, 159);
   StylePanel(*NotesPanel, scgTopToBottom);
   int top = 0;
-  for (const TextRow& row : {TextRow{FreeNote, "This plugin is free of charge.", false},
-                             TextRow{EncourageNote, "If you want to encourage me for future development versions or ", false},
-                             TextRow{LinksNote, "other general plugins then check one of the following URL's", false},
-                             TextRow{HomepageLink, "Visit my homepage", true}, TextRow{DonateLink, "Donate via paypal", true},
-                             TextRow{MoreOptionsLink, "More alarm options...", true},
-                             TextRow{AllAlarmsLink, "All alarms...", true}}) {
+  for (const TextRow& row :
+       {TextRow{FreeNote, "This plugin is free of charge.", false},
+        TextRow{EncourageNote, "If you want to encourage me for future development versions or ", false},
+        TextRow{LinksNote, "other general plugins then check one of the following URL's", false},
+        TextRow{HomepageLink, "Visit my homepage", true}, TextRow{DonateLink, "Donate via paypal", true},
+        TextRow{MoreOptionsLink, "More alarm options...", true}, TextRow{AllAlarmsLink, "All alarms...", true}}) {
     Place(*row.label, *NotesPanel, TAlign::alTop, 0, top, 702, 17);
     StyleLine(*row.label, row.caption, row.link);
     top += 17;
@@ -112,7 +112,9 @@ void TConfigDlg::BuildLayout() {
   StyleButton(*SaveButton, "&Save settings");
 
   SetTabOrders({BannerPanel, SwitchesPanel, AlarmPanel, NotesPanel});
-  SetTabOrders({BoostVolumeCheck, NoRestartCheck, SnoozeCheck, StreamCheck, ShoutcastButton, LocateFileButton, StreamAddress});
+  SetTabOrders(
+      {BoostVolumeCheck, NoRestartCheck, SnoozeCheck, StreamCheck, ShoutcastButton, LocateFileButton, StreamAddress});
   SetTabOrders({PluginActiveCheck, AlarmTime, StartTimeLabel});
-  SetTabOrders({SaveButton, HomepageLink, DonateLink, MoreOptionsLink, AllAlarmsLink, FreeNote, EncourageNote, LinksNote});
+  SetTabOrders(
+      {SaveButton, HomepageLink, DonateLink, MoreOptionsLink, AllAlarmsLink, FreeNote, EncourageNote, LinksNote});
 }

@@ -13,8 +13,7 @@ class TRzTimePicker;
 
 constexpr TColor Orange = 33023;  // red 255, green 128, blue 0
 
-void SetFont(TFont& font, const char* name, int height, unsigned style, TColor color,
-             BYTE charset = DEFAULT_CHARSET);
+void SetFont(TFont& font, const char* name, int height, unsigned style, TColor color, BYTE charset = DEFAULT_CHARSET);
 
 // Bold navy MS Sans Serif captions over a gradient running `direction`.
 void UseGradientPanelLook(TSCPanel& panel, TSCGradient direction);

@@ -5,10 +5,10 @@
 namespace PlayerMessages {
 constexpr int StartPlay = 102;
 constexpr int PlayStatus = 104;
-constexpr int PlayPosition = 105;    // wParam 0: milliseconds into the current entry
+constexpr int PlayPosition = 105;  // wParam 0: milliseconds into the current entry
 constexpr int SetPlaylistPosition = 121;
 constexpr int SetVolume = 122;
-constexpr int AskVolume = -666;      // as SetVolume's wParam: answers the volume instead
+constexpr int AskVolume = -666;  // as SetVolume's wParam: answers the volume instead
 constexpr int PlaylistLength = 124;
 constexpr int SettingsFolder = 335;       // answer: the folder as an ANSI text in the player's memory
 constexpr int SettingsFolderWide = 1335;  // the same as a wide text, from player 5.58 on

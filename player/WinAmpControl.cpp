@@ -4,12 +4,9 @@
 #include "runtime/PlatformFiles.h"
 #include "runtime/WideText.h"
 
-TGPFWinAmpNonePlugin::TGPFWinAmpNonePlugin(TGPFWinAmpControl* owner)
-    : TGPFWinAmpCustomPlugin(owner), control_(owner) {}
+TGPFWinAmpNonePlugin::TGPFWinAmpNonePlugin(TGPFWinAmpControl* owner) : TGPFWinAmpCustomPlugin(owner), control_(owner) {}
 
-HWND TGPFWinAmpNonePlugin::GetWindowHandle() {
-  return FindWindowA(control_->WindowClassName().c_str(), nullptr);
-}
+HWND TGPFWinAmpNonePlugin::GetWindowHandle() { return FindWindowA(control_->WindowClassName().c_str(), nullptr); }
 
 TGPFWinAmpControl::TGPFWinAmpControl(TComponent* owner)
     : TComponent(owner), fallback_(new TGPFWinAmpNonePlugin(this)) {}
@@ -55,7 +52,8 @@ void TGPFWinAmpControl::SetPlaylistPosition(std::int32_t position) {
 void TGPFWinAmpControl::SetVolume(std::uint8_t volume) { SendUserMessage(volume, PlayerMessages::SetVolume); }
 
 std::uint8_t TGPFWinAmpControl::GetVolume() {
-  const LRESULT volume = SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(PlayerMessages::AskVolume)), PlayerMessages::SetVolume);
+  const LRESULT volume =
+      SendUserMessage(static_cast<WPARAM>(static_cast<INT_PTR>(PlayerMessages::AskVolume)), PlayerMessages::SetVolume);
   return static_cast<std::uint8_t>(volume < 0 ? 0 : volume > 255 ? 255 : volume);
 }
 

@@ -152,7 +152,8 @@ void AlarmClock::RecordRing(int number, const RingSlot& slot, UtcMs now) {
     if (!watched) return;
     recorded = RecordRingIn(watched->alarm.settings, slot, now);
   }
-  DebugTrace(std::string("ring: ") + (slot.snoozed ? "snooze " : "alarm ") + AlarmNumbered(number) + LastRungText(slot));
+  DebugTrace(std::string("ring: ") + (slot.snoozed ? "snooze " : "alarm ") + AlarmNumbered(number) +
+             LastRungText(slot));
   if (!slot.snoozed) KeepInRegistry("last ring", [&] { SaveLastRung(number, LastRungText(slot)); });
   if (recorded.snoozeSpent) KeepInRegistry("snooze", [&] { SaveSnoozeUntil(number, std::nullopt); });
   if (recorded.switchedOff) KeepInRegistry("one-off alarm off", [&] { SaveActive(number, false); });

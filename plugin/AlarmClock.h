@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "alarm/AlarmList.h"
+#include "player/WinAmpControl.h"
 #include "plugin/AlarmWorker.h"
 #include "plugin/GenericPlugin.h"
 #include "plugin/RingSession.h"
-#include "player/WinAmpControl.h"
 #include "runtime/Lock.h"
 #include "runtime/ScopedHandles.h"
 

@@ -39,8 +39,8 @@ const WaveOutput& Wave() {
 }
 
 bool Silent(const char* why, MMRESULT result) {
-  OutputDebugStringA(("Velmora Wakeup: the alarm tone cannot sound: " + std::string(why) + " (" +
-                      ZeroPadded(result) + ")\n").c_str());
+  OutputDebugStringA(
+      ("Velmora Wakeup: the alarm tone cannot sound: " + std::string(why) + " (" + ZeroPadded(result) + ")\n").c_str());
   return false;
 }
 }  // namespace

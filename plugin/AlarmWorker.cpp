@@ -22,10 +22,14 @@ constexpr DWORD SafetyPollMs = 10 * 1000;
 
 const char* WaitEndName(WaitEnd end) {
   switch (end) {
-    case WaitEnd::InstantCame: return "timer";
-    case WaitEnd::SafetyPoll: return "safety poll";
-    case WaitEnd::Replan: return "re-plan";
-    case WaitEnd::Stop: return "stop";
+    case WaitEnd::InstantCame:
+      return "timer";
+    case WaitEnd::SafetyPoll:
+      return "safety poll";
+    case WaitEnd::Replan:
+      return "re-plan";
+    case WaitEnd::Stop:
+      return "stop";
   }
   return "?";
 }

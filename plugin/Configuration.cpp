@@ -82,8 +82,7 @@ void ShowAlarms(AlarmClock& alarm, TConfigDlg& dialog) {
 
 void RunConfiguration(AlarmClock& alarm) {
   // Destroyed also when a step fails.
-  const auto dialog =
-      std::make_unique<TConfigDlg>(nullptr, [&alarm] { return alarm.WinampControl->SettingsFolder(); });
+  const auto dialog = std::make_unique<TConfigDlg>(nullptr, [&alarm] { return alarm.WinampControl->SettingsFolder(); });
   dialog->SetCaption(DialogCaption);
   ShowRecord(*dialog, alarm.Settings());
   dialog->SaveSettings = [&alarm](TConfigDlg& shown) {

@@ -3,8 +3,8 @@
 // through the header, and it forwards the player's three callbacks as events.
 #include <functional>
 
-#include "plugin/PluginHeader.h"
 #include "player/WinAmpCustomPlugin.h"
+#include "plugin/PluginHeader.h"
 
 using TGPFWinAmpGenericPluginInitEvent = std::function<int(TComponent* sender)>;
 

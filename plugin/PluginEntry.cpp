@@ -3,8 +3,8 @@
 // reach the player.
 #include <windows.h>
 
-#include "plugin/Configuration.h"
 #include "plugin/AlarmClock.h"
+#include "plugin/Configuration.h"
 #include "plugin/PluginHeader.h"
 #include "runtime/ControlClass.h"
 #include "runtime/ErrorBox.h"

@@ -6,9 +6,9 @@
 #include <cstddef>
 
 struct PluginHeader {
-  int version;               // 16
-  const char* description;   // NUL-terminated 8-bit text
-  int (*init)();             // 0 means success to the player
+  int version;              // 16
+  const char* description;  // NUL-terminated 8-bit text
+  int (*init)();            // 0 means success to the player
   void (*config)();
   void (*quit)();
   HWND parentWindow;         // written by the player: its main window
@@ -23,7 +23,6 @@ using PluginExportFunction = PluginHeader* (*)();
 static_assert(sizeof(PluginHeader) == 28, "the player reads a 28-byte header");
 static_assert(offsetof(PluginHeader, description) == 4 && offsetof(PluginHeader, init) == 8 &&
                   offsetof(PluginHeader, config) == 12 && offsetof(PluginHeader, quit) == 16 &&
-                  offsetof(PluginHeader, parentWindow) == 20 &&
-                  offsetof(PluginHeader, moduleInstance) == 24,
+                  offsetof(PluginHeader, parentWindow) == 20 && offsetof(PluginHeader, moduleInstance) == 24,
               "field offsets as the player reads them");
 #endif

@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "plugin/AlarmTone.h"
 #include "alarm/FadeIn.h"
 #include "alarm/FallbackCheck.h"
+#include "plugin/AlarmTone.h"
 #include "runtime/MonotonicClock.h"
 #include "runtime/Shell.h"
 #include "runtime/Thread.h"
@@ -134,4 +134,3 @@ void RingCompanion::AfterPlay(const SettingsRecord& settings, bool foundPlaying)
                                           settings.VelFallbackFile);
   running_->Start();
 }
-

@@ -42,9 +42,9 @@ class RingSession : public RingSteps {
   RingAnswers& answers_;
   RingCompanion companion_;
   Lock lock_;
-  bool windowUp_ = false;   // from the ring that opens it until its answer is taken
+  bool windowUp_ = false;    // from the ring that opens it until its answer is taken
   int ringing_ = TrialRing;  // the alarm the window answers for: the latest ring's
-  bool closing_ = false;    // the player quits: answers change nothing
-  HWND window_ = nullptr;   // once the window exists, for closing it from the worker
+  bool closing_ = false;     // the player quits: answers change nothing
+  HWND window_ = nullptr;    // once the window exists, for closing it from the worker
   std::unique_ptr<TThread> windowThread_;
 };

@@ -47,18 +47,30 @@ class EachRead {
 
 void ReadOriginal(const RegistryKey& key, const SettingRow& row, SettingsRecord& record) {
   switch (row.type) {
-    case SettingType::Time: record.*row.time = key.ReadBinaryDouble(row.name); return;
-    case SettingType::Text: record.*row.text = key.ReadString(row.name); return;
-    default: record.*row.flag = key.ReadBool(row.name); return;
+    case SettingType::Time:
+      record.*row.time = key.ReadBinaryDouble(row.name);
+      return;
+    case SettingType::Text:
+      record.*row.text = key.ReadString(row.name);
+      return;
+    default:
+      record.*row.flag = key.ReadBool(row.name);
+      return;
   }
 }
 
 // An original value in an alarm's subkey: like any other, absent or wrong reads as its default.
 void ReadOriginalOrDefault(const RegistryKey& key, const SettingRow& row, SettingsRecord& record) {
   switch (row.type) {
-    case SettingType::Time: record.*row.time = key.TryReadBinaryDouble(row.name).value_or(DefaultWakeUp()); return;
-    case SettingType::Text: record.*row.text = key.TryReadString(row.name).value_or(""); return;
-    default: record.*row.flag = key.TryReadDword(row.name).value_or(row.range.fallback) != 0; return;
+    case SettingType::Time:
+      record.*row.time = key.TryReadBinaryDouble(row.name).value_or(DefaultWakeUp());
+      return;
+    case SettingType::Text:
+      record.*row.text = key.TryReadString(row.name).value_or("");
+      return;
+    default:
+      record.*row.flag = key.TryReadDword(row.name).value_or(row.range.fallback) != 0;
+      return;
   }
 }
 
@@ -75,22 +87,34 @@ void ReadOptional(const RegistryKey& key, const SettingRow& row, SettingsRecord&
       record.*row.number = value ? NumberOrDefault(row, *value) : NumberOrDefault(row, row.range.fallback);
       return;
     }
-    case SettingType::Text: record.*row.text = key.TryReadString(row.name).value_or(""); return;
+    case SettingType::Text:
+      record.*row.text = key.TryReadString(row.name).value_or("");
+      return;
     case SettingType::Instant:
       record.*row.instant = ParseUtcText(key.TryReadString(row.name).value_or(""));
       return;
-    case SettingType::Time: return;  // only an original value is a time
+    case SettingType::Time:
+      return;  // only an original value is a time
   }
 }
 
 void Write(RegistryKey& key, const SettingRow& row, const SettingsRecord& settings) {
   switch (row.type) {
-    case SettingType::Time: key.WriteBinaryDouble(row.name, settings.*row.time); return;
-    case SettingType::Text: key.WriteString(row.name, settings.*row.text); return;
-    case SettingType::Switch: key.WriteBool(row.name, settings.*row.flag); return;
+    case SettingType::Time:
+      key.WriteBinaryDouble(row.name, settings.*row.time);
+      return;
+    case SettingType::Text:
+      key.WriteString(row.name, settings.*row.text);
+      return;
+    case SettingType::Switch:
+      key.WriteBool(row.name, settings.*row.flag);
+      return;
     case SettingType::Number:
-    case SettingType::Date: key.WriteDword(row.name, static_cast<DWORD>(settings.*row.number)); return;
-    case SettingType::Instant: return;  // the ring's own record has writers of its own
+    case SettingType::Date:
+      key.WriteDword(row.name, static_cast<DWORD>(settings.*row.number));
+      return;
+    case SettingType::Instant:
+      return;  // the ring's own record has writers of its own
   }
 }
 
@@ -123,9 +147,15 @@ void EnsureDefaults(RegistryKey& key) {
   for (const SettingRow* row : OriginalsBy(&SettingRow::defaultStep)) {
     if (key.ValueExists(row->name)) continue;
     switch (row->type) {
-      case SettingType::Time: key.WriteBinaryDouble(row->name, DefaultWakeUp()); break;
-      case SettingType::Text: key.WriteString(row->name, ""); break;
-      default: key.WriteBool(row->name, row->range.fallback != 0); break;
+      case SettingType::Time:
+        key.WriteBinaryDouble(row->name, DefaultWakeUp());
+        break;
+      case SettingType::Text:
+        key.WriteString(row->name, "");
+        break;
+      default:
+        key.WriteBool(row->name, row->range.fallback != 0);
+        break;
     }
   }
 }

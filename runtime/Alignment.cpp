@@ -11,11 +11,25 @@ void AlignChildren(const AlignBox& client, std::vector<AlignedChild>& children) 
       AlignBox& b = child.bounds;
       const int freeWidth = std::max(right - left, 0), freeHeight = std::max(bottom - top, 0);
       switch (kind) {
-        case TAlign::alTop: b = {left, top, freeWidth, b.height}; top += b.height; break;
-        case TAlign::alBottom: b = {left, bottom - b.height, freeWidth, b.height}; bottom -= b.height; break;
-        case TAlign::alLeft: b = {left, top, b.width, freeHeight}; left += b.width; break;
-        case TAlign::alRight: b = {right - b.width, top, b.width, freeHeight}; right -= b.width; break;
-        default: b = {left, top, freeWidth, freeHeight}; break;
+        case TAlign::alTop:
+          b = {left, top, freeWidth, b.height};
+          top += b.height;
+          break;
+        case TAlign::alBottom:
+          b = {left, bottom - b.height, freeWidth, b.height};
+          bottom -= b.height;
+          break;
+        case TAlign::alLeft:
+          b = {left, top, b.width, freeHeight};
+          left += b.width;
+          break;
+        case TAlign::alRight:
+          b = {right - b.width, top, b.width, freeHeight};
+          right -= b.width;
+          break;
+        default:
+          b = {left, top, freeWidth, freeHeight};
+          break;
       }
     }
   }

@@ -31,8 +31,8 @@ int ChannelFromUnit(double unit) { return RoundHalfEven(std::clamp(unit, 0.0, 1.
 // no amount can overflow.
 TColor WithLightnessMovedBy(TColor color, int step, const SystemColorResolver& system) {
   HlsColor hls = RGBToHLS(ColorToRGB(color, system));
-  hls.lightness = std::clamp(hls.lightness + std::clamp(step, -MaxRaisedLightness, MaxRaisedLightness), 0,
-                             MaxRaisedLightness);
+  hls.lightness =
+      std::clamp(hls.lightness + std::clamp(step, -MaxRaisedLightness, MaxRaisedLightness), 0, MaxRaisedLightness);
   return HLSToRGB(hls);
 }
 
@@ -79,8 +79,7 @@ TColor HLSToRGB(const HlsColor& hls) {
     const int grey = ChannelFromUnit(lightness);
     return RGBColor(grey, grey, grey);
   }
-  const double high = lightness <= 0.5 ? lightness * (1 + saturation)
-                                       : lightness + saturation - lightness * saturation;
+  const double high = lightness <= 0.5 ? lightness * (1 + saturation) : lightness + saturation - lightness * saturation;
   const double low = 2 * lightness - high;
   return RGBColor(ChannelFromUnit(HueToChannel(low, high, hue + 1.0 / 3)),
                   ChannelFromUnit(HueToChannel(low, high, hue)),
@@ -109,8 +108,7 @@ TColor NudgeOffGrey(TColor color, const SystemColorResolver& system) {
   return rgb == clGray ? rgb + 1 : color;
 }
 
-TColor ShiftedChannels(TColor color, int red, int green, int blue, bool raise,
-                       const SystemColorResolver& system) {
+TColor ShiftedChannels(TColor color, int red, int green, int blue, bool raise, const SystemColorResolver& system) {
   const TColor rgb = ColorToRGB(color, system);
   const auto shift = [raise](int channel, int amount) {
     const int magnitude = std::abs(std::clamp(amount, -255, 255));
@@ -122,8 +120,7 @@ TColor ShiftedChannels(TColor color, int red, int green, int blue, bool raise,
 TColor AddToColor(TColor color, int amount, const SystemColorResolver& system) {
   const TColor rgb = ColorToRGB(color, system);
   const int step = std::clamp(amount, -255, 255);
-  return RGBColor(ClampChannel(RedOf(rgb) + step), ClampChannel(GreenOf(rgb) + step),
-                  ClampChannel(BlueOf(rgb) + step));
+  return RGBColor(ClampChannel(RedOf(rgb) + step), ClampChannel(GreenOf(rgb) + step), ClampChannel(BlueOf(rgb) + step));
 }
 
 bool IsLightColor(TColor color, const SystemColorResolver& system) {

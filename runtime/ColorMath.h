@@ -68,8 +68,7 @@ TColor NudgeOffGrey(TColor color, const SystemColorResolver& system);
 
 // Each channel moved by the magnitude of its amount, up (raise) or down, clamped to
 // 0..255. The product then maps the result to the screen's nearest colour.
-TColor ShiftedChannels(TColor color, int red, int green, int blue, bool raise,
-                       const SystemColorResolver& system);
+TColor ShiftedChannels(TColor color, int red, int green, int blue, bool raise, const SystemColorResolver& system);
 
 // amount, clamped to -255..255, added to every channel; channels clamped to 0..255.
 TColor AddToColor(TColor color, int amount, const SystemColorResolver& system);

@@ -28,9 +28,7 @@ CivilDate DateFromDays(std::int64_t days) {
 
 bool StartsWithNoCase(const std::string& text, std::size_t at, const char* word) {
   for (std::size_t i = 0; word[i]; ++i) {
-    if (at + i >= text.size() ||
-        std::tolower(static_cast<unsigned char>(text[at + i])) != word[i])
-      return false;
+    if (at + i >= text.size() || std::tolower(static_cast<unsigned char>(text[at + i])) != word[i]) return false;
   }
   return true;
 }
@@ -62,9 +60,7 @@ class Formatter {
  private:
   std::size_t RunLength(char letter) const {
     std::size_t n = 0;
-    while (pos_ + n < format_.size() &&
-           std::tolower(static_cast<unsigned char>(format_[pos_ + n])) == letter)
-      ++n;
+    while (pos_ + n < format_.size() && std::tolower(static_cast<unsigned char>(format_[pos_ + n])) == letter) ++n;
     return n;
   }
 
@@ -106,12 +102,24 @@ class Formatter {
         out_ += ZeroPadded(hour, two);
         break;
       }
-      case 'n': out_ += ZeroPadded(time_.minute, two); break;
-      case 'm': out_ += ZeroPadded(lastLetter_ == 'h' ? time_.minute : date_.month, two); break;
-      case 's': out_ += ZeroPadded(time_.second, two); break;
-      case 'z': out_ += ZeroPadded(time_.millisecond, run >= 3 ? 3 : 1); break;
-      case 'd': out_ += ZeroPadded(date_.day, two); break;
-      case 'y': out_ += run >= 3 ? ZeroPadded(date_.year, 4) : ZeroPadded(date_.year % 100, 2); break;
+      case 'n':
+        out_ += ZeroPadded(time_.minute, two);
+        break;
+      case 'm':
+        out_ += ZeroPadded(lastLetter_ == 'h' ? time_.minute : date_.month, two);
+        break;
+      case 's':
+        out_ += ZeroPadded(time_.second, two);
+        break;
+      case 'z':
+        out_ += ZeroPadded(time_.millisecond, run >= 3 ? 3 : 1);
+        break;
+      case 'd':
+        out_ += ZeroPadded(date_.day, two);
+        break;
+      case 'y':
+        out_ += run >= 3 ? ZeroPadded(date_.year, 4) : ZeroPadded(date_.year % 100, 2);
+        break;
       default:
         out_ += c;
         pos_ += 1;
@@ -132,6 +140,4 @@ class Formatter {
 
 }  // namespace
 
-std::string FormatDateTime(const std::string& format, TTime value) {
-  return Formatter(format, value).Run();
-}
+std::string FormatDateTime(const std::string& format, TTime value) { return Formatter(format, value).Run(); }

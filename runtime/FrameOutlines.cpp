@@ -38,7 +38,7 @@ Frame3DPolylines Frame3DLines(const Rect& r, int cut) {
   const int c = std::clamp(cut / 2, 0, std::min(right - left, bottom - top) / 2);
   lines.topLeft = {{left + c, bottom}, {left, bottom - c}, {left, top + c}, {left + c, top}, {right - c, top}};
   // The last point lies one pixel past the cut because a line leaves out its end pixel.
-  lines.bottomRight = {{right - c, top}, {right, top + c}, {right, bottom - c}, {right - c, bottom},
-                       {left + c - 1, bottom}};
+  lines.bottomRight = {
+      {right - c, top}, {right, top + c}, {right, bottom - c}, {right - c, bottom}, {left + c - 1, bottom}};
   return lines;
 }

@@ -7,9 +7,7 @@ namespace {
 
 constexpr int MaxGradientSteps = 255;
 
-bool RunsBackward(TSCGradient direction) {
-  return direction == scgRightToLeft || direction == scgBottomToTop;
-}
+bool RunsBackward(TSCGradient direction) { return direction == scgRightToLeft || direction == scgBottomToTop; }
 
 TColor BandColor(TColor first, TColor last, int step, int steps) {
   const auto channel = [step, steps](int from, int to) { return from - MulDivRounded(step, from - to, steps); };
@@ -19,9 +17,7 @@ TColor BandColor(TColor first, TColor last, int step, int steps) {
 
 }  // namespace
 
-bool IsHorizontalGradient(TSCGradient direction) {
-  return direction == scgLeftToRight || direction == scgRightToLeft;
-}
+bool IsHorizontalGradient(TSCGradient direction) { return direction == scgLeftToRight || direction == scgRightToLeft; }
 
 std::optional<GradientVertices> GradientEnds(const GradientSpan& span, const SystemColorResolver& system) {
   if (span.direction == scgNone || span.rect.IsEmpty()) return std::nullopt;

@@ -30,18 +30,27 @@ void TFont::CopyProperties(const TFont& other) {
 }
 
 bool TFont::SameAs(const TFont& other) const {
-  return name_ == other.name_ && height_ == other.height_ && charset_ == other.charset_ &&
-         color_ == other.color_ && style_ == other.style_;
+  return name_ == other.name_ && height_ == other.height_ && charset_ == other.charset_ && color_ == other.color_ &&
+         style_ == other.style_;
 }
 
 void TFont::SetName(const std::string& name) {
-  if (name != name_) { name_ = name; Changed(); }
+  if (name != name_) {
+    name_ = name;
+    Changed();
+  }
 }
 void TFont::SetHeight(int height) {
-  if (height != height_) { height_ = height; Changed(); }
+  if (height != height_) {
+    height_ = height;
+    Changed();
+  }
 }
 void TFont::SetCharset(BYTE charset) {
-  if (charset != charset_) { charset_ = charset; Changed(); }
+  if (charset != charset_) {
+    charset_ = charset;
+    Changed();
+  }
 }
 void TFont::SetColor(TColor color) {
   // The colour is the text colour, not part of the GDI font.
@@ -51,7 +60,10 @@ void TFont::SetColor(TColor color) {
   }
 }
 void TFont::SetStyle(unsigned style) {
-  if (style != style_) { style_ = style; Changed(); }
+  if (style != style_) {
+    style_ = style;
+    Changed();
+  }
 }
 
 void TFont::Changed() {
@@ -78,13 +90,22 @@ HFONT TFont::Handle() {
 }
 
 void TPen::SetColor(TColor color) {
-  if (color != color_) { color_ = color; handle_.Changed(); }
+  if (color != color_) {
+    color_ = color;
+    handle_.Changed();
+  }
 }
 void TPen::SetWidth(int width) {
-  if (width != width_) { width_ = width; handle_.Changed(); }
+  if (width != width_) {
+    width_ = width;
+    handle_.Changed();
+  }
 }
 void TPen::SetStyle(int style) {
-  if (style != style_) { style_ = style; handle_.Changed(); }
+  if (style != style_) {
+    style_ = style;
+    handle_.Changed();
+  }
 }
 
 HPEN TPen::Handle() {
@@ -93,7 +114,10 @@ HPEN TPen::Handle() {
 }
 
 void TBrush::SetColor(TColor color) {
-  if (color != color_) { color_ = color; handle_.Changed(); }
+  if (color != color_) {
+    color_ = color;
+    handle_.Changed();
+  }
 }
 
 HBRUSH TBrush::Handle() {

@@ -18,8 +18,8 @@ void PaintParentBackground(TWinControl& control, TCanvas& canvas) {
     if (sibling == &control) break;
     const Rect other{sibling->Left(), sibling->Top(), sibling->Left() + sibling->Width(),
                      sibling->Top() + sibling->Height()};
-    const bool overlaps =
-        other.left < own.right && own.left < other.right && other.top < own.bottom && own.top < other.bottom;
+    const bool overlaps = other.left < own.right && own.left < other.right && other.top < own.bottom &&
+                          own.top < other.bottom;
     if (!sibling->Visible() || !sibling->HandleAllocated() || !overlaps) continue;
     OffsetViewportOrgEx(dc, other.left, other.top, nullptr);
     SendMessageA(sibling->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);

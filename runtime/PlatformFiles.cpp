@@ -20,7 +20,8 @@ Exception FileError(const char* what, const std::wstring& fullPath) {
 }
 
 ScopedHandle OpenFile(const std::wstring& fullPath, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
-  return OpenedFile(CreateFileW(ExtendedLengthPath(fullPath).c_str(), access, share, nullptr, disposition, flags, nullptr));
+  return OpenedFile(
+      CreateFileW(ExtendedLengthPath(fullPath).c_str(), access, share, nullptr, disposition, flags, nullptr));
 }
 
 class PlatformSource : public TextSource {

@@ -14,8 +14,8 @@ constexpr REGSAM FullAccess = 0xF003F;
 }  // namespace
 
 RegistryKey::RegistryKey(const std::string& path) {
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      FullAccess, nullptr, &key_, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, FullAccess, nullptr, &key_,
+                      nullptr) != ERROR_SUCCESS)
     key_ = nullptr;
 }
 
@@ -31,7 +31,8 @@ std::optional<RegistryKey> RegistryKey::OpenExisting(const std::string& path) {
 
 void RegistryKey::DeleteKey(const std::string& path) {
   const LONG result = RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
-  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) throw Exception("Cannot delete the key '" + path + "'");
+  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND)
+    throw Exception("Cannot delete the key '" + path + "'");
 }
 
 bool RegistryKey::ValueExists(const std::string& name) const {
@@ -41,12 +42,11 @@ bool RegistryKey::ValueExists(const std::string& name) const {
 
 std::string RegistryKey::ReadString(const std::string& name) const {
   DWORD type = 0, size = 0;
-  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      size < 1)
+  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size < 1)
     return std::string();
   std::vector<char> buffer(size + 1, '\0');  // one spare NUL for data stored without one
-  if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                       &size) != ERROR_SUCCESS)
+  if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
+      ERROR_SUCCESS)
     throw FailedToGet(name);
   if (type != REG_SZ && type != REG_EXPAND_SZ) throw InvalidType(name);
   return std::string(buffer.data());  // the text ends at the first NUL
@@ -65,8 +65,8 @@ double RegistryKey::ReadBinaryDouble(const std::string& name) const {
 
 bool RegistryKey::ReadBool(const std::string& name) const {
   DWORD value = 0, type = 0, size = sizeof value;
-  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                                &size) != ERROR_SUCCESS)
+  if (!key_ ||
+      RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
     throw FailedToGet(name);
   if (type != REG_DWORD) throw InvalidType(name);
   return value != 0;
@@ -74,8 +74,8 @@ bool RegistryKey::ReadBool(const std::string& name) const {
 
 std::optional<DWORD> RegistryKey::TryReadDword(const std::string& name) const {
   DWORD value = 0, type = 0, size = sizeof value;
-  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                                &size) != ERROR_SUCCESS ||
+  if (!key_ ||
+      RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
       type != REG_DWORD || size != sizeof value)
     return std::nullopt;
   return value;
@@ -94,12 +94,11 @@ std::optional<double> RegistryKey::TryReadBinaryDouble(const std::string& name) 
 
 std::optional<std::string> RegistryKey::TryReadString(const std::string& name) const {
   DWORD type = 0, size = 0;
-  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      type != REG_SZ)
+  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
     return std::nullopt;
   std::vector<char> buffer(size + 1, '\0');  // one spare NUL for data stored without one
-  if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                       &size) != ERROR_SUCCESS ||
+  if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
+          ERROR_SUCCESS ||
       type != REG_SZ)
     return std::nullopt;
   return std::string(buffer.data());
@@ -115,9 +114,7 @@ void RegistryKey::WriteBinaryDouble(const std::string& name, double value) {
 
 void RegistryKey::WriteBool(const std::string& name, bool value) { WriteDword(name, value ? 1 : 0); }
 
-void RegistryKey::WriteDword(const std::string& name, DWORD value) {
-  Write(name, REG_DWORD, &value, sizeof value);
-}
+void RegistryKey::WriteDword(const std::string& name, DWORD value) { Write(name, REG_DWORD, &value, sizeof value); }
 
 void RegistryKey::DeleteValue(const std::string& name) {
   const LONG result = key_ ? RegDeleteValueA(key_, name.c_str()) : ERROR_INVALID_HANDLE;
@@ -125,7 +122,6 @@ void RegistryKey::DeleteValue(const std::string& name) {
 }
 
 void RegistryKey::Write(const std::string& name, DWORD type, const void* data, DWORD size) {
-  if (!key_ ||
-      RegSetValueExA(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+  if (!key_ || RegSetValueExA(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
     throw FailedToSet(name);
 }

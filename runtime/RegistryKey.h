@@ -23,14 +23,14 @@ class RegistryKey : NonCopyable {
   // True when the value's type and size can be queried.
   bool ValueExists(const std::string& name) const;
 
-  std::string ReadString(const std::string& name) const;  // REG_SZ or, unexpanded, REG_EXPAND_SZ
-  double ReadBinaryDouble(const std::string& name) const; // REG_BINARY of exactly 8 bytes
-  bool ReadBool(const std::string& name) const;           // REG_DWORD, nonzero is true
+  std::string ReadString(const std::string& name) const;   // REG_SZ or, unexpanded, REG_EXPAND_SZ
+  double ReadBinaryDouble(const std::string& name) const;  // REG_BINARY of exactly 8 bytes
+  bool ReadBool(const std::string& name) const;            // REG_DWORD, nonzero is true
 
   // The additive values' reads: absent, of another type or of another size is no value,
   // never an error.
-  std::optional<DWORD> TryReadDword(const std::string& name) const;    // REG_DWORD of 4 bytes
-  std::optional<std::string> TryReadString(const std::string& name) const;  // REG_SZ
+  std::optional<DWORD> TryReadDword(const std::string& name) const;          // REG_DWORD of 4 bytes
+  std::optional<std::string> TryReadString(const std::string& name) const;   // REG_SZ
   std::optional<double> TryReadBinaryDouble(const std::string& name) const;  // REG_BINARY of 8 bytes
 
   void WriteString(const std::string& name, const std::string& value);

@@ -36,7 +36,8 @@ class StdioSource : public TextSource {
   }
   std::size_t Read(char* buffer, std::size_t size) override {
     const std::size_t got = std::fread(buffer, 1, size, file_.Get());
-    if (got == 0 && std::ferror(file_.Get())) throw Exception(FileErrorText("Cannot read file", path_, std::strerror(errno)));
+    if (got == 0 && std::ferror(file_.Get()))
+      throw Exception(FileErrorText("Cannot read file", path_, std::strerror(errno)));
     return got;
   }
 
@@ -64,4 +65,3 @@ const StringListFiles& PortableStringListFiles() {
   static const StdioFiles files;
   return files;
 }
-

@@ -21,8 +21,8 @@ SystemChangeWindow::SystemChangeWindow(HANDLE changed) : changed_(changed) {
   windowClass.lpszClassName = ClassName;
   RegisterClassW(&windowClass);  // already registered by an earlier worker is fine
   // Top-level though never shown: message-only windows hear no broadcasts.
-  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            ThisModule(), nullptr);
+  window_ =
+      CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ThisModule(), nullptr);
   if (!window_) throw Exception("Cannot watch the system clock: " + LastErrorText());
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -35,7 +35,8 @@ SystemChangeWindow::~SystemChangeWindow() {
 
 LRESULT CALLBACK SystemChangeWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<SystemChangeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  const bool resumed = message == WM_POWERBROADCAST && (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND);
+  const bool resumed = message == WM_POWERBROADCAST &&
+                       (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND);
   if (self && (message == WM_TIMECHANGE || resumed)) SetEvent(self->changed_);
   return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -24,7 +24,8 @@ bool VisualStylesActive() {
 bool WindowThemes::DrawPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const Rect& r) {
   if (!window) return false;
   auto found = opened_.begin();
-  while (found != opened_.end() && (found->window != window || std::wcscmp(found->themeClass, themeClass) != 0)) ++found;
+  while (found != opened_.end() && (found->window != window || std::wcscmp(found->themeClass, themeClass) != 0))
+    ++found;
   if (found == opened_.end()) {
     // Whether styles are on is asked once too: switching them reaches the window as
     // WM_THEMECHANGED, which makes its owner forget what it opened.

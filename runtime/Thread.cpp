@@ -48,9 +48,7 @@ bool TThread::TerminateAndWait(DWORD timeoutMs) {
   return WaitServicingSentMessages(thread_.Get(), timeoutMs);
 }
 
-void TThread::SleepUnlessTerminated(unsigned milliseconds) {
-  WaitForSingleObject(terminateEvent_.Get(), milliseconds);
-}
+void TThread::SleepUnlessTerminated(unsigned milliseconds) { WaitForSingleObject(terminateEvent_.Get(), milliseconds); }
 
 DWORD WINAPI TThread::ThreadEntry(void* self) {
   auto* thread = static_cast<TThread*>(self);

@@ -126,8 +126,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     } else {
       RECT frame = {0, 0, width, height};
       AdjustWindowRectEx(&frame, GetWindowLongA(handle_, GWL_STYLE), FALSE, GetWindowLongA(handle_, GWL_EXSTYLE));
-      MoveWindow(handle_, left + frame.left, top + frame.top, frame.right - frame.left, frame.bottom - frame.top,
-                 TRUE);
+      MoveWindow(handle_, left + frame.left, top + frame.top, frame.right - frame.left, frame.bottom - frame.top, TRUE);
     }
   }
   if (resized) {
@@ -394,13 +393,18 @@ LRESULT TWinControl::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: case WM_PRINTCLIENT:  // either may bring its DC in wParam
+    case WM_PAINT:
+    case WM_PRINTCLIENT:  // either may bring its DC in wParam
       PaintMessage(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_ERASEBKGND:
       return 1;  // Paint covers the whole client area
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
       MouseButtonMessage(message, wParam, lParam);
       return 0;
     case WM_MOUSEMOVE:

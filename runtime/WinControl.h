@@ -135,7 +135,10 @@ class TWinControl : public TComponent {
   // this control's own release). A press in progress usually ends here.
   virtual void CaptureLost(HWND newOwner) { (void)newOwner; }
   // An accelerator character (the one after "&" in a caption); true when taken.
-  virtual bool DialogChar(char key) { (void)key; return false; }
+  virtual bool DialogChar(char key) {
+    (void)key;
+    return false;
+  }
   // What the control wants from the dialog keys (WM_GETDLGCODE flags).
   virtual UINT DialogCode() { return 0; }
   virtual void EnabledChanged() { Invalidate(); }
@@ -144,7 +147,10 @@ class TWinControl : public TComponent {
   virtual void TextChanged() { Invalidate(); }
   virtual void Resized() {}
   // Lets a control keep a minimum size (or any size rule) before a resize takes effect.
-  virtual void ConstrainSize(int& width, int& height) { (void)width; (void)height; }
+  virtual void ConstrainSize(int& width, int& height) {
+    (void)width;
+    (void)height;
+  }
   // The part of the client area that aligned children share.
   virtual Rect AlignRect() { return ClientRect(); }
   // Anything the hooks above do not cover; the default is the platform's handling.

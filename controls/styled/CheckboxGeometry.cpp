@@ -7,8 +7,7 @@ constexpr int CheckMarkSize = 7;
 constexpr int CaptionGap = 2;
 }  // namespace
 
-CheckboxPlaces PlaceCheckbox(const Rect& client, bool boxOnLeft, TSCCheckboxLayout layout, int indent,
-                             int spacing) {
+CheckboxPlaces PlaceCheckbox(const Rect& client, bool boxOnLeft, TSCCheckboxLayout layout, int indent, int spacing) {
   int top = client.top;
   if (layout == scclBottom) top = client.bottom - CheckBoxSize;
   if (layout == scclMiddle) top = client.top + (client.Height() - CheckBoxSize) / 2;

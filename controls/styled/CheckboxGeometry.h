@@ -15,8 +15,7 @@ struct CheckboxPlaces {
 
 // With the box on the left the caption follows it; otherwise the box sits at the right
 // and the caption ends before it (never left of the client area's left edge).
-CheckboxPlaces PlaceCheckbox(const Rect& client, bool boxOnLeft, TSCCheckboxLayout layout, int indent,
-                             int spacing);
+CheckboxPlaces PlaceCheckbox(const Rect& client, bool boxOnLeft, TSCCheckboxLayout layout, int indent, int spacing);
 
 // The check mark's stroke; drawn three times, each one pixel lower, it is three thick.
 std::vector<Point> CheckMarkStroke(const Rect& box);

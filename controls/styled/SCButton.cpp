@@ -18,8 +18,8 @@ void SetCorners(TCanvas& canvas, const Rect& r, TColor top, TColor bottom) {
 // colours, and the face's corners a little darker.
 void SoftenBorderCorners(TCanvas& canvas, const Rect& client, TColor top, TColor bottom) {
   const Rect r = client.Inset(1, 1, 1, 1);
-  for (const Point& p : {Point{r.left + 1, r.top}, Point{r.left, r.top + 1}, Point{r.right - 2, r.top},
-                         Point{r.right - 1, r.top + 1}})
+  for (const Point& p :
+       {Point{r.left + 1, r.top}, Point{r.left, r.top + 1}, Point{r.right - 2, r.top}, Point{r.right - 1, r.top + 1}})
     canvas.SetPixel(p.x, p.y, top);
   for (const Point& p : {Point{r.left, r.bottom - 2}, Point{r.left + 1, r.bottom - 1}, Point{r.right - 1, r.bottom - 2},
                          Point{r.right - 2, r.bottom - 1}})
@@ -40,9 +40,7 @@ TSCButton::TSCButton(TComponent* owner) : TSCCustomControl(owner) {
   SetTabStop(true);
 }
 
-TColor TSCButton::RoundColor() const {
-  return roundWithParentColor_ && Parent() ? Parent()->Color() : roundColor_;
-}
+TColor TSCButton::RoundColor() const { return roundWithParentColor_ && Parent() ? Parent()->Color() : roundColor_; }
 
 void TSCButton::SetRoundColor(TColor color) {
   roundWithParentColor_ = false;
@@ -108,8 +106,7 @@ void TSCButton::PaintCaption(TCanvas& canvas, bool pressed) {
   placement.wordWrap = multiline_;
   placement.extraFlags = endEllipsis_ ? DT_END_ELLIPSIS : 0;
   const int shift = pressed ? 1 : 0;  // a pressed button's caption sinks by a pixel
-  DrawCaption(canvas, Caption(), ClientRect().Inset(3 + shift, 3 + shift, 3 - shift, 3 - shift), placement,
-              Enabled());
+  DrawCaption(canvas, Caption(), ClientRect().Inset(3 + shift, 3 + shift, 3 - shift, 3 - shift), placement, Enabled());
 }
 
 void TSCButton::Click() {

@@ -170,14 +170,27 @@ void TSCCombobox::MouseInControlChanged() {
 
 bool TSCCombobox::ListKey(WORD key) {
   switch (key) {
-    case VK_UP: list_.MoveSelection(-1); return true;
-    case VK_DOWN: list_.MoveSelection(1); return true;
-    case VK_PRIOR: list_.MoveSelection(-ListRows); return true;
-    case VK_NEXT: list_.MoveSelection(ListRows); return true;
-    case VK_RETURN: list_.PickSelected(); return true;
+    case VK_UP:
+      list_.MoveSelection(-1);
+      return true;
+    case VK_DOWN:
+      list_.MoveSelection(1);
+      return true;
+    case VK_PRIOR:
+      list_.MoveSelection(-ListRows);
+      return true;
+    case VK_NEXT:
+      list_.MoveSelection(ListRows);
+      return true;
+    case VK_RETURN:
+      list_.PickSelected();
+      return true;
     case VK_ESCAPE:
-    case VK_F4: SetDroppedDown(false); return true;
-    default: return false;
+    case VK_F4:
+      SetDroppedDown(false);
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -185,13 +198,27 @@ void TSCCombobox::EditKey(WORD key, TShiftState shift) {
   const bool extend = (shift & ssShift) != 0;
   const bool word = (shift & ssCtrl) != 0;
   switch (key) {
-    case VK_F4: SetDroppedDown(true); return;
-    case VK_UP: StepItem(-1); return;
-    case VK_DOWN: StepItem(1); return;
-    case VK_LEFT: word ? editor_.MoveWordLeft(extend) : editor_.MoveLeft(extend); break;
-    case VK_RIGHT: word ? editor_.MoveWordRight(extend) : editor_.MoveRight(extend); break;
-    case VK_HOME: editor_.MoveHome(extend); break;
-    case VK_END: editor_.MoveEnd(extend); break;
+    case VK_F4:
+      SetDroppedDown(true);
+      return;
+    case VK_UP:
+      StepItem(-1);
+      return;
+    case VK_DOWN:
+      StepItem(1);
+      return;
+    case VK_LEFT:
+      word ? editor_.MoveWordLeft(extend) : editor_.MoveLeft(extend);
+      break;
+    case VK_RIGHT:
+      word ? editor_.MoveWordRight(extend) : editor_.MoveRight(extend);
+      break;
+    case VK_HOME:
+      editor_.MoveHome(extend);
+      break;
+    case VK_END:
+      editor_.MoveEnd(extend);
+      break;
     case VK_DELETE:
       if (extend) {
         CutSelection();
@@ -203,7 +230,8 @@ void TSCCombobox::EditKey(WORD key, TShiftState shift) {
       if (word) CopySelection();
       if (extend) Paste();
       return;
-    default: return;
+    default:
+      return;
   }
   CaretMoved();
 }
@@ -217,12 +245,24 @@ void TSCCombobox::KeyDown(WORD& key, TShiftState shift) {
 void TSCCombobox::KeyPress(char& key) {
   const auto code = static_cast<unsigned char>(key);
   switch (code) {
-    case 1: editor_.SelectAll(); CaretMoved(); return;   // Ctrl+A
-    case 3: CopySelection(); return;                      // Ctrl+C
-    case 8: Edited(editor_.Backspace()); return;
-    case 22: Paste(); return;                             // Ctrl+V
-    case 24: CutSelection(); return;                      // Ctrl+X
-    default: break;
+    case 1:
+      editor_.SelectAll();
+      CaretMoved();
+      return;  // Ctrl+A
+    case 3:
+      CopySelection();
+      return;  // Ctrl+C
+    case 8:
+      Edited(editor_.Backspace());
+      return;
+    case 22:
+      Paste();
+      return;  // Ctrl+V
+    case 24:
+      CutSelection();
+      return;  // Ctrl+X
+    default:
+      break;
   }
   if (code >= 0x20 && code != 0x7F) Edited(editor_.Insert(std::string(1, key)));
 }
@@ -232,8 +272,7 @@ void TSCCombobox::CopySelection() {
 }
 
 void TSCCombobox::CutSelection() {
-  if (editor_.HasSelection() && CopyTextToClipboard(Handle(), editor_.SelectedText()))
-    Edited(editor_.Backspace());
+  if (editor_.HasSelection() && CopyTextToClipboard(Handle(), editor_.SelectedText())) Edited(editor_.Backspace());
 }
 
 void TSCCombobox::Paste() { Edited(editor_.Insert(TextFromClipboard(Handle()))); }

@@ -108,8 +108,7 @@ ClockTicks TickMarks(Point centre, int radius) {
 
 HandPolygon MinuteHand(Point centre, int radius, int minute) {
   return Hand(centre, centre + MinuteOffset(minute, Scaled(0.8, radius)),
-              centre + MinuteOffset(minute, Scaled(0.25, radius)),
-              AngleOffset(minute * Pi / 30, Scaled(0.04, radius)));
+              centre + MinuteOffset(minute, Scaled(0.25, radius)), AngleOffset(minute * Pi / 30, Scaled(0.04, radius)));
 }
 
 HandPolygon HourHand(Point centre, int radius, int hour) {
@@ -149,8 +148,7 @@ PickerPart PartAt(const ClockLayout& layout, Point pointer) {
 Size PickerMinimumSize(Size zeroText, const std::string& captionSet) {
   const std::int64_t cw = zeroText.width;
   const std::int64_t ch = zeroText.height;
-  const std::int64_t buttonRow = captionSet.empty()
-                                     ? 24 * cw
-                                     : (static_cast<std::int64_t>(captionSet.size()) + 2) * 2 * cw + 12 * cw;
+  const std::int64_t buttonRow =
+      captionSet.empty() ? 24 * cw : (static_cast<std::int64_t>(captionSet.size()) + 2) * 2 * cw + 12 * cw;
   return {ClampToInt(std::max((cw + 6) * 13, buttonRow)), ClampToInt(ch * 10 + (ch + 2) * 4)};
 }

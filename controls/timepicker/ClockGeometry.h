@@ -19,9 +19,9 @@ struct ClockLayout {
 };
 
 struct ClockLayoutInput {
-  Size control;          // the control's full outer size
-  Rect client;           // client rectangle after the border's shrink
-  int fontHeight = 0;    // text-metric height of the control's font
+  Size control;            // the control's full outer size
+  Rect client;             // client rectangle after the border's shrink
+  int fontHeight = 0;      // text-metric height of the control's font
   int amCaptionWidth = 0;  // text widths of the captions shown ("AM", "PM" when empty)
   int pmCaptionWidth = 0;
 };

@@ -17,8 +17,7 @@ int HourOf(TTime time) { return MinutesOfDay(time) / 60; }
 int MinuteOf(TTime time) { return MinutesOfDay(time) % 60; }
 }  // namespace
 
-TRzTimePicker::TRzTimePicker(TComponent* owner)
-    : TRzCustomPanel(owner), hintTimer_(std::make_unique<TTimer>(nullptr)) {
+TRzTimePicker::TRzTimePicker(TComponent* owner) : TRzCustomPanel(owner), hintTimer_(std::make_unique<TTimer>(nullptr)) {
   hintTimer_->SetEnabled(false);
   hintTimer_->SetInterval(HintCheckInterval);
   hintTimer_->OnTimer = [this](TComponent*) { HintTimerTick(); };

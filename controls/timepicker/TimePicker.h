@@ -42,9 +42,9 @@ class TRzTimePicker : public TRzCustomPanel {
   TRzClockFaceColors& ClockFaceColors() { return clockFaceColors_; }
   void SetClockFaceColors(const TRzClockFaceColors& colors) { clockFaceColors_.Assign(colors); }
 
-  bool RestrictMinutes = false;    // minutes set with the mouse snap to multiples of five
-  bool ShowHowToUseHint = true;    // the how-to-use hint below the control over the face
-  std::string HowToUseMsg;         // empty: the default text
+  bool RestrictMinutes = false;  // minutes set with the mouse snap to multiples of five
+  bool ShowHowToUseHint = true;  // the how-to-use hint below the control over the face
+  std::string HowToUseMsg;       // empty: the default text
 
   TNotifyEvent OnChange;       // after every change of Time
   TNotifyEvent OnSetTime;      // a button released on the face after setting hour or minute
@@ -77,7 +77,7 @@ class TRzTimePicker : public TRzCustomPanel {
     int fontHeight = 0;  // text-metric height
     int amWidth = 0;     // of the captions as shown
     int pmWidth = 0;
-    Size zero;           // of the text "0": the size rule's unit
+    Size zero;  // of the text "0": the size rule's unit
   };
 
   void SetHour(int faceHour);

@@ -73,8 +73,7 @@ void TRzTimePicker::PaintClockFace(TCanvas& canvas, const ClockLayout& layout) {
   const UINT savedAlign = canvas.TextAlign();
   canvas.SetTextAlign(TA_CENTER | TA_TOP);
   const auto numerals = NumeralPositions(centre, radius, canvas.TextHeight("0"));
-  for (std::size_t i = 0; i < numerals.size(); ++i)
-    canvas.TextOut(numerals[i].x, numerals[i].y, ZeroPadded(i + 1));
+  for (std::size_t i = 0; i < numerals.size(); ++i) canvas.TextOut(numerals[i].x, numerals[i].y, ZeroPadded(i + 1));
 
   const ClockTicks ticks = TickMarks(centre, radius);
   canvas.Pen.SetColor(colors.HourTicks());
@@ -97,7 +96,7 @@ void TRzTimePicker::PaintSeparator(TCanvas& canvas, const ClockLayout& layout) {
   const int y = layout.am.top - SeparatorMargin;
   const int right = Width() - SeparatorMargin;
   if (themes_.DrawPart(ThemeWindow(), L"TOOLBAR", canvas.Handle(), TP_SEPARATORVERT, TS_NORMAL,
-                     {SeparatorMargin, y, right, y + 3}))
+                       {SeparatorMargin, y, right, y + 3}))
     return;
   canvas.Pen.SetColor(clBtnShadow);
   canvas.MoveTo(SeparatorMargin, y);
@@ -112,7 +111,8 @@ void TRzTimePicker::PaintRadioSelector(TCanvas& canvas, const Rect& r, const std
     glyph.Canvas().Brush.SetColor(Color());
     glyph.Canvas().FillRect({0, 0, RadioGlyphSize, RadioGlyphSize});
     themed = themes_.DrawPart(ThemeWindow(), L"BUTTON", glyph.Dc(), BP_RADIOBUTTON,
-                            checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL, {0, 0, RadioGlyphSize, RadioGlyphSize});
+                              checked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL,
+                              {0, 0, RadioGlyphSize, RadioGlyphSize});
     if (themed) canvas.Draw(origin.x, origin.y, glyph.Dc(), glyph.Dimensions());
   }
   if (!themed) DrawClassicRadioGlyph(canvas, origin, checked, Color());
@@ -124,7 +124,8 @@ void TRzTimePicker::PaintRadioSelector(TCanvas& canvas, const Rect& r, const std
 void TRzTimePicker::PaintSetButton(TCanvas& canvas, const Rect& r) {
   const bool pressed = leftDown_ && pressed_ == PickerPart::Set;
   Rect captionRect = r;
-  if (themes_.DrawPart(ThemeWindow(), L"BUTTON", canvas.Handle(), BP_PUSHBUTTON, pressed ? PBS_PRESSED : PBS_NORMAL, r)) {
+  if (themes_.DrawPart(ThemeWindow(), L"BUTTON", canvas.Handle(), BP_PUSHBUTTON, pressed ? PBS_PRESSED : PBS_NORMAL,
+                       r)) {
     canvas.Brush.SetStyle(TBrushStyle::bsClear);
   } else {
     canvas.Brush.SetColor(clBtnFace);

@@ -61,10 +61,10 @@ std::string Lower(std::string text) {
 }
 
 bool IsSystemDll(const std::string& name) {
-  static const std::set<std::string> system = {
-      "kernel32.dll", "user32.dll",  "gdi32.dll",    "advapi32.dll", "shell32.dll", "comdlg32.dll",
-      "comctl32.dll", "uxtheme.dll", "msimg32.dll",  "ole32.dll",    "oleaut32.dll", "msvcrt.dll",
-      "version.dll",  "shlwapi.dll", "winmm.dll"};
+  static const std::set<std::string> system = {"kernel32.dll", "user32.dll",   "gdi32.dll",    "advapi32.dll",
+                                               "shell32.dll",  "comdlg32.dll", "comctl32.dll", "uxtheme.dll",
+                                               "msimg32.dll",  "ole32.dll",    "oleaut32.dll", "msvcrt.dll",
+                                               "version.dll",  "shlwapi.dll",  "winmm.dll"};
   return system.count(Lower(name)) > 0;
 }
 
@@ -85,7 +85,8 @@ void ExpectPlayerCanUse(const std::string& path, const std::string& format) {
   EXPECT_EQ(tables.ExportName(), "gen_Rousa.dll");
   EXPECT_EQ(tables.Exports(), std::vector<std::string>{"winampGetGeneralPurposePlugin"});
   EXPECT_FALSE(tables.ImportedDlls().empty());
-  for (const std::string& dll : tables.ImportedDlls()) EXPECT_TRUE(IsSystemDll(dll)) << dll << " is not part of Windows";
+  for (const std::string& dll : tables.ImportedDlls())
+    EXPECT_TRUE(IsSystemDll(dll)) << dll << " is not part of Windows";
 }
 
 // The resources in the source form windres writes them back in.

@@ -63,7 +63,8 @@ TEST(RingWords, LongLabelsAreCutToTheShownLength) {
   RingSlot slot;
   slot.start = LocalInstant(berlin, 2026, 12, 8, 6, 45);
   const std::string label = std::string(60, 'a') + "TAIL";
-  EXPECT_EQ(LabelledNextAlarmText(slot, label, berlin), "Next alarm: Tuesday 8 December, 06:45 (" + std::string(60, 'a') + ")");
+  EXPECT_EQ(LabelledNextAlarmText(slot, label, berlin),
+            "Next alarm: Tuesday 8 December, 06:45 (" + std::string(60, 'a') + ")");
   EXPECT_EQ(AlarmCaption(3, label), "Alarm 3: " + std::string(60, 'a'));
 }
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "PosixTimeZone.h"
-#include "plugin/AlarmToneWave.h"
 #include "dialogs/AlarmOptionsText.h"
+#include "plugin/AlarmToneWave.h"
 
 TEST(DurationWords, EveryOfferedLengthReadsBackAsItself) {
   for (const auto* choices : {&SnoozeChoices(), &FadeChoices(), &FallbackChoices()})

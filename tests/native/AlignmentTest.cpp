@@ -33,14 +33,16 @@ TEST(Alignment, ClientControlCreatedFirstFillsWhatTheEdgesLeave) {
 }
 
 TEST(Alignment, SameKindStacksInCreationOrderAndUnalignedStaysPut) {
-  EXPECT_EQ(Aligned({0, 0, 100, 100}, {Child(TAlign::alTop, 1, 10), {TAlign::alNone, {5, 6, 7, 8}},
-                                       Child(TAlign::alTop, 1, 20), Child(TAlign::alLeft, 30, 1)}),
+  EXPECT_EQ(Aligned({0, 0, 100, 100}, {Child(TAlign::alTop, 1, 10),
+                                       {TAlign::alNone, {5, 6, 7, 8}},
+                                       Child(TAlign::alTop, 1, 20),
+                                       Child(TAlign::alLeft, 30, 1)}),
             (std::vector<Rect>{{0, 0, 100, 10}, {5, 6, 12, 14}, {0, 10, 100, 30}, {0, 30, 30, 100}}));
 }
 
 TEST(Alignment, EdgesLargerThanTheParentLeaveTheClientEmptyNotNegative) {
   const Rect client = Aligned({0, 0, 50, 100}, {Child(TAlign::alTop, 1, 80), Child(TAlign::alBottom, 1, 80),
-                                                 Child(TAlign::alClient, 1, 1)})[2];
+                                                Child(TAlign::alClient, 1, 1)})[2];
   EXPECT_EQ(client.Height(), 0);
   EXPECT_EQ(client.Width(), 50);
 }

@@ -50,7 +50,7 @@ TEST(ClockHands, AtThreeTheHourHandPointsRightAndTheMinuteHandUp) {
   EXPECT_EQ(HourHand({0, 0}, 100, 3), (HandPolygon{{{0, 0}, {15, -4}, {50, 0}, {15, 4}}}));
   EXPECT_EQ(MinuteHand({0, 0}, 100, 0), (HandPolygon{{{0, 0}, {-4, -25}, {0, -80}, {4, -25}}}));
   EXPECT_EQ(HourHand(centre, 68, 15), HourHand(centre, 68, 3));  // 15:30 points exactly at 3
-  EXPECT_EQ(HourHand(centre, 68, 0)[2], (Point{80, 56}));         // 00:xx points at 12
+  EXPECT_EQ(HourHand(centre, 68, 0)[2], (Point{80, 56}));        // 00:xx points at 12
   EXPECT_EQ(HourOffset(1, 10), (Point{5, -9}));
 }
 
@@ -58,7 +58,7 @@ TEST(ClockFaceMarks, TicksAndNumeralsSitOnTheirCircles) {
   const ClockTicks ticks = TickMarks({0, 0}, 100);
   ASSERT_EQ(ticks.hourMarks.size(), 12u);
   EXPECT_EQ(ticks.minuteDots.size(), 48u);
-  EXPECT_EQ(ticks.hourMarks[2], (Rect{90, -2, 95, 3}));    // 15 minutes: radius 92, five pixels square
+  EXPECT_EQ(ticks.hourMarks[2], (Rect{90, -2, 95, 3}));     // 15 minutes: radius 92, five pixels square
   EXPECT_EQ(ticks.hourMarks[11], (Rect{-2, -94, 3, -89}));  // the top
   EXPECT_EQ(NumeralFontHeight(68), -14);
   const auto numerals = NumeralPositions(centre, 100, 13);

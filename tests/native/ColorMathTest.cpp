@@ -30,18 +30,22 @@ TEST(ColorToRGB, ResolvesOnlySystemReferences) {
 }
 
 TEST(Lightness, ConvertsToTheTwoFortyScale) {
-  struct Case { TColor rgb; std::array<int, 3> hueLightnessSaturation; };
-  for (const Case& c : {Case{clWhite, {0, 240, 0}}, Case{0x808080, {0, 120, 0}}, Case{RGBColor(0, 255, 0), {80, 120, 240}},
-                        Case{clNavy, {160, 60, 240}}, Case{RGBColor(255, 0, 128), {220, 120, 240}},
-                        Case{RGBColor(255, 128, 128), {0, 180, 240}}}) {
+  struct Case {
+    TColor rgb;
+    std::array<int, 3> hueLightnessSaturation;
+  };
+  for (const Case& c : {Case{clWhite, {0, 240, 0}}, Case{0x808080, {0, 120, 0}},
+                        Case{RGBColor(0, 255, 0), {80, 120, 240}}, Case{clNavy, {160, 60, 240}},
+                        Case{RGBColor(255, 0, 128), {220, 120, 240}}, Case{RGBColor(255, 128, 128), {0, 180, 240}}}) {
     const HlsColor hls = RGBToHLS(c.rgb);
-    EXPECT_EQ((std::array<int, 3>{hls.hue, hls.lightness, hls.saturation}), c.hueLightnessSaturation) << std::hex << c.rgb;
+    EXPECT_EQ((std::array<int, 3>{hls.hue, hls.lightness, hls.saturation}), c.hueLightnessSaturation)
+        << std::hex << c.rgb;
   }
 }
 
 TEST(Lightness, ReadsHueBackOverTwoThirtyNineAndRoundsHalfToEven) {
   EXPECT_EQ(HLSToRGB(RGBToHLS(clBlue)), RGBColor(4, 0, 255));  // a touch past blue
-  EXPECT_EQ(LowerLightness(clWhite, 40, none), 0xD4D4D4u);      // lightness 200 gives exactly 212.5
+  EXPECT_EQ(LowerLightness(clWhite, 40, none), 0xD4D4D4u);     // lightness 200 gives exactly 212.5
 }
 
 TEST(Lightness, LowerAndRaiseRoundTripAndClamp) {

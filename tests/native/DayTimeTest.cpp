@@ -32,8 +32,8 @@ TEST(TimeOfDay, RoundsToTheNearestMillisecondWithoutReachingTwentyFour) {
 }
 
 TEST(TimeOfDay, ValuesWithoutAnExactTimeOfDayHaveNone) {
-  for (double bad : {std::nan(""), std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity(), 1e300, -1e12}) {
+  for (double bad : {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                     1e300, -1e12}) {
     EXPECT_FALSE(TimeOfDayMilliseconds(bad).has_value()) << bad;
     EXPECT_EQ(FormatDateTime("hh:nn", bad), "00:00") << bad;
   }

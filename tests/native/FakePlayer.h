@@ -11,8 +11,14 @@ class FakePlayer : public PlayerCommands {
   TGPFWinAmpPlayStatus status = wpsStopped;
   std::int32_t length = 0;
 
-  TGPFWinAmpPlayStatus GetPlayStatus() override { calls.push_back("status"); return status; }
-  std::int32_t GetPlaylistLength() override { calls.push_back("length"); return length; }
+  TGPFWinAmpPlayStatus GetPlayStatus() override {
+    calls.push_back("status");
+    return status;
+  }
+  std::int32_t GetPlaylistLength() override {
+    calls.push_back("length");
+    return length;
+  }
   void SetPlaylistPosition(std::int32_t p) override { calls.push_back("position " + std::to_string(p)); }
   void SetVolume(std::uint8_t v) override { calls.push_back("volume " + std::to_string(v)); }
   void StartPlay() override { calls.push_back("start"); }

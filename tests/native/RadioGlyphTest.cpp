@@ -27,7 +27,8 @@ std::vector<TColor> ReadGlyph(const std::string& name) {
   std::ifstream file(std::string(RESOURCE_DIR) + "/" + name, std::ios::binary);
   const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
   const auto word = [&bytes](std::size_t at) { return bytes.at(at) | bytes.at(at + 1) << 8 | bytes.at(at + 2) << 16; };
-  if (bytes.size() < 54 || word(18) != RadioGlyphSize || word(22) != RadioGlyphSize || word(28) != 24 || word(30) != 0) {
+  if (bytes.size() < 54 || word(18) != RadioGlyphSize || word(22) != RadioGlyphSize || word(28) != 24 ||
+      word(30) != 0) {
     ADD_FAILURE() << name << " is not an uncompressed 13 x 13 24-bit bitmap";
     return {};
   }
@@ -45,12 +46,20 @@ std::vector<TColor> ReadGlyph(const std::string& name) {
 
 TEST(RadioGlyphColors, MapEveryKeyForTheClassicScheme) {
   const RadioGlyphColorMap map = RadioGlyphColors(clWindow, ClassicScheme);
-  const std::vector<GlyphColorMapping> expected{
-      {0xFFFFFF, clWhite},  {0x000000, 0x808081},  // grey shadow, nudged
-      {0x008000, 0x8A8A8A}, {0x808080, 0xBFBFBF}, {0x800080, 0xBFBFBF}, {0x000080, 0xD7D7D7},
-      {0x00FF00, 0xD7D7D7}, {0x0000FF, clWhite},  {0xFF00FF, clWhite},  {0x00FFFF, clWhite},
-      {0x800000, RGBColor(10, 36, 106)}, {0xFF0000, RGBColor(108, 124, 166)},
-      {0xFFFF00, 0xCDCDCD}, {0x008080, clWhite}};
+  const std::vector<GlyphColorMapping> expected{{0xFFFFFF, clWhite},
+                                                {0x000000, 0x808081},  // grey shadow, nudged
+                                                {0x008000, 0x8A8A8A},
+                                                {0x808080, 0xBFBFBF},
+                                                {0x800080, 0xBFBFBF},
+                                                {0x000080, 0xD7D7D7},
+                                                {0x00FF00, 0xD7D7D7},
+                                                {0x0000FF, clWhite},
+                                                {0xFF00FF, clWhite},
+                                                {0x00FFFF, clWhite},
+                                                {0x800000, RGBColor(10, 36, 106)},
+                                                {0xFF0000, RGBColor(108, 124, 166)},
+                                                {0xFFFF00, 0xCDCDCD},
+                                                {0x008080, clWhite}};
   for (const GlyphColorMapping& m : expected) EXPECT_EQ(Replacement(map, m.key), m.replacement) << std::hex << m.key;
 }
 

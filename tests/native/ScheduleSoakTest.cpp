@@ -174,9 +174,10 @@ void Soak(const SoakCase& c, unsigned seed) {
     ringsByRecord.erase(found);
   }
   EXPECT_TRUE(ringsByRecord.empty()) << c.zone << " rang for " << ringsByRecord.begin()->first;
-  std::printf("%-20s %02d:%02d days %3d: armed %3d, awake or resumed in time %3d, rang %3zu (late %3d); "
-              "%d sleeps, %d clock steps\n",
-              c.zone, c.hour, c.minute, c.days, armed, awake, pc.rings.size(), late, pc.sleeps, pc.steps);
+  std::printf(
+      "%-20s %02d:%02d days %3d: armed %3d, awake or resumed in time %3d, rang %3zu (late %3d); "
+      "%d sleeps, %d clock steps\n",
+      c.zone, c.hour, c.minute, c.days, armed, awake, pc.rings.size(), late, pc.sleeps, pc.steps);
 }
 
 }  // namespace
@@ -184,10 +185,8 @@ void Soak(const SoakCase& c, unsigned seed) {
 TEST(ScheduleSoak, FourHundredDaysOfSleepsAndClockStepsRingEachAwakeArmedDayOnce) {
   const auto began = std::chrono::steady_clock::now();
   const SoakCase cases[] = {
-      {"America/New_York", 2, 30, EveryDay, 10},
-      {"Europe/Berlin", 2, 30, 0x3E, 10},  // Monday to Friday
-      {"Australia/Lord_Howe", 2, 15, EveryDay, 10},
-      {"Australia/Lord_Howe", 1, 45, EveryDay, 0},
+      {"America/New_York", 2, 30, EveryDay, 10},    {"Europe/Berlin", 2, 30, 0x3E, 10},  // Monday to Friday
+      {"Australia/Lord_Howe", 2, 15, EveryDay, 10}, {"Australia/Lord_Howe", 1, 45, EveryDay, 0},
       {"Asia/Tokyo", 7, 0, EveryDay, 30},
   };
   unsigned seed = 20261207;

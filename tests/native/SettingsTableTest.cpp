@@ -23,11 +23,12 @@ TEST(SettingsTable, TheReadmeListsEveryValueAsTheTableDescribesIt) {
     if (line.rfind("| `Vel", 0) == 0) documented.push_back(line);
   std::vector<std::string> expected;
   for (const SettingRow& row : SettingsTable) expected.push_back(DocumentedRow(row));
-  EXPECT_EQ(documented, expected) << "the README's table of values, as it should read:\n" << [&] {
-    std::string rows;
-    for (const std::string& row : expected) rows += row + "\n";
-    return rows;
-  }();
+  EXPECT_EQ(documented, expected) << "the README's table of values, as it should read:\n"
+                                  << [&] {
+                                       std::string rows;
+                                       for (const std::string& row : expected) rows += row + "\n";
+                                       return rows;
+                                     }();
 }
 
 TEST(SettingsTable, EachValueOnceWithOneFieldAndTheSevenOriginalsInFullOrders) {
@@ -35,8 +36,8 @@ TEST(SettingsTable, EachValueOnceWithOneFieldAndTheSevenOriginalsInFullOrders) {
   std::set<int> loadSteps, defaultSteps;
   for (const SettingRow& row : SettingsTable) {
     EXPECT_TRUE(names.insert(row.name).second) << row.name;
-    const int fields = (row.time != nullptr) + (row.text != nullptr) + (row.flag != nullptr) +
-                       (row.number != nullptr) + (row.instant != nullptr);
+    const int fields = (row.time != nullptr) + (row.text != nullptr) + (row.flag != nullptr) + (row.number != nullptr) +
+                       (row.instant != nullptr);
     EXPECT_EQ(fields, 1) << row.name;
     if (row.owner != SettingOwner::Dialog) continue;
     loadSteps.insert(row.loadStep);

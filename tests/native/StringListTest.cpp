@@ -39,9 +39,7 @@ std::string TempFile(const std::string& name) {
   return ::testing::TempDir() + "stringlist-" + std::to_string(getpid()) + "-" + name;
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -58,7 +56,7 @@ TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLfUpToTheFirstNulAndKeepsEveryOther
       {"a\r\r\nb", {"a", "", "b"}},  // CR CR LF: two line ends
       {"\r\n", {""}},
       {"a\n\n", {"a", ""}},
-      {"one\r\ntwo", {"one", "two"}},  // a last line without an end counts
+      {"one\r\ntwo", {"one", "two"}},      // a last line without an end counts
       {"one\r\ntwo\r\n", {"one", "two"}},  // no empty line after a final end
       {"one\r", {"one"}},
       {"", {}},

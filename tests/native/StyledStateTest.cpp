@@ -56,9 +56,7 @@ TEST(HotTracking, ARepeatedKeyDownIsSwallowedAndReleasesReportWhatWasHeld) {
 }
 
 namespace {
-TrackingFlags Flags(bool hot, bool mouseHeld, bool keyHeld, bool focused) {
-  return {hot, mouseHeld, keyHeld, focused};
-}
+TrackingFlags Flags(bool hot, bool mouseHeld, bool keyHeld, bool focused) { return {hot, mouseHeld, keyHeld, focused}; }
 }  // namespace
 
 TEST(ButtonLook, HoverRingsOrangeFocusAndDragAwayRingBlueAPressRingsNothing) {
@@ -66,8 +64,8 @@ TEST(ButtonLook, HoverRingsOrangeFocusAndDragAwayRingBlueAPressRingsNothing) {
   EXPECT_EQ(ButtonRing(Flags(true, false, false, true), true), Ring::Hottrack);
   EXPECT_EQ(ButtonRing(Flags(false, false, false, true), true), Ring::Highlight);
   EXPECT_EQ(ButtonRing(Flags(false, true, false, true), true), Ring::Highlight);  // pressed, dragged off
-  EXPECT_EQ(ButtonRing(Flags(true, true, false, true), true), Ring::None);       // pressed over it
-  EXPECT_EQ(ButtonRing(Flags(true, false, true, true), true), Ring::Highlight);  // space held
+  EXPECT_EQ(ButtonRing(Flags(true, true, false, true), true), Ring::None);        // pressed over it
+  EXPECT_EQ(ButtonRing(Flags(true, false, true, true), true), Ring::Highlight);   // space held
   EXPECT_EQ(ButtonRing(Flags(false, false, false, false), true), Ring::None);
   EXPECT_EQ(ButtonRing(Flags(true, false, false, true), false), Ring::None);  // disabled
 }

@@ -21,9 +21,8 @@ void Click(TWinControl& control) {
 class ShellRecorder {
  public:
   ShellRecorder()
-      : previous_(ReplaceShellOpener([this](const std::string& verb, const std::string& target) {
-          opened.push_back(verb + " " + target);
-        })) {}
+      : previous_(ReplaceShellOpener(
+            [this](const std::string& verb, const std::string& target) { opened.push_back(verb + " " + target); })) {}
   ~ShellRecorder() { ReplaceShellOpener(std::move(previous_)); }
   std::vector<std::string> opened;
 

@@ -2,8 +2,8 @@
 // leave no object behind; tiny sizes paint without failing.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <windows.h>
+#include <cstdlib>
 #include <uxtheme.h>
 
 #include "controls/styled/SCButton.h"

@@ -185,8 +185,8 @@ TEST(StyledComboStrings, AFileHeldOpenForWritingCannotBeLoadedAndTheListIsKept) 
   TSCComboStrings items;
   items.Add("kept");
   items.SaveToFile(path);
-  HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+  HANDLE writer =
+      CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   const std::string message = ExceptionMessage([&] { items.LoadFromFile(path); });
   CloseHandle(writer);

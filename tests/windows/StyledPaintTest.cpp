@@ -38,10 +38,10 @@ TEST(StyledGradient, FillsExactlyItsRectangleWhateverItsSizeAndColours) {
   const struct {
     Rect r;
     TColor start, end;
-  } cases[] = {{{10, 10, 60, 40}, Red, clNavy},    {{10, 10, 11, 70}, Red, clNavy},
-               {{5, 30, 115, 31}, Red, clNavy},    {{20, 20, 21, 21}, Red, clNavy},
+  } cases[] = {{{10, 10, 60, 40}, Red, clNavy},     {{10, 10, 11, 70}, Red, clNavy},
+               {{5, 30, 115, 31}, Red, clNavy},     {{20, 20, 21, 21}, Red, clNavy},
                {{0, 0, 120, 80}, clWhite, clWhite}, {{3, 4, 50, 60}, clBtnFace, clWindow},
-               {{30, 30, 30, 60}, Red, clNavy},    {{30, 30, 10, 10}, Red, clNavy},
+               {{30, 30, 30, 60}, Red, clNavy},     {{30, 30, 10, 10}, Red, clNavy},
                {{40, 40, 80, 39}, Red, clNavy}};
   for (Fill fill : BothFills) {
     for (const auto& c : cases) {

@@ -1,8 +1,8 @@
 #pragma once
 // What the styled controls' Windows tests share: placing a control on a host, driving
 // it with the messages a user's mouse and keyboard would send, and reading back pixels.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>

@@ -103,7 +103,7 @@ TEST_F(PickerHint, TheTimerHidesItOnceThePointerIsOffTheFace) {
   MoveTo(picker->Layout().centre);
   ASSERT_NE(ShownHint(), nullptr);
   ASSERT_TRUE(PumpUntilWitnessTicks(1000, 1));  // the picker checks the pointer once a second
-  EXPECT_NE(ShownHint(), nullptr);             // and finds it still on the face
+  EXPECT_NE(ShownHint(), nullptr);              // and finds it still on the face
   // The pointer leaves, and only timer messages are handled: the picker hears nothing
   // of the move, as when a message goes astray.
   const Point away = picker->ClientToScreen({picker->Width() + 100, 5});

@@ -1,8 +1,8 @@
 // The time picker's painting read back pixel by pixel: the face, hands, ticks and
 // selectors where the layout puts them, the focus outline, values that carry no time
 // of day, and the themed look.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <uxtheme.h>
 
 #include <cmath>
@@ -66,7 +66,7 @@ TEST_F(PickerPaint, DefaultColoursFillTheFaceAndTheControl) {
   const ClockLayout layout = picker->Layout();
   EXPECT_EQ(PixelOf(TowardsMinute(37.5, 0.4)), ToColorRef(clBtnFace));
   EXPECT_EQ(PixelOf({layout.clock.left, layout.clock.top}), ToColorRef(clWindow));  // outside the disc
-  EXPECT_EQ(PixelOf(TowardsMinute(15, 0.45)), ToColorRef(clWindowText));         // the hour hand
+  EXPECT_EQ(PixelOf(TowardsMinute(15, 0.45)), ToColorRef(clWindowText));            // the hour hand
 }
 
 TEST_F(PickerPaint, TicksKeepTheirColourAndAtHalfPastThreeInTheAfternoonTheHourHandStaysOnThree) {

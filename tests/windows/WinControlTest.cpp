@@ -58,7 +58,8 @@ TEST(WindowLayer, AlignedChildrenGetTheirLayoutInTheirRealWindows) {
   for (Swatch* swatch : {options, info}) {
     const RECT r = WindowRectInParent(*swatch);
     EXPECT_EQ((Rect{r.left, r.top, r.right, r.bottom}),
-              (Rect{swatch->Left(), swatch->Top(), swatch->Left() + swatch->Width(), swatch->Top() + swatch->Height()}));
+              (Rect{swatch->Left(), swatch->Top(), swatch->Left() + swatch->Width(),
+                    swatch->Top() + swatch->Height()}));
   }
   EXPECT_EQ(options->Top(), 42);
   EXPECT_EQ(options->Height(), 238);  // shortened by the bottom panel made after it
@@ -131,9 +132,7 @@ namespace {
 class ClosingForm : public TForm {
  public:
   ClosingForm() : TForm(nullptr) {
-    OnClose = [this](TComponent*, TCloseAction& action) {
-      action = TCloseAction::caFree;
-    };
+    OnClose = [this](TComponent*, TCloseAction& action) { action = TCloseAction::caFree; };
   }
 };
 }  // namespace

@@ -12,8 +12,8 @@
 namespace {
 const std::string OpenOptions = "window " + ConfigDialogTitle + "; click More alarm options...; window Alarm options; ";
 const std::string BackToDialog = "; window " + ConfigDialogTitle + "; close";
-const std::vector<std::string> OptionNames = {"VelDays", "VelSkipDate", "VelSnoozeSeconds", "VelFadeSeconds",
-                                              "VelFallbackSeconds", "VelFallbackFile"};
+const std::vector<std::string> OptionNames = {"VelDays",        "VelSkipDate",        "VelSnoozeSeconds",
+                                              "VelFadeSeconds", "VelFallbackSeconds", "VelFallbackFile"};
 
 SimulatorLog InOptionsWindow(const std::string& steps) {
   return RunSimulator({"--reset-settings", "--history", "", "--arm", "07:30", "--snooze", "off", "--config", "--run",
@@ -23,8 +23,8 @@ SimulatorLog InOptionsWindow(const std::string& steps) {
 // Armed for the current minute; the worker rings on its first look. The run lasts until
 // the player logs a line starting with `until`.
 SimulatorLog Ring(const std::vector<std::string>& extra, const std::string& until) {
-  return RunSimulator(With({"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart", "off",
-                            "--run-until", until, "--give-up", "90"},
+  return RunSimulator(With({"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart", "off", "--run-until",
+                            until, "--give-up", "90"},
                            extra));
 }
 
@@ -49,8 +49,8 @@ std::vector<int> VolumesSet(const SimulatorLog& log) {
 }  // namespace
 
 TEST(AlarmOptionsWindow, CancelAndTheCloseBoxWriteNoOption) {
-  const SimulatorLog log = InOptionsWindow("click T&ue; click &Skip next alarm; click &Cancel; " + OpenOptions +
-                                           "click Su&n; close");
+  const SimulatorLog log =
+      InOptionsWindow("click T&ue; click &Skip next alarm; click &Cancel; " + OpenOptions + "click Su&n; close");
   ASSERT_EQ(log.Starting("ui: window Alarm options").size(), 2u) << log.Text();
   EXPECT_TRUE(log.Has("config returned")) << log.Text();
   for (const std::string& name : OptionNames) EXPECT_EQ(log.Setting(name), "(missing)") << name << "\n" << log.Text();
@@ -105,9 +105,9 @@ TEST(AlarmRing, RingsOnATickedDayOnlyAndNotOnTheOthers) {
   ASSERT_TRUE(ticked.Has("Play button")) << ticked.Text();  // the same run, on a ticked day, rings
   // The worker's plan for a later day proves it looked at today and let it pass.
   const std::string planned = "debug output 'VelWakeup: next ring ";
-  const SimulatorLog unticked = RunSimulator({"--reset-settings", "--arm", "now", "--snooze", "off", "--playlist",
-                                              "a.mp3", "--set-value", "VelDays", "dword", std::to_string(127 & ~today),
-                                              "--run-until", planned, "--give-up", "60"});
+  const SimulatorLog unticked =
+      RunSimulator({"--reset-settings", "--arm", "now", "--snooze", "off", "--playlist", "a.mp3", "--set-value",
+                    "VelDays", "dword", std::to_string(127 & ~today), "--run-until", planned, "--give-up", "60"});
   EXPECT_TRUE(unticked.Has(planned)) << unticked.Text();
   EXPECT_FALSE(unticked.Has("Play button")) << unticked.Text();
 }
@@ -126,13 +126,13 @@ TEST(AlarmRing, FadeRisesFromATenthOfThePlayersVolumeToItInOrder) {
 }
 
 TEST(AlarmRing, SnoozeStopsTheFadeBeforeItTurnsThePlayerDown) {
-  const SimulatorLog log = Ring({"--snooze", "on", "--volume", "off", "--stream", "off", "--playlist", "a.mp3",
-                                 "--set-value", "VelFadeSeconds", "dword", "20", "--ui",
-                                 "window Time to wakeup ?; wait log volume 13 ; click SNOOZE"},
-                                "ui: done");
+  const SimulatorLog log =
+      Ring({"--snooze", "on", "--volume", "off", "--stream", "off", "--playlist", "a.mp3", "--set-value",
+            "VelFadeSeconds", "dword", "20", "--ui", "window Time to wakeup ?; wait log volume 13 ; click SNOOZE"},
+           "ui: done");
   const std::vector<int> volumes = VolumesSet(log);
   ASSERT_GE(volumes.size(), 3u) << log.Text();  // the fade was rising when the answer came
-  EXPECT_EQ(volumes.back(), 50) << log.Text();   // and nothing raised the volume after it
+  EXPECT_EQ(volumes.back(), 50) << log.Text();  // and nothing raised the volume after it
   EXPECT_TRUE(log.Has("quit returned")) << log.Text();
 }
 
@@ -160,9 +160,26 @@ TEST(AlarmRing, SilentStreamWithoutAFileSoundsTheTone) {
 }
 
 TEST(AlarmRing, MalformedOptionsMeanTheirDefaultsSilentlyAndStayAsTheyAre) {
-  const SimulatorLog log = Ring({"--dismiss-boxes", "--stream", "off", "--volume", "on", "--playlist", "a.mp3",
-                                 "--set-value", "VelDays", "sz", "weekdays", "--set-value", "VelFadeSeconds", "binary",
-                                 "0a000000", "--set-value", "VelSnoozeSeconds", "dword", "5", "--dump-settings"},
+  const SimulatorLog log = Ring({"--dismiss-boxes",
+                                 "--stream",
+                                 "off",
+                                 "--volume",
+                                 "on",
+                                 "--playlist",
+                                 "a.mp3",
+                                 "--set-value",
+                                 "VelDays",
+                                 "sz",
+                                 "weekdays",
+                                 "--set-value",
+                                 "VelFadeSeconds",
+                                 "binary",
+                                 "0a000000",
+                                 "--set-value",
+                                 "VelSnoozeSeconds",
+                                 "dword",
+                                 "5",
+                                 "--dump-settings"},
                                 "Play button");
   // Every day rings, without a fade: straight to full volume.
   EXPECT_EQ(VolumesSet(log), std::vector<int>{255}) << log.Text();

@@ -25,7 +25,8 @@ std::string Formatted(const char* format, std::time_t at) {
 // Armed for the present minute (the next one when most of it is gone): the worker rings
 // within it at once. `TomorrowsPlan` is the start of the worker's trace of its plan for
 // the next day; `PlannedFor` reads the minute the run armed.
-const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "--no-restart", "off", "--stream", "off"};
+const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "--no-restart", "off",
+                                           "--stream",         "off"};
 
 std::string TomorrowsPlan() {
   return "debug output 'VelWakeup: next ring " + Formatted("%Y-%m-%d ", std::time(nullptr) + 24 * 3600);
@@ -60,12 +61,12 @@ std::string NextAlarmWords(std::time_t day, const std::string& hhmm) {
 
 TEST(Snooze, TheSnoozeLengthIsKeptThroughThePreferencesAndTheAlarmTimeStaysItsOwn) {
   // The preferences are open from the start and closed, unsaved, after the SNOOZE.
-  const SimulatorLog log = RunSimulator(
-      With(ArmedNow, {"--snooze", "on", "--set-value", "VelSnoozeSeconds", "dword", "60", "--config",
-                      "--dump-settings", "--run-until", TomorrowsPlan(), "--give-up", "300", "--ui",
-                      SnoozeWindow + "; click SNOOZE; wait log " + Trace("snoozed until") + "; window " +
-                          ConfigDialogTitle + "; close"}),
-      420);
+  const SimulatorLog log =
+      RunSimulator(With(ArmedNow, {"--snooze", "on", "--set-value", "VelSnoozeSeconds", "dword", "60", "--config",
+                                   "--dump-settings", "--run-until", TomorrowsPlan(), "--give-up", "300", "--ui",
+                                   SnoozeWindow + "; click SNOOZE; wait log " + Trace("snoozed until") + "; window " +
+                                       ConfigDialogTitle + "; close"}),
+                   420);
   const std::vector<std::string> plays = log.Starting("Play button");
   ASSERT_EQ(plays.size(), 2u) << log.Text();
   const int snoozed = log.IndexOf("ui: click SNOOZE");
@@ -80,11 +81,11 @@ TEST(Snooze, TheSnoozeLengthIsKeptThroughThePreferencesAndTheAlarmTimeStaysItsOw
 }
 
 TEST(Disable, AFadeInterruptedByDisableLeavesTheTargetVolumeAndTheAlarmStaysArmed) {
-  const SimulatorLog log = RunSimulator(
-      With(ArmedNow, {"--snooze", "on", "--volume", "on", "--set-value", "VelFadeSeconds", "dword", "60",
-                      "--dump-settings", "--run-until", TomorrowsPlan(), "--give-up", "240", "--ui",
-                      SnoozeWindow + "; click DISABLE"}),
-      360);
+  const SimulatorLog log =
+      RunSimulator(With(ArmedNow, {"--snooze", "on", "--volume", "on", "--set-value", "VelFadeSeconds", "dword", "60",
+                                   "--dump-settings", "--run-until", TomorrowsPlan(), "--give-up", "240", "--ui",
+                                   SnoozeWindow + "; click DISABLE"}),
+                   360);
   const int disabled = log.IndexOf("ui: click DISABLE");
   ASSERT_GE(disabled, 0) << log.Text();
   const std::vector<int> volumes = VolumesAfter(log, disabled);
@@ -95,10 +96,9 @@ TEST(Disable, AFadeInterruptedByDisableLeavesTheTargetVolumeAndTheAlarmStaysArme
 }
 
 TEST(RingSession, QuitWithTheSnoozeWindowUpClosesItAndEndsAtOnce) {
-  const SimulatorLog log = RunSimulator(
-      With(ArmedNow, {"--snooze", "on", "--dump-settings", "--run-until", "ui: done", "--give-up", "150", "--ui",
-                      SnoozeWindow}),
-      240);
+  const SimulatorLog log = RunSimulator(With(ArmedNow, {"--snooze", "on", "--dump-settings", "--run-until", "ui: done",
+                                                        "--give-up", "150", "--ui", SnoozeWindow}),
+                                        240);
   ASSERT_TRUE(log.Has("ui: done")) << log.Text();
   EXPECT_LT(log.NumberAfter("quit returned after "), 1000 * SlowdownFactor()) << log.Text();
   EXPECT_TRUE(log.Has("module gone after unload")) << "nothing of the ring runs on\n" << log.Text();
@@ -115,11 +115,11 @@ TEST(AlarmOptionsNextRing, SundaysOnlyAndSkipNameTheSundayAfterAsTheWorkerPlansI
   const std::time_t weekLater = sunday + 7 * 86400;
   const std::string words = NextAlarmWords(weekLater, "07:30");
   const std::string plan = Trace("next ring " + Formatted("%Y-%m-%d", weekLater) + " 07:30:00'");
-  const SimulatorLog log = RunSimulator({"--reset-settings", "--history", "", "--arm", "07:30", "--set-value",
-                                         "VelDays", "dword", "1", "--config", "--run-until", plan, "--give-up", "90",
-                                         "--ui",
-                                         OpenOptions + "click &Skip next alarm; state " + words + "; click &OK; window " +
-                                             ConfigDialogTitle + "; close"});
+  const SimulatorLog log =
+      RunSimulator({"--reset-settings", "--history", "", "--arm", "07:30", "--set-value", "VelDays", "dword", "1",
+                    "--config", "--run-until", plan, "--give-up", "90", "--ui",
+                    OpenOptions + "click &Skip next alarm; state " + words + "; click &OK; window " +
+                        ConfigDialogTitle + "; close"});
   EXPECT_TRUE(log.Has("ui: '" + words + "'")) << log.Text();
   EXPECT_TRUE(log.Has("run until: '" + plan + "' seen")) << log.Text();
 }
@@ -130,19 +130,36 @@ TEST(AlarmOptionsNextRing, AMinuteBegunBeforeTheSaveIsNamedAsTheWorkerPlansIt) {
   const std::time_t begun = std::time(nullptr) / 60 * 60 - 120;
   const std::string plan = Trace("next ring " + Formatted("%Y-%m-%d %H:%M:00", begun + 24 * 3600) + "'");
   const std::string words = NextAlarmWords(begun + 24 * 3600, Formatted("%H:%M", begun));
-  const SimulatorLog log =
-      RunSimulator({"--reset-settings", "--history", "", "--arm", Formatted("%H:%M", begun), "--config",
-                    "--run-until", "ui: done", "--give-up", "90", "--ui",
-                    "wait log " + plan + "; " + OpenOptions + "state " + words + "; click &Cancel; window " +
-                        ConfigDialogTitle + "; close"});
+  const SimulatorLog log = RunSimulator({"--reset-settings", "--history", "", "--arm", Formatted("%H:%M", begun),
+                                         "--config", "--run-until", "ui: done", "--give-up", "90", "--ui",
+                                         "wait log " + plan + "; " + OpenOptions + "state " + words +
+                                             "; click &Cancel; window " + ConfigDialogTitle + "; close"});
   EXPECT_TRUE(log.Has("ui: '" + words + "'")) << log.Text();
   EXPECT_FALSE(log.Has("Play button")) << log.Text();
 }
 
 TEST(AlarmOptionsTry, TryItNowPlaysTheAddressTypedButNotSaved) {
   const SimulatorLog log = RunSimulator(
-      {"--reset-settings", "--history", "", "--arm", "07:30", "--url", "saved", "--stream", "on", "--no-restart",
-       "off", "--snooze", "off", "--config", "--dump-settings", "--run-until", "ui: done", "--give-up", "90", "--ui",
+      {"--reset-settings",
+       "--history",
+       "",
+       "--arm",
+       "07:30",
+       "--url",
+       "saved",
+       "--stream",
+       "on",
+       "--no-restart",
+       "off",
+       "--snooze",
+       "off",
+       "--config",
+       "--dump-settings",
+       "--run-until",
+       "ui: done",
+       "--give-up",
+       "90",
+       "--ui",
        "window " + ConfigDialogTitle + "; click-at 500 120; type .typed; " + OpenOptions +
            "click &Try it now; wait log Play button; click &Cancel; window " + ConfigDialogTitle + "; close"});
   EXPECT_TRUE(log.Has("playlist add 'saved.typed'")) << log.Text();

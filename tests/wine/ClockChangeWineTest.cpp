@@ -35,7 +35,8 @@ class FakedClock {
     setenv("FAKETIME_DONT_FAKE_MONOTONIC", "1", 1);
   }
   ~FakedClock() {
-    for (const char* name : {"LD_PRELOAD", "FAKETIME_TIMESTAMP_FILE", "FAKETIME_NO_CACHE", "FAKETIME_DONT_FAKE_MONOTONIC", "TZ"})
+    for (const char* name :
+         {"LD_PRELOAD", "FAKETIME_TIMESTAMP_FILE", "FAKETIME_NO_CACHE", "FAKETIME_DONT_FAKE_MONOTONIC", "TZ"})
       unsetenv(name);
     EndWineServer();
   }
@@ -89,8 +90,9 @@ std::string MinuteAhead(int minutesAhead) {
   return text;
 }
 
-const std::vector<std::string> Ringing = {"--reset-settings", "--snooze", "off", "--no-restart", "off", "--stream",
-                                          "off", "--playlist", "a.mp3", "--log", "Z:" + LogFile};
+const std::vector<std::string> Ringing = {"--reset-settings", "--snooze", "off",        "--no-restart", "off",
+                                          "--stream",         "off",      "--playlist", "a.mp3",        "--log",
+                                          "Z:" + LogFile};
 }  // namespace
 
 TEST(ClockChange, JumpOverTheAlarmMinuteRingsLateOnceWithinTheCatchUpTime) {
@@ -98,7 +100,8 @@ TEST(ClockChange, JumpOverTheAlarmMinuteRingsLateOnceWithinTheCatchUpTime) {
   const FakedClock clock;
   // Three minutes ahead, then the clock jumps 200 s once the worker has planned.
   FakedClock::StepWhenLogged("timer set", "+200");
-  const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", MinuteAhead(3), "--run-until", "Play button", "--give-up", "60"}));
+  const SimulatorLog log =
+      RunSimulator(With(Ringing, {"--arm", MinuteAhead(3), "--run-until", "Play button", "--give-up", "60"}));
   EXPECT_EQ(log.Starting("Play button").size(), 1u) << log.Text();
 }
 
@@ -143,9 +146,9 @@ TEST(ClockChange, AClockSetBackDuringTheFadeDoesNotStallIt) {
   if (const std::string why = WhyNoFakedClock(); !why.empty()) GTEST_SKIP() << why;
   const FakedClock clock;
   FakedClock::StepWhenLogged("keep awake requested", "-3600");
-  const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", "now", "--volume", "off", "--set-value", "VelFadeSeconds",
-                                                       "dword", "4", "--set-value", "VelFallbackSeconds", "dword", "0",
-                                                       "--run-until", "volume 128 ", "--give-up", "60"}));
+  const SimulatorLog log = RunSimulator(
+      With(Ringing, {"--arm", "now", "--volume", "off", "--set-value", "VelFadeSeconds", "dword", "4", "--set-value",
+                     "VelFallbackSeconds", "dword", "0", "--run-until", "volume 128 ", "--give-up", "60"}));
   EXPECT_TRUE(log.Has("volume 128 ")) << log.Text();
 }
 
@@ -167,10 +170,9 @@ TEST(ClockChange, AnUnansweredSnoozeWindowDoesNotHoldUpTheNextDaysRing) {
   const FakedClock clock("America/New_York");
   FakedClock::SetWhenLogged({{"timer set", "2026-12-07T11:59:45Z"}, {"keep awake released", "2026-12-08T11:59:45Z"}});
   const std::string nextDay = "debug output 'VelWakeup: ring: alarm 2026-12-08 07:00'";
-  const SimulatorLog log = RunSimulator(
-      With(Ringing, {"--snooze", "on", "--arm", "07:00", "--run-until", nextDay, "--give-up", "200", "--ui",
-                     "window Time to wakeup ?"}),
-      300);
+  const SimulatorLog log = RunSimulator(With(Ringing, {"--snooze", "on", "--arm", "07:00", "--run-until", nextDay,
+                                                       "--give-up", "200", "--ui", "window Time to wakeup ?"}),
+                                        300);
   ASSERT_TRUE(log.Has(nextDay)) << log.Text();
   EXPECT_EQ(log.Starting("Play button").size(), 2u) << log.Text();
   EXPECT_EQ(TimeOfDay(log.First(nextDay)).substr(0, 5), "07:00") << "on time\n" << log.Text();

@@ -39,9 +39,9 @@ const std::string On = "checked, enabled", Off = "unchecked, enabled";
 }  // namespace
 
 TEST(ConfigurationDialog, OpensShowingTheRecordExactlyWithEveryBoxEnabled) {
-  const SimulatorLog log = Configure({"--arm", "07:30", "--no-restart", "on", "--stream", "on", "--volume", "off",
-                                      "--snooze", "off"},
-                                     States({Active, Volume, NoRestart, Snooze, Stream}) + "close");
+  const SimulatorLog log =
+      Configure({"--arm", "07:30", "--no-restart", "on", "--stream", "on", "--volume", "off", "--snooze", "off"},
+                States({Active, Volume, NoRestart, Snooze, Stream}) + "close");
   EXPECT_EQ(StatesShown(log), (std::vector<std::string>{On, Off, On, Off, On})) << log.Text();
   EXPECT_TRUE(log.Has("config returned"));
 }
@@ -52,8 +52,8 @@ TEST(ConfigurationDialog, MouseOnNoRestartInterlocksVolumeAndStreamButTheSpaceBa
                                          "; " + States({Volume, Stream}) + "key space; " +
                                          States({NoRestart, Volume, Stream}) + "close");
   // Volume and Stream after each click, then all three after the space bar.
-  EXPECT_EQ(StatesShown(log), (std::vector<std::string>{"checked, disabled", "unchecked, disabled", Off, Off, On,
-                                                        Off, Off}))
+  EXPECT_EQ(StatesShown(log),
+            (std::vector<std::string>{"checked, disabled", "unchecked, disabled", Off, Off, On, Off, Off}))
       << log.Text();
 }
 
@@ -119,8 +119,8 @@ TEST(ConfigurationDialog, WriteProtectedHistoryFileIsToldAfterTheAlarmIsSaved) {
   RunSimulator({"--reset-settings", "--history", "kept.mp3", "--run", "0"});
   const ImmutablePath lock(history);
   if (!lock.Held()) GTEST_SKIP() << "this file system cannot make files immutable (chattr +i)";
-  const SimulatorLog log = RunSimulator({"--config", "--dismiss-boxes", "--run", "0",
-                                         "--dump-settings", "--dump-history", "--ui", SaveThenClose});
+  const SimulatorLog log = RunSimulator(
+      {"--config", "--dismiss-boxes", "--run", "0", "--dump-settings", "--dump-history", "--ui", SaveThenClose});
   ExpectSavedThenHistoryRefused(log, "\\dist\\" + TargetFolder() + "\\velhistory.ini");
   EXPECT_EQ(log.First("history file").text, "history file 10 bytes 'kept.mp3\\r\\n'");
 }
@@ -129,12 +129,13 @@ TEST(ConfigurationDialog, FolderWhereNothingCanBeCreatedSavesTheAlarmAndLeavesNo
   const std::string folder = DIST_DIR "/../build/locked-player-" + TargetFolder();
   const std::string dist = DIST_DIR "/" + TargetFolder();
   std::system(("rm -rf '" + folder + "' && mkdir -p '" + folder + "' && cp " + dist + "/player-sim.exe " + dist +
-               "/gen_Rousa.dll '" + folder + "'").c_str());
+               "/gen_Rousa.dll '" + folder + "'")
+                  .c_str());
   {
     const ImmutablePath lock(folder);
     if (!lock.Held()) GTEST_SKIP() << "this file system cannot make folders immutable (chattr +i)";
-    const SimulatorLog log = RunSimulator({"--reset-settings", "--config",
-                                           "--dismiss-boxes", "--run", "0", "--dump-settings", "--ui", SaveThenClose},
+    const SimulatorLog log = RunSimulator({"--reset-settings", "--config", "--dismiss-boxes", "--run", "0",
+                                           "--dump-settings", "--ui", SaveThenClose},
                                           150, "Z:" + folder + "/player-sim.exe");
     ExpectSavedThenHistoryRefused(log, "\\build\\locked-player-" + TargetFolder() + "\\velhistory.ini");
   }
@@ -145,9 +146,9 @@ TEST(ConfigurationDialog, FolderWhereNothingCanBeCreatedSavesTheAlarmAndLeavesNo
 TEST(ConfigurationDialog, LocatedFileAlreadyListedIsAddedAgainAtTheHeadAndSaved) {
   // Wine's own file-open dialog, driven through its name box and Open button.
   const std::string dll = WindowsPath(DIST_DIR "/" + TargetFolder() + "/gen_Rousa.dll");
-  const SimulatorLog log =
-      Configure({"--history", dll + "|b.mp3"}, "click Locate file; window Open; field 1148 " + dll +
-                                                   "; press 1; window " + ConfigDialogTitle + "; close");
+  const SimulatorLog log = Configure({"--history", dll + "|b.mp3"}, "click Locate file; window Open; field 1148 " +
+                                                                        dll + "; press 1; window " + ConfigDialogTitle +
+                                                                        "; close");
   const std::string expected = "'" + dll + "\\r\\n" + dll + "\\r\\nb.mp3\\r\\n'";
   EXPECT_NE(log.First("history file").text.find(expected), std::string::npos) << log.Text();
 }

@@ -11,8 +11,8 @@ namespace {
 // Far below the 62 s post-wake pause a broken quit would wait out, far above a slow start.
 constexpr long long PromptQuitMs = 10000;
 
-const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart",
-                                           "off", "--stream", "off"};
+const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now",      "--snooze", "off",
+                                           "--no-restart",     "off",   "--stream", "off"};
 }  // namespace
 
 TEST(Lifecycle, ExportHandsTheSameHeaderEveryTime) {
@@ -43,8 +43,7 @@ TEST(Lifecycle, QuitWhileTheWorkerWaitsForThePlayersThreadDoesNotDeadlock) {
 
 TEST(Lifecycle, UnloadWithoutQuitKeepsTheCodeLoadedWhileTheWorkerRuns) {
   // Unloaded during the post-wake pause: the worker's thread still runs the plug-in's code.
-  const SimulatorLog log =
-      RunSimulator(With(ArmedNow, {"--run-until", "Play button", "--give-up", "60", "--no-quit"}));
+  const SimulatorLog log = RunSimulator(With(ArmedNow, {"--run-until", "Play button", "--give-up", "60", "--no-quit"}));
   EXPECT_TRUE(log.Has("quit skipped"));
   EXPECT_TRUE(log.Has("module still mapped after unload")) << log.Text();
   EXPECT_TRUE(log.Has("exit 0")) << log.Text();

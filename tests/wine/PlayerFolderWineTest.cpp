@@ -82,16 +82,17 @@ std::string DeepFolder() {
 }
 
 INSTANTIATE_TEST_SUITE_P(OutsideAnsiOrBeyond260, UnusualFolderName,
-                         ::testing::Values(std::string("settings-\xCE\xA9\xCE\xBB\xE6\x97\xA5\xE6\x9C\xAC"), DeepFolder()),
+                         ::testing::Values(std::string("settings-\xCE\xA9\xCE\xBB\xE6\x97\xA5\xE6\x9C\xAC"),
+                                           DeepFolder()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                            return info.index == 0 ? std::string("GreekAndJapanese") : std::string("Deep");
                          });
 
 TEST(PlayerSettingsFolder, PortableLayoutWritesExactlyWhatTheProgramFolderGot) {
-  const SimulatorLog log =
-      RunSimulator({"--reset-settings", "--arm", "07:30", "--url", "http://radio.example/new", "--history",
-                    "HTTP://radio.example/old|b.mp3", "--settings-folder", WindowsPath(DIST_DIR "/" + TargetFolder()), "--config",
-                    "--run", "0", "--dump-history", "--ui", "window " + ConfigDialogTitle + "; click &Save settings"});
+  const SimulatorLog log = RunSimulator(
+      {"--reset-settings", "--arm", "07:30", "--url", "http://radio.example/new", "--history",
+       "HTTP://radio.example/old|b.mp3", "--settings-folder", WindowsPath(DIST_DIR "/" + TargetFolder()), "--config",
+       "--run", "0", "--dump-history", "--ui", "window " + ConfigDialogTitle + "; click &Save settings"});
   EXPECT_EQ(log.First("history file").text,
             "history file 59 bytes 'http://radio.example/new\\r\\nHTTP://radio.example/old\\r\\nb.mp3\\r\\n'")
       << log.Text();

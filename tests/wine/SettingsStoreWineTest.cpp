@@ -37,8 +37,8 @@ TEST(SettingsStore, CleanRegistryGetsAllSevenDefaultsArmedForOneMinusNow) {
 
 TEST(SettingsStore, DeletedValueIsRecreatedAndTheOthersKeepTheirContent) {
   RunSimulator({"--reset-settings", "--url", "http://kept.example/", "--stream", "off", "--run", "0"});
-  const SimulatorLog log = RunSimulator({"--delete-value", "VelVolume", "--delete-value", "VelURL",
-                                         "--volume", "off", "--dump-settings", "--run", "0"});
+  const SimulatorLog log = RunSimulator(
+      {"--delete-value", "VelVolume", "--delete-value", "VelURL", "--volume", "off", "--dump-settings", "--run", "0"});
   EXPECT_EQ(log.Setting("VelVolume"), "REG_DWORD 4 bytes 1");  // deleted after being switched off
   EXPECT_EQ(log.Setting("VelURL"), "REG_SZ 1 bytes ''");
   EXPECT_EQ(log.Setting("VelStreaming"), "REG_DWORD 4 bytes 0");
@@ -61,9 +61,9 @@ TEST_P(WrongKindOfValue, ShowsItsMessageOnceAndStartsNoAlarm) {
   const WrongValue& bad = GetParam();
   // Armed for this minute: a worker, had one started before the box, would have woken
   // the player at once.
-  const SimulatorLog log = RunSimulator({"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart",
-                                         "off", "--set-value", bad.name, bad.type, bad.data, "--dismiss-boxes",
-                                         "--run-until", "message box", "--give-up", "60"});
+  const SimulatorLog log =
+      RunSimulator({"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart", "off", "--set-value",
+                    bad.name, bad.type, bad.data, "--dismiss-boxes", "--run-until", "message box", "--give-up", "60"});
   EXPECT_EQ(log.Starting("message box "),
             std::vector<std::string>{std::string("message box 'player-sim': '") + bad.message + "'"});
   EXPECT_FALSE(log.Has("Play button")) << log.Text();

@@ -43,24 +43,27 @@ Minute RingingMinute() {
 // Alarm `number` in its subkey, armed for `minute`, streaming `address`, no snooze window.
 std::vector<std::string> AlarmIn(int number, const Minute& minute, const std::string& address) {
   const std::string key = "Alarms\\" + std::to_string(number) + "\\";
-  return {"--set-value", key + "VelActive", "dword", "1",     "--set-value", key + "VelWakeupTime", "binary",
-          minute.StoredTime(), "--set-value", key + "VelURL", "sz", address, "--set-value", key + "VelStreaming",
-          "dword", "1", "--set-value", key + "VelSnooze", "dword", "0", "--set-value", key + "VelNoRestart",
-          "dword", "0"};
+  return {"--set-value", key + "VelActive",     "dword",  "1",
+          "--set-value", key + "VelWakeupTime", "binary", minute.StoredTime(),
+          "--set-value", key + "VelURL",        "sz",     address,
+          "--set-value", key + "VelStreaming",  "dword",  "1",
+          "--set-value", key + "VelSnooze",     "dword",  "0",
+          "--set-value", key + "VelNoRestart",  "dword",  "0"};
 }
 
-const std::vector<std::string> FirstAlarmOff = {"--reset-settings", "--active", "off", "--snooze", "off",
-                                                "--no-restart", "off", "--dismiss-boxes", "--dump-settings"};
+const std::vector<std::string> FirstAlarmOff = {
+    "--reset-settings", "--active",       "off", "--snooze", "off", "--no-restart", "off",
+    "--dismiss-boxes",  "--dump-settings"};
 std::string RingOfAlarm(int number) { return "debug output 'VelWakeup: ring: alarm " + std::to_string(number) + ": "; }
 }  // namespace
 
 TEST(SeveralAlarms, TwoAlarmsAMinuteApartBothRingEachWithItsOwnAddress) {
   const Minute first = RingingMinute(), second{first.at + 60};
-  const SimulatorLog log = RunSimulator(
-      With({"--reset-settings", "--arm", first.Arm(), "--url", "first.m3u", "--stream", "on", "--snooze", "off",
-            "--no-restart", "off", "--run-until", RingOfAlarm(2), "--give-up", "200"},
-           AlarmIn(2, second, "second.m3u")),
-      300);
+  const SimulatorLog log =
+      RunSimulator(With({"--reset-settings", "--arm", first.Arm(), "--url", "first.m3u", "--stream", "on", "--snooze",
+                         "off", "--no-restart", "off", "--run-until", RingOfAlarm(2), "--give-up", "200"},
+                        AlarmIn(2, second, "second.m3u")),
+                   300);
   ASSERT_TRUE(log.Has(RingOfAlarm(2))) << log.Text();
   const std::vector<std::string> added = log.Starting("playlist add '");
   ASSERT_EQ(added.size(), 2u) << log.Text();
@@ -122,8 +125,7 @@ std::string NextAt0645Words(const std::string& label) {
 
 TEST(AlarmsWindow, AnAlarmAddedThereIsStoredInItsOwnSubkeyAndAlarmOneKeepsItsValues) {
   const SimulatorLog log = InAlarmsWindow(
-      {"--url", "first.m3u"},
-      "click &Add; window Alarm; click-at 500 120; type http://added.example/; click &OK; ");
+      {"--url", "first.m3u"}, "click &Add; window Alarm; click-at 500 120; type http://added.example/; click &OK; ");
   EXPECT_TRUE(log.Has("alarm subkey 2")) << log.Text();
   EXPECT_EQ(log.Setting("Alarms\\2\\VelURL"), "REG_SZ 22 bytes 'http://added.example/'") << log.Text();
   EXPECT_EQ(log.Setting("Alarms\\2\\VelActive"), "REG_DWORD 4 bytes 1");
@@ -152,10 +154,10 @@ TEST(AlarmsWindow, TheNextRingLineNamesTheAlarmThatRingsFirstByItsLabel) {
 
 TEST(SeveralAlarms, TheSnoozeWindowNamesTheAlarmThatRangByItsLabelAndAnswersForIt) {
   std::vector<std::string> arguments = With(FirstAlarmOff, AlarmIn(4, RingingMinute(), "work.m3u"));
-  arguments = With(arguments, {"--set-value", "Alarms\\4\\VelSnooze", "dword", "1", "--set-value",
-                               "Alarms\\4\\VelLabel", "sz", "Work", "--run-until",
-                               "debug output 'VelWakeup: snoozed until", "--give-up", "90", "--ui",
-                               "window Time to wakeup ? (Work); click SNOOZE"});
+  arguments =
+      With(arguments, {"--set-value", "Alarms\\4\\VelSnooze", "dword", "1", "--set-value", "Alarms\\4\\VelLabel", "sz",
+                       "Work", "--run-until", "debug output 'VelWakeup: snoozed until", "--give-up", "90", "--ui",
+                       "window Time to wakeup ? (Work); click SNOOZE"});
   const SimulatorLog log = RunSimulator(arguments);
   ASSERT_TRUE(log.Has("ui: click SNOOZE")) << log.Text();
   const std::string snoozed = log.First("debug output 'VelWakeup: snoozed until").text;

@@ -4,9 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <sys/wait.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/wait.h>
 
 namespace {
 
@@ -19,8 +19,7 @@ std::string ShellQuoted(const std::string& word) {
 LogLine ParseLine(const std::string& raw) {
   int h, m, s, ms;
   char close;
-  if (raw.size() > 15 && std::sscanf(raw.c_str(), "[%2d:%2d:%2d.%3d%c", &h, &m, &s, &ms, &close) == 5 &&
-      close == ']')
+  if (raw.size() > 15 && std::sscanf(raw.c_str(), "[%2d:%2d:%2d.%3d%c", &h, &m, &s, &ms, &close) == 5 && close == ']')
     return {((h * 60 + m) * 60 + s) * 1000 + ms, raw.substr(raw[14] == ' ' ? 15 : 14)};
   return {-1, raw};
 }
@@ -112,8 +111,8 @@ std::string SimulatorLog::Text() const {
 SimulatorLog RunSimulator(const std::vector<std::string>& arguments, int timeoutSeconds, const std::string& program) {
   std::ostringstream command;
   const std::string runner = EmulatedTarget() ? SOURCE_DIR "/scripts/wine32-run" : SOURCE_DIR "/scripts/wine-run";
-  command << "timeout -k 30 " << timeoutSeconds * SlowdownFactor() << ' ' << ShellQuoted(runner)
-          << ' ' << ShellQuoted(program);
+  command << "timeout -k 30 " << timeoutSeconds * SlowdownFactor() << ' ' << ShellQuoted(runner) << ' '
+          << ShellQuoted(program);
   for (const std::string& argument : arguments) command << ' ' << ShellQuoted(argument);
   command << " 2>/dev/null";
   FILE* pipe = popen(command.str().c_str(), "r");

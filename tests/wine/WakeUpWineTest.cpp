@@ -20,8 +20,8 @@ SimulatorLog WakeUp(const std::vector<std::string>& extra, const std::string& la
 std::vector<std::string> Commands(const SimulatorLog& log) {
   std::vector<std::string> commands;
   for (const LogLine& line : log.Lines())
-    for (const char* kind : {"volume", "status asked", "playlist", "position", "start playback", "Play button",
-                             "unknown", "copydata"})
+    for (const char* kind :
+         {"volume", "status asked", "playlist", "position", "start playback", "Play button", "unknown", "copydata"})
       if (line.text.rfind(kind, 0) == 0) commands.push_back(line.text);
   return commands;
 }
@@ -29,8 +29,8 @@ std::vector<std::string> Commands(const SimulatorLog& log) {
 }  // namespace
 
 TEST(WakeUp, StreamPathSendsVolumeAddressLengthPositionAndPlayWithExactParameters) {
-  const SimulatorLog log = WakeUp({"--no-restart", "off", "--url", "http://radio.example/stream", "--playlist",
-                                   "first.mp3|second.mp3"});
+  const SimulatorLog log =
+      WakeUp({"--no-restart", "off", "--url", "http://radio.example/stream", "--playlist", "first.mp3|second.mp3"});
   EXPECT_EQ(Commands(log),
             (std::vector<std::string>{
                 "volume 255 (WM_USER wParam 255 lParam 122)",
@@ -48,8 +48,7 @@ TEST(WakeUp, EmptyAddressTravelsAsASingleNulByte) {
 }
 
 TEST(WakeUp, ExpandableAddressIsHandedOverUnexpanded) {
-  const SimulatorLog log =
-      WakeUp({"--no-restart", "off", "--set-value", "VelURL", "expand_sz", "%WINDIR%\\alarm.mp3"});
+  const SimulatorLog log = WakeUp({"--no-restart", "off", "--set-value", "VelURL", "expand_sz", "%WINDIR%\\alarm.mp3"});
   EXPECT_TRUE(log.Has("playlist add '%WINDIR%\\alarm.mp3'")) << log.Text();
 }
 
@@ -69,9 +68,10 @@ TEST(WakeUp, NoRestartStartsPlaybackWhenPausedOrStopped) {
   for (const char* state : {"paused", "stopped"}) {
     const SimulatorLog log = WakeUp({"--state", state, "--volume", "off"}, "start playback");
     const int answer = std::string(state) == "paused" ? 3 : 0;
-    EXPECT_EQ(Commands(log), (std::vector<std::string>{"status asked: " + std::string(state) +
-                                                           " (WM_USER lParam 104, answer " + std::to_string(answer) + ")",
-                                                       "start playback (WM_USER lParam 102)"}))
+    EXPECT_EQ(Commands(log),
+              (std::vector<std::string>{"status asked: " + std::string(state) + " (WM_USER lParam 104, answer " +
+                                            std::to_string(answer) + ")",
+                                        "start playback (WM_USER lParam 102)"}))
         << log.Text();
   }
 }
@@ -80,9 +80,9 @@ TEST(WakeUp, DisarmedAlarmSendsNothingUntilTheUserArmsIt) {
   // The same running worker wakes the player once the dialog saves "active": it was
   // watching all along, and sent nothing before.
   // Armed for the coming minute: the save comes before it, or inside it, either way in time.
-  const SimulatorLog log = WakeUp({"--active", "off", "--arm", "next", "--give-up", "150", "--no-restart", "off",
-                                   "--config", "--ui",
-                                   "window " + ConfigDialogTitle + "; click Plugin active; click &Save settings"});
+  const SimulatorLog log =
+      WakeUp({"--active", "off", "--arm", "next", "--give-up", "150", "--no-restart", "off", "--config", "--ui",
+              "window " + ConfigDialogTitle + "; click Plugin active; click &Save settings"});
   const std::vector<std::string> commands = Commands(log);
   ASSERT_FALSE(commands.empty()) << log.Text();
   EXPECT_GT(log.IndexOf(commands.front()), log.IndexOf("ui: click &Save settings")) << log.Text();

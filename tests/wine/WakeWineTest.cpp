@@ -7,12 +7,14 @@
 #include "SimulatorRun.h"
 
 namespace {
-const std::vector<std::string> RingNow = {"--reset-settings", "--arm", "now", "--snooze", "off", "--no-restart", "off",
-                                          "--stream", "off", "--playlist", "a.mp3"};
+const std::vector<std::string> RingNow = {
+    "--reset-settings", "--arm", "now",        "--snooze", "off", "--no-restart", "off",
+    "--stream",         "off",   "--playlist", "a.mp3"};
 }
 
 TEST(OneRingPerDay, RingIsRecordedAndARestartedPlayerDoesNotRingItAgain) {
-  const SimulatorLog first = RunSimulator(With(RingNow, {"--run-until", "Play button", "--give-up", "60", "--dump-settings"}));
+  const SimulatorLog first =
+      RunSimulator(With(RingNow, {"--run-until", "Play button", "--give-up", "60", "--dump-settings"}));
   ASSERT_TRUE(first.Has("Play button")) << first.Text();
   const std::string recorded = first.Setting("VelLastRung");
   ASSERT_EQ(recorded.substr(0, 15), "REG_SZ 17 bytes") << first.Text();
@@ -32,10 +34,9 @@ TEST(OneRingPerDay, LoadWritesNoneOfTheNewValues) {
 }
 
 TEST(OneRingPerDay, WrongKindOfNewValueIsTheDefaultWithoutABox) {
-  const SimulatorLog log = RunSimulator(With(RingNow, {"--set-value", "VelWakeFromSleep", "sz", "0", "--set-value",
-                                                       "VelCatchUpMinutes", "binary", "0a", "--set-value",
-                                                       "VelLastRung", "dword", "7", "--dismiss-boxes", "--run",
-                                                       "2500"}));
+  const SimulatorLog log = RunSimulator(
+      With(RingNow, {"--set-value", "VelWakeFromSleep", "sz", "0", "--set-value", "VelCatchUpMinutes", "binary", "0a",
+                     "--set-value", "VelLastRung", "dword", "7", "--dismiss-boxes", "--run", "2500"}));
   EXPECT_FALSE(log.Has("message box")) << log.Text();
   EXPECT_TRUE(log.Has("Play button")) << log.Text();
 }

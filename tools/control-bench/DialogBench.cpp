@@ -69,7 +69,6 @@ struct FullAlarmsHost : AlarmsHost {
 
 FixedOptionsHost optionsHost;
 
-
 FullAlarmsHost alarmsHost;
 
 const BenchCase configDialog("dialogs: configuration dialog created and first painted",
@@ -81,7 +80,6 @@ const BenchCase alarmsWindow("dialogs: alarms window with 20 alarms created and 
 const BenchCase snoozeWindow("dialogs: snooze window created and first painted",
                              [](TForm&) { return CreateAndPaint<TFrmSnooze>(); });
 
-const BenchCase optionsWindow("dialogs: alarm options window created and first painted", [](TForm&) {
-  return CreateAndPaint<TAlarmOptionsWindow>(armedSettings, optionsHost);
-});
+const BenchCase optionsWindow("dialogs: alarm options window created and first painted",
+                              [](TForm&) { return CreateAndPaint<TAlarmOptionsWindow>(armedSettings, optionsHost); });
 }  // namespace

@@ -50,23 +50,16 @@ std::function<void()> GradientOnly(void (*fill)(TCanvas&, const GradientSpan&)) 
   return [fill, image] { fill(image->Canvas(), {{0, 0, 702, 159}, scgTopToBottom, clWhite, clNavy}); };
 }
 
-const BenchCase panelPaint("styled panel 702x159 paint", [](TForm& host) {
-  return PaintOffscreen(InformationPanel(host));
-});
-const BenchCase panelRepaint("styled panel 702x159 window repaint", [](TForm& host) {
-  return RepaintWindow(InformationPanel(host));
-});
-const BenchCase buttonPaint("styled button 175x31 paint", [](TForm& host) {
-  return PaintOffscreen(SaveButton(host));
-});
-const BenchCase buttonRepaint("styled button 175x31 window repaint", [](TForm& host) {
-  return RepaintWindow(SaveButton(host));
-});
-const BenchCase platformGradient("styled gradient 702x159 platform call", [](TForm&) {
-  return GradientOnly(&FillGradient);
-});
-const BenchCase bandedGradient("styled gradient 702x159 bands", [](TForm&) {
-  return GradientOnly(&FillGradientBanded);
-});
+const BenchCase panelPaint("styled panel 702x159 paint",
+                           [](TForm& host) { return PaintOffscreen(InformationPanel(host)); });
+const BenchCase panelRepaint("styled panel 702x159 window repaint",
+                             [](TForm& host) { return RepaintWindow(InformationPanel(host)); });
+const BenchCase buttonPaint("styled button 175x31 paint", [](TForm& host) { return PaintOffscreen(SaveButton(host)); });
+const BenchCase buttonRepaint("styled button 175x31 window repaint",
+                              [](TForm& host) { return RepaintWindow(SaveButton(host)); });
+const BenchCase platformGradient("styled gradient 702x159 platform call",
+                                 [](TForm&) { return GradientOnly(&FillGradient); });
+const BenchCase bandedGradient("styled gradient 702x159 bands",
+                               [](TForm&) { return GradientOnly(&FillGradientBanded); });
 
 }  // namespace

@@ -90,8 +90,10 @@ const GalleryScene panels("styled-panel", [](TForm& host) {
     TSCGradient direction;
     bool usesMid;
     const char* caption;
-  } kinds[] = {{scgTopToBottom, false, "scgTopToBottom"}, {scgBottomToTop, false, "scgBottomToTop"},
-               {scgLeftToRight, false, "scgLeftToRight"}, {scgRightToLeft, false, "scgRightToLeft"},
+  } kinds[] = {{scgTopToBottom, false, "scgTopToBottom"},
+               {scgBottomToTop, false, "scgBottomToTop"},
+               {scgLeftToRight, false, "scgLeftToRight"},
+               {scgRightToLeft, false, "scgRightToLeft"},
                {scgTopToBottom, true, "three colours, top to bottom"},
                {scgLeftToRight, true, "three colours, left to right"}};
   int index = 0;

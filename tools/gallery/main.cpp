@@ -5,8 +5,8 @@
 #include <string>
 
 #include "runtime/Form.h"
-#include "tools/gallery/Gallery.h"
 #include "tools/common/WindowCapture.h"
+#include "tools/gallery/Gallery.h"
 
 std::vector<GallerySceneInfo>& GalleryScenes() {
   static std::vector<GallerySceneInfo> scenes;

@@ -45,7 +45,7 @@ void Scan(SimLog& log, BoxesSeen& lastOk) {
     const auto seen = lastOk.find(box);
     if (seen == lastOk.end()) {
       log.Line("message box " + Quoted(WindowText(box)) + ": " +
-                      Quoted(WindowText(GetDlgItem(box, MessageTextControlId))));
+               Quoted(WindowText(GetDlgItem(box, MessageTextControlId))));
       const HWND owner = GetWindow(box, GW_OWNER);
       log.Line("box owner " + (owner ? Quoted(WindowText(owner)) : std::string("none")));
     } else if (now - seen->second < RepeatOkMs) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 struct MenuItem {
-  std::string path;  // the item's own text last; a separator's own text is "-"
+  std::string path;      // the item's own text last; a separator's own text is "-"
   HMENU menu = nullptr;  // the menu holding the item
   UINT position = 0;     // its position there
   UINT id = 0;

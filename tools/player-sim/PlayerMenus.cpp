@@ -41,7 +41,7 @@ LRESULT PlayerMenus::Answer(SimLog& log, WPARAM wParam) const {
     answer = options_;
     name = "options";
   }
-  log.Line(Format("menu asked: wParam %llu (WM_USER lParam 281), answer %s", static_cast<unsigned long long>(wParam),
-                  name));
+  log.Line(
+      Format("menu asked: wParam %llu (WM_USER lParam 281), answer %s", static_cast<unsigned long long>(wParam), name));
   return reinterpret_cast<LRESULT>(answer);
 }

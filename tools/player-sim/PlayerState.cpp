@@ -43,8 +43,7 @@ std::int64_t PlayerState::PlayPositionMs() const {
   if (state_ != PlayState::playing) return 0;
   const auto current = Current();
   if (current && std::find(silentEntries_.begin(), silentEntries_.end(), *current) != silentEntries_.end()) return 0;
-  return std::chrono::duration_cast<std::chrono::milliseconds>(MonotonicClock::now() - playingSince_)
-      .count();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(MonotonicClock::now() - playingSince_).count();
 }
 
 void PlayerState::StartPlayback() {

@@ -188,8 +188,7 @@ void PlayerWindow::AnswerSettingsFolder(const std::wstring& folder) {
   settingsFolder_ = folder;
   const int length = WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, nullptr, 0, nullptr, nullptr);
   settingsFolderAnsi_.assign(length > 0 ? static_cast<std::size_t>(length) : 1, '\0');
-  if (length > 0)
-    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, &settingsFolderAnsi_[0], length, nullptr, nullptr);
+  if (length > 0) WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, &settingsFolderAnsi_[0], length, nullptr, nullptr);
 }
 
 void PlayerWindow::RunInsideHandling(long lParam, std::function<void()> action) {
@@ -203,7 +202,7 @@ LRESULT PlayerWindow::OnSettingsFolder(LPARAM lParam) {
                    settingsFolder_.empty() ? ": no answer" : ""));
   if (settingsFolder_.empty()) return 0;
   return lParam == PlayerMessages::SettingsFolderWide ? reinterpret_cast<LRESULT>(settingsFolder_.c_str())
-                                          : reinterpret_cast<LRESULT>(settingsFolderAnsi_.c_str());
+                                                      : reinterpret_cast<LRESULT>(settingsFolderAnsi_.c_str());
 }
 
 LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -250,8 +249,8 @@ void PlayerWindow::OnPaint() {
   ScopedPaint paint(window_);
   SetBkMode(paint.Get(), TRANSPARENT);
   const ScopedSelectedObject font(paint.Get(), GetStockObject(DEFAULT_GUI_FONT));
-  std::string lines = Format("%s, volume %d, position %d (positions count from 1)\n",
-                             PlayStateName(state_.State()), state_.Volume(), state_.Position());
+  std::string lines = Format("%s, volume %d, position %d (positions count from 1)\n", PlayStateName(state_.State()),
+                             state_.Volume(), state_.Position());
   for (std::int32_t i = 1; i <= state_.Length(); ++i) {
     lines += Format("%s%d. %s\n", i == state_.Position() ? "> " : "   ", i,
                     state_.Playlist()[static_cast<std::size_t>(i) - 1].c_str());

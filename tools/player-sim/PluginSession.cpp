@@ -11,8 +11,8 @@
 #include "tools/player-sim/ExitCodes.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/PlayerWindow.h"
-#include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/SettingsWriter.h"
+#include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/SimOptions.h"
 
 namespace {
@@ -112,8 +112,8 @@ PluginHeader* PluginSession::CallExport() {
       log_.Line("export returned no header");
       return nullptr;
     }
-    log_.Line(Format("export: header at %s, version %d, description %s", HexAddress(header).c_str(),
-                     header->version, header->description ? Quoted(header->description).c_str() : "(none)"));
+    log_.Line(Format("export: header at %s, version %d, description %s", HexAddress(header).c_str(), header->version,
+                     header->description ? Quoted(header->description).c_str() : "(none)"));
   }
   header->parentWindow = options_.fillParentWindow ? player_.Handle() : nullptr;
   header->moduleInstance = module_;
@@ -163,8 +163,7 @@ void PluginSession::ServeConfigRequests(PluginHeader& header) {
     player_.ConfigCalls().Refuse("the plug-in has no config");
     return;
   }
-  player_.ConfigCalls().Serve(
-      [this, &header](const std::function<void()>& calling) { CallConfig(header, calling); });
+  player_.ConfigCalls().Serve([this, &header](const std::function<void()>& calling) { CallConfig(header, calling); });
 }
 
 void PluginSession::RunPeriod() {

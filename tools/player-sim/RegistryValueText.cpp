@@ -43,6 +43,5 @@ std::string ValueText(DWORD type, const std::vector<unsigned char>& data) {
 }  // namespace
 
 std::string DescribeRegistryValue(const std::string& name, DWORD type, const std::vector<unsigned char>& data) {
-  return Format("%s %s %zu bytes %s", name.c_str(), TypeName(type).c_str(), data.size(),
-                ValueText(type, data).c_str());
+  return Format("%s %s %zu bytes %s", name.c_str(), TypeName(type).c_str(), data.size(), ValueText(type, data).c_str());
 }

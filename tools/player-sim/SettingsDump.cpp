@@ -14,9 +14,9 @@
 #include "tools/player-sim/SimLog.h"
 
 namespace {
-const std::array<const char*, 7> KnownNames = {
-    SettingNames::WakeupTime, SettingNames::URL,    SettingNames::Active,   SettingNames::Volume,
-    SettingNames::Streaming,  SettingNames::Snooze, SettingNames::NoRestart};
+const std::array<const char*, 7> KnownNames = {SettingNames::WakeupTime, SettingNames::URL,       SettingNames::Active,
+                                               SettingNames::Volume,     SettingNames::Streaming, SettingNames::Snooze,
+                                               SettingNames::NoRestart};
 
 bool IsKnownName(const std::string& name) {
   for (const char* known : KnownNames) {

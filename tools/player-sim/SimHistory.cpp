@@ -31,7 +31,8 @@ void PrepareHistory(SimLog& log, const std::vector<std::string>& lines, bool rea
   if (!file) throw std::runtime_error("cannot write " + path);
   if (readOnly && !SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY))
     throw std::runtime_error("cannot make " + path + " read-only");
-  log.Line(std::string("history written: ") + std::to_string(lines.size()) + " lines" + (readOnly ? ", read-only" : ""));
+  log.Line(std::string("history written: ") + std::to_string(lines.size()) + " lines" +
+           (readOnly ? ", read-only" : ""));
 }
 
 void DumpHistory(SimLog& log) {

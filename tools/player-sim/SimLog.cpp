@@ -1,8 +1,8 @@
 #include "tools/player-sim/SimLog.h"
 
+#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 
 #include <cerrno>
 #include <cstring>
@@ -16,8 +16,7 @@ SimLog::SimLog(const std::string& filePath) {
   if (filePath.empty()) return;
   file_.reset(std::fopen(filePath.c_str(), "wb"));
   if (!file_) {
-    throw std::runtime_error(
-        Format("cannot create the log file '%s': %s", filePath.c_str(), std::strerror(errno)));
+    throw std::runtime_error(Format("cannot create the log file '%s': %s", filePath.c_str(), std::strerror(errno)));
   }
 }
 

@@ -178,8 +178,7 @@ const std::map<std::string, OptionHandler>& Handlers() {
          o.fillParentWindow = false;
        }},
       {"--parent-zero", [](ArgumentReader&, SimOptions& o) { o.fillParentWindow = false; }},
-      {"--silent-entry",
-       [](ArgumentReader& a, SimOptions& o) { o.silentEntries.push_back(a.Next("--silent-entry")); }},
+      {"--silent-entry", [](ArgumentReader& a, SimOptions& o) { o.silentEntries.push_back(a.Next("--silent-entry")); }},
       {"--settings-folder",
        [](ArgumentReader& a, SimOptions& o) {
          a.Next("--settings-folder");
@@ -193,16 +192,12 @@ const std::map<std::string, OptionHandler>& Handlers() {
       {"--reset-settings", [](ArgumentReader&, SimOptions& o) { o.resetSettings = true; }},
       {"--arm", [](ArgumentReader& a, SimOptions& o) { o.arm = ParseArm(a.Next("--arm")); }},
       {"--url", [](ArgumentReader& a, SimOptions& o) { o.url = a.Next("--url"); }},
-      {"--stream",
-       [](ArgumentReader& a, SimOptions& o) { o.streaming = ParseSwitch("--stream", a.Next("--stream")); }},
-      {"--volume",
-       [](ArgumentReader& a, SimOptions& o) { o.maxVolume = ParseSwitch("--volume", a.Next("--volume")); }},
-      {"--snooze",
-       [](ArgumentReader& a, SimOptions& o) { o.snooze = ParseSwitch("--snooze", a.Next("--snooze")); }},
-      {"--no-restart", [](ArgumentReader& a,
-                          SimOptions& o) { o.noRestart = ParseSwitch("--no-restart", a.Next("--no-restart")); }},
-      {"--active",
-       [](ArgumentReader& a, SimOptions& o) { o.active = ParseSwitch("--active", a.Next("--active")); }},
+      {"--stream", [](ArgumentReader& a, SimOptions& o) { o.streaming = ParseSwitch("--stream", a.Next("--stream")); }},
+      {"--volume", [](ArgumentReader& a, SimOptions& o) { o.maxVolume = ParseSwitch("--volume", a.Next("--volume")); }},
+      {"--snooze", [](ArgumentReader& a, SimOptions& o) { o.snooze = ParseSwitch("--snooze", a.Next("--snooze")); }},
+      {"--no-restart",
+       [](ArgumentReader& a, SimOptions& o) { o.noRestart = ParseSwitch("--no-restart", a.Next("--no-restart")); }},
+      {"--active", [](ArgumentReader& a, SimOptions& o) { o.active = ParseSwitch("--active", a.Next("--active")); }},
       {"--set-value", [](ArgumentReader& a, SimOptions& o) { o.rawEdits.push_back(ParseSetValue(a)); }},
       {"--config-set",
        [](ArgumentReader& a, SimOptions& o) {

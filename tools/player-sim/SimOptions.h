@@ -20,7 +20,7 @@ struct SimOptions {
   bool callConfig = false;
   unsigned long stallMs = 0;
   unsigned long runMs = 3000;
-  std::string runUntil;  // non-empty: the run period ends when a line starting so is logged
+  std::string runUntil;               // non-empty: the run period ends when a line starting so is logged
   unsigned long giveUpSeconds = 120;  // ... or after this long
   bool callQuit = true;
   unsigned long afterUnloadMs = 0;
@@ -34,9 +34,9 @@ struct SimOptions {
   bool playerWindowFindable = true;
   bool fillParentWindow = true;
   std::vector<std::string> silentEntries;  // their play position never moves
-  std::wstring settingsFolder;      // the answer to WM_USER 335 and 1335; empty: none
-  std::optional<long> quitInside;   // the WM_USER lParam whose handling calls quit
-  bool menusAnswered = true;        // WM_USER lParam 281 answers the player's menus
+  std::wstring settingsFolder;             // the answer to WM_USER 335 and 1335; empty: none
+  std::optional<long> quitInside;          // the WM_USER lParam whose handling calls quit
+  bool menusAnswered = true;               // WM_USER lParam 281 answers the player's menus
 
   bool resetSettings = false;
   std::optional<ArmRequest> arm;

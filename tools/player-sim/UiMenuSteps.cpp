@@ -36,8 +36,7 @@ void UiMenuSteps::Open(HMENU menu, UINT position, const std::string& path) {
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutA(player_.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu),
                            MAKELPARAM(position, FALSE), SMTO_NORMAL, StepDeadlineMs, &result)) {
-    throw std::runtime_error("the player's thread did not take WM_INITMENUPOPUP: " +
-                             SystemErrorText(GetLastError()));
+    throw std::runtime_error("the player's thread did not take WM_INITMENUPOPUP: " + SystemErrorText(GetLastError()));
   }
   for (const MenuItem& item : MenuItems(menu, path)) log_.Line("ui: " + MenuItemDescription(item));
 }

@@ -16,8 +16,7 @@ class UiWaits;
 
 class UiMenuSteps : NonCopyable {
  public:
-  UiMenuSteps(SimLog& log, const UiWaits& waits, PlayerWindow& player)
-      : log_(log), waits_(waits), player_(player) {}
+  UiMenuSteps(SimLog& log, const UiWaits& waits, PlayerWindow& player) : log_(log), waits_(waits), player_(player) {}
 
   // `arguments` is the step without its "menu". Throws std::runtime_error saying why
   // the step failed.

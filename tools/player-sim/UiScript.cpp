@@ -10,8 +10,8 @@
 
 #include "runtime/ScopedHandles.h"
 #include "tools/common/WindowCapture.h"
-#include "tools/player-sim/LogText.h"
 #include "tools/player-sim/ChildWindows.h"
+#include "tools/player-sim/LogText.h"
 #include "tools/player-sim/PlayerWindow.h"
 #include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/UiMenuSteps.h"
@@ -43,10 +43,9 @@ BOOL CALLBACK RepaintNow(HWND window, LPARAM) {
 }
 
 const std::map<std::string, WORD>& KeyNames() {
-  static const std::map<std::string, WORD> keys = {
-      {"space", VK_SPACE}, {"tab", VK_TAB},   {"enter", VK_RETURN}, {"escape", VK_ESCAPE},
-      {"up", VK_UP},       {"down", VK_DOWN}, {"pageup", VK_PRIOR}, {"pagedown", VK_NEXT},
-      {"f4", VK_F4}};
+  static const std::map<std::string, WORD> keys = {{"space", VK_SPACE},   {"tab", VK_TAB},       {"enter", VK_RETURN},
+                                                   {"escape", VK_ESCAPE}, {"up", VK_UP},         {"down", VK_DOWN},
+                                                   {"pageup", VK_PRIOR},  {"pagedown", VK_NEXT}, {"f4", VK_F4}};
   return keys;
 }
 

@@ -8,8 +8,8 @@ constexpr UINT TextTimeoutMs = 1000;
 
 std::string WindowText(HWND window) {
   DWORD_PTR length = 0;
-  if (!window || !SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, TextTimeoutMs,
-                                      &length)) {
+  if (!window ||
+      !SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, TextTimeoutMs, &length)) {
     return std::string();
   }
   std::vector<char> text(length + 1);

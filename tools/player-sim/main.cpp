@@ -26,7 +26,6 @@
 namespace {
 constexpr const char* PluginFileName = "gen_Rousa.dll";
 
-
 void WriteSettings(SimLog& log, const SimOptions& options) {
   SettingsWriter settings(log);
   if (options.resetSettings) settings.DeleteKey();
@@ -61,9 +60,9 @@ int Simulate(SimLog& log, const SimOptions& options) {
   if (options.dismissBoxes) dismisser.emplace(log);
   std::optional<UiScript> user;
   if (!options.uiSteps.empty()) user.emplace(log, player, options.uiSteps);
-  const int exitCode =
-      PluginSession(log, player, options, options.pluginPath.empty() ? BesideSimulator(PluginFileName) : options.pluginPath)
-          .Run();
+  const int exitCode = PluginSession(log, player, options,
+                                     options.pluginPath.empty() ? BesideSimulator(PluginFileName) : options.pluginPath)
+                           .Run();
   if (options.afterUnloadMs > 0) {
     log.Line(Format("after unload %lu ms", options.afterUnloadMs));
     player.HandleMessagesFor(options.afterUnloadMs);
