@@ -15,6 +15,18 @@ const std::vector<std::string> ArmedNow = {"--reset-settings", "--arm", "now",  
                                            "--no-restart",     "off",   "--stream", "off"};
 }  // namespace
 
+TEST(Lifecycle, LoadingAloneReadsNoRegistryStartsNoWorkerAndUnloadsCleanly) {
+  // What runs under the loader's lock must not touch the registry or start a thread:
+  // the alarm is made by the export's first call.
+  const SimulatorLog log =
+      RunSimulator({"--reset-settings", "--export-calls", "0", "--after-unload", "100", "--dump-settings"});
+  ASSERT_TRUE(log.Has("export not called")) << log.Text();
+  EXPECT_TRUE(log.Has("no settings key")) << log.Text();
+  EXPECT_TRUE(log.Has("module gone after unload")) << log.Text();
+  EXPECT_FALSE(log.Has("debug output")) << log.Text();
+  EXPECT_FALSE(log.Has("message box")) << log.Text();
+}
+
 TEST(Lifecycle, ExportHandsTheSameHeaderEveryTime) {
   const SimulatorLog log = RunSimulator({"--reset-settings", "--export-calls", "2", "--run", "0"});
   const std::vector<std::string> exports = log.Starting("export: ");

@@ -102,6 +102,10 @@ PluginHeader* PluginSession::CallExport() {
     log_.Line("export missing");
     return nullptr;
   }
+  if (options_.exportCalls == 0) {
+    log_.Line("export not called");
+    return nullptr;
+  }
   PluginHeader* header = nullptr;
   for (int call = 0; call < options_.exportCalls; ++call) {
     {

@@ -139,7 +139,7 @@ const std::map<std::string, OptionHandler>& Handlers() {
       {"--plugin", [](ArgumentReader& a, SimOptions& o) { o.pluginPath = a.Next("--plugin"); }},
       {"--export-calls",
        [](ArgumentReader& a, SimOptions& o) {
-         o.exportCalls = ParseNumber<int>("--export-calls", a.Next("--export-calls"), 1, MostExportCalls);
+         o.exportCalls = ParseNumber<int>("--export-calls", a.Next("--export-calls"), 0, MostExportCalls);
        }},
       {"--config", [](ArgumentReader&, SimOptions& o) { o.callConfig = true; }},
       {"--stall",
