@@ -165,3 +165,12 @@ TEST(SeveralAlarms, TheSnoozeWindowNamesTheAlarmThatRangByItsLabelAndAnswersForI
   EXPECT_NE(log.Setting("Alarms\\4\\VelSnoozeUntil"), "(missing)") << log.Text();
   EXPECT_EQ(log.Setting("VelSnoozeUntil"), "(missing)") << "alarm 1 did not ring";
 }
+
+TEST(AlarmsWindow, AddWithTwentyAlarmsSaysSoAndAddsNothing) {
+  std::vector<std::string> nineteen;
+  for (int number = 2; number <= 20; ++number)
+    nineteen = With(nineteen, {"--set-value", "Alarms\\" + std::to_string(number) + "\\VelActive", "dword", "0"});
+  const SimulatorLog log = InAlarmsWindow(nineteen, "click &Add; wait log box owner; ");
+  EXPECT_EQ(log.Starting("message box 'player-sim': 'There are 20 alarms already").size(), 1u) << log.Text();
+  EXPECT_EQ(log.Starting("alarm subkey ").size(), 19u) << log.Text();
+}
