@@ -93,6 +93,17 @@ constexpr SettingRow Rows[] = {
 const SettingRow* SettingsBegin() { return std::begin(Rows); }
 const SettingRow* SettingsEnd() { return std::end(Rows); }
 
+void CopyValues(SettingOwner owner, const SettingsRecord& from, SettingsRecord& to) {
+  for (const SettingRow& row : SettingsTable) {
+    if (row.owner != owner) continue;
+    if (row.time) to.*row.time = from.*row.time;
+    if (row.text) to.*row.text = from.*row.text;
+    if (row.flag) to.*row.flag = from.*row.flag;
+    if (row.number) to.*row.number = from.*row.number;
+    if (row.instant) to.*row.instant = from.*row.instant;
+  }
+}
+
 int NumberOrDefault(const SettingRow& row, std::int64_t stored) {
   if (row.type == SettingType::Date) return IsCalendarDateNumber(stored) ? static_cast<int>(stored) : NoSkipDate;
   return row.range.ValueOrDefault(stored);

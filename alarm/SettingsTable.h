@@ -61,6 +61,12 @@ struct SettingsRows {
 };
 constexpr SettingsRows SettingsTable{};
 
+// What the windows edit of one alarm: all but the ring record and the global values.
+constexpr SettingOwner EditedOwners[] = {SettingOwner::Dialog, SettingOwner::Options, SettingOwner::AlarmWindow};
+
+// Copies the values `owner` writes from `from` into `to`, leaving the others as they are.
+void CopyValues(SettingOwner owner, const SettingsRecord& from, SettingsRecord& to);
+
 // A DWORD as the row reads it: its default when out of range (or no calendar date).
 int NumberOrDefault(const SettingRow& row, std::int64_t stored);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "alarm/SettingsTable.h"
 #include "alarm/Snooze.h"
 #include "plugin/SettingsStore.h"
 #include "plugin/SystemTimeZone.h"
@@ -37,12 +38,7 @@ std::string AlarmNumbered(int number) { return number == FirstAlarm ? "" : ZeroP
 // What a window hands back replaces an alarm's settings; the ring record and the global
 // values stay the alarm clock's.
 void TakeSettings(SettingsRecord& alarm, const SettingsRecord& edited) {
-  SettingsRecord kept = alarm;
-  alarm = edited;
-  alarm.VelLastRung = kept.VelLastRung;
-  alarm.VelSnoozeUntil = kept.VelSnoozeUntil;
-  alarm.VelCatchUpMinutes = kept.VelCatchUpMinutes;
-  alarm.VelWakeFromSleep = kept.VelWakeFromSleep;
+  for (SettingOwner owner : EditedOwners) CopyValues(owner, edited, alarm);
 }
 }  // namespace
 
@@ -192,28 +188,13 @@ void AlarmClock::EndRing(int number) {
 
 void AlarmClock::SaveDialogSettings(const SettingsRecord& fromDialog) {
   SaveSettings(fromDialog);
-  Update(FirstAlarm, [&](SettingsRecord& s) {
-    s.VelURL = fromDialog.VelURL;
-    s.VelWakeupTime = fromDialog.VelWakeupTime;
-    s.VelActive = fromDialog.VelActive;
-    s.VelVolume = fromDialog.VelVolume;
-    s.VelStreaming = fromDialog.VelStreaming;
-    s.VelSnooze = fromDialog.VelSnooze;
-    s.VelNoRestart = fromDialog.VelNoRestart;
-  });
+  Update(FirstAlarm, [&](SettingsRecord& s) { CopyValues(SettingOwner::Dialog, fromDialog, s); });
   if (!fromDialog.VelActive) ForgetSnooze(FirstAlarm);
 }
 
 void AlarmClock::SaveAlarmOptions(const SettingsRecord& options) {
   ::SaveAlarmOptions(options);
-  Update(FirstAlarm, [&](SettingsRecord& s) {
-    s.VelDays = options.VelDays;
-    s.VelSkipDate = options.VelSkipDate;
-    s.VelSnoozeSeconds = options.VelSnoozeSeconds;
-    s.VelFadeSeconds = options.VelFadeSeconds;
-    s.VelFallbackSeconds = options.VelFallbackSeconds;
-    s.VelFallbackFile = options.VelFallbackFile;
-  });
+  Update(FirstAlarm, [&](SettingsRecord& s) { CopyValues(SettingOwner::Options, options, s); });
 }
 
 void AlarmClock::SaveAlarm(int number, const SettingsRecord& settings) {

@@ -1,7 +1,6 @@
 #include "plugin/SettingsStore.h"
 
 #include <exception>
-#include <initializer_list>
 #include <vector>
 
 #include "alarm/SettingsTable.h"
@@ -118,12 +117,11 @@ void Write(RegistryKey& key, const SettingRow& row, const SettingsRecord& settin
   }
 }
 
-// The rows of `owners`, written in the table's order into alarm `number`'s key.
-void SaveRows(int number, std::initializer_list<SettingOwner> owners, const SettingsRecord& settings) {
-  RegistryKey key(AlarmKeyPath(number));
+// The rows of `owner`, written in the table's order into alarm 1's key.
+void SaveRows(SettingOwner owner, const SettingsRecord& settings) {
+  RegistryKey key(SettingNames::Key);
   for (const SettingRow& row : SettingsTable)
-    for (SettingOwner owner : owners)
-      if (row.owner == owner) Write(key, row, settings);
+    if (row.owner == owner) Write(key, row, settings);
 }
 
 constexpr const char* AlarmsKey = "Software\\VelWakeUp\\Alarms\\";
@@ -170,9 +168,9 @@ void LoadSettings(SettingsRecord& record) {
   read.Finish();
 }
 
-void SaveSettings(const SettingsRecord& settings) { SaveRows(FirstAlarm, {SettingOwner::Dialog}, settings); }
+void SaveSettings(const SettingsRecord& settings) { SaveRows(SettingOwner::Dialog, settings); }
 
-void SaveAlarmOptions(const SettingsRecord& settings) { SaveRows(FirstAlarm, {SettingOwner::Options}, settings); }
+void SaveAlarmOptions(const SettingsRecord& settings) { SaveRows(SettingOwner::Options, settings); }
 
 std::string AlarmKeyPath(int number) {
   return number == FirstAlarm ? SettingNames::Key : AlarmsKey + std::to_string(number);
@@ -193,7 +191,10 @@ void LoadAlarms(AlarmList& alarms) {
 }
 
 void SaveAlarm(int number, const SettingsRecord& settings) {
-  SaveRows(number, {SettingOwner::Dialog, SettingOwner::Options, SettingOwner::AlarmWindow}, settings);
+  RegistryKey key(AlarmKeyPath(number));
+  for (const SettingRow& row : SettingsTable)
+    for (SettingOwner owner : EditedOwners)
+      if (row.owner == owner) Write(key, row, settings);
 }
 
 void DeleteAlarmKey(int number) {

@@ -56,3 +56,19 @@ TEST(SettingsTable, ANumberOutOfRangeOrADateThatIsNoDateReadsAsItsDefault) {
   EXPECT_EQ(NumberOrDefault(Row("VelSkipDate"), 20261208), 20261208);
   EXPECT_EQ(NumberOrDefault(Row("VelSkipDate"), 20260230), 0);
 }
+
+TEST(SettingsTable, CopyingOneOwnersValuesLeavesEveryOtherValueAsItWas) {
+  SettingsRecord from, to;
+  from.VelURL = "dialog";
+  from.VelDays = 1;
+  from.VelLabel = "Work";
+  to.VelLastRung = "2026-12-07 07:30";
+  CopyValues(SettingOwner::Options, from, to);
+  EXPECT_EQ(to.VelDays, 1);
+  EXPECT_EQ(to.VelURL, "") << "the dialog's value is not the options'";
+  EXPECT_EQ(to.VelLabel, "") << "nor the Alarm window's";
+  for (SettingOwner owner : EditedOwners) CopyValues(owner, from, to);
+  EXPECT_EQ(to.VelURL, "dialog");
+  EXPECT_EQ(to.VelLabel, "Work");
+  EXPECT_EQ(to.VelLastRung, "2026-12-07 07:30") << "the ring record stays";
+}
