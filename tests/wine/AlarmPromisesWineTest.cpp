@@ -176,3 +176,19 @@ TEST(AlarmOptionsOk, AVanishedFallbackFileIsToldAndTheOtherOptionsAreSaved) {
   EXPECT_NE(boxes[0].find("C:\\gone\\wake.mp3"), std::string::npos) << boxes[0];
   EXPECT_EQ(log.Setting("VelDays"), "REG_DWORD 4 bytes 123") << log.Text();  // every day but Tuesday
 }
+
+TEST(Snooze, ASnoozeKeptInTheRegistryRingsInARestartedPlayerWhateverTheDays) {
+  // The player was closed after SNOOZE; started again within the snooze's minute, on a
+  // day the alarm does not ring.
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char until[32];
+  std::strftime(until, sizeof until, "%Y-%m-%dT%H:%M:00Z", &utc);
+  const SimulatorLog log = RunSimulator(
+      With(ArmedNow, {"--snooze", "off", "--set-value", "VelDays", "dword", "0", "--set-value", "VelSnoozeUntil", "sz",
+                      until, "--dump-settings", "--run-until", Trace("ring: snooze"), "--give-up", "60"}));
+  ASSERT_TRUE(log.Has(Trace("ring: snooze"))) << log.Text();
+  EXPECT_EQ(log.Starting("Play button").size(), 1u) << log.Text();
+  EXPECT_EQ(log.Setting("VelSnoozeUntil"), "(missing)") << "spent by its ring";
+}
