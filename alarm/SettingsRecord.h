@@ -25,6 +25,8 @@ constexpr SettingRange FadeSecondsRange{0, 600, 0};
 constexpr SettingRange FallbackSecondsRange{0, 300, 30};
 constexpr SettingRange CatchUpMinutesRange{0, 120, 10};
 constexpr SettingRange WakeFromSleepRange{0, 1, 1};
+constexpr SettingRange SystemVolumeMinRange{0, 100, 30};
+constexpr SettingRange RingMinutesRange{0, 120, 0};  // 0: the ring goes on until answered
 // The skip date is 0 (none) or a calendar date yyyymmdd (IsCalendarDateNumber).
 constexpr int NoSkipDate = 0;
 
@@ -49,8 +51,13 @@ struct SettingsRecord {
   // The instant a SNOOZE asked for: it rings once, whatever the days, the skip date and
   // the last ring say. Its ring, DISABLE and switching the alarm off clear it.
   std::optional<UtcMs> VelSnoozeUntil;
-  std::string VelLabel;  // the user's name for the alarm, shown with its rings
-  bool VelOnce = false;  // a one-off: switches itself off after its ring
+  std::string VelLabel;        // the user's name for the alarm, shown with its rings
+  bool VelOnce = false;        // a one-off: switches itself off after its ring
+  bool VelSystemSound = true;  // unmute Windows' sound and raise it to VelSystemVolumeMin at a ring
+  int VelSystemVolumeMin = static_cast<int>(SystemVolumeMinRange.fallback);
+  int VelRingMinutes = static_cast<int>(RingMinutesRange.fallback);
+  // The ring the worker plans next, until it rings: one that passes unrung was missed.
+  std::optional<UtcMs> VelPlannedRing;
 };
 
 namespace SettingNames {
@@ -75,4 +82,8 @@ constexpr const char* LastRung = "VelLastRung";
 constexpr const char* SnoozeUntil = "VelSnoozeUntil";
 constexpr const char* Label = "VelLabel";
 constexpr const char* Once = "VelOnce";
+constexpr const char* SystemSound = "VelSystemSound";
+constexpr const char* SystemVolumeMin = "VelSystemVolumeMin";
+constexpr const char* RingMinutes = "VelRingMinutes";
+constexpr const char* PlannedRing = "VelPlannedRing";
 }  // namespace SettingNames

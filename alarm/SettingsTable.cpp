@@ -30,6 +30,12 @@ constexpr SettingRow Number(const char* name, int R::*field, SettingRange range,
   return row;
 }
 
+constexpr SettingRow OptionalSwitch(const char* name, bool R::*field, SettingOwner owner, SettingRange range) {
+  SettingRow row = Optional(name, SettingType::Switch, owner, range, "REG_DWORD 0/1", range.fallback ? "1" : "0");
+  row.flag = field;
+  return row;
+}
+
 constexpr SettingRow Text(SettingRow row, std::string R::*field) {
   row.text = field;
   return row;
@@ -48,12 +54,7 @@ constexpr SettingRow Rows[] = {
     Switch(SettingNames::Streaming, &R::VelStreaming, 6, 5),
     Switch(SettingNames::Snooze, &R::VelSnooze, 5, 6),
     Switch(SettingNames::NoRestart, &R::VelNoRestart, 7, 7),
-    [] {
-      SettingRow row =
-          Optional(SettingNames::WakeFromSleep, SettingType::Switch, SettingOwner::Registry, On, "REG_DWORD 0/1", "1");
-      row.flag = &R::VelWakeFromSleep;
-      return row;
-    }(),
+    OptionalSwitch(SettingNames::WakeFromSleep, &R::VelWakeFromSleep, SettingOwner::Options, On),
     Number(SettingNames::CatchUpMinutes, &R::VelCatchUpMinutes, CatchUpMinutesRange, "REG_DWORD 0 to 120", "10",
            SettingOwner::Registry),
     Text(Optional(SettingNames::LastRung, SettingType::Text, SettingOwner::Ring, NoRange, "REG_SZ `yyyy-mm-dd hh:nn`",
@@ -81,10 +82,17 @@ constexpr SettingRow Rows[] = {
     }(),
     Text(Optional(SettingNames::Label, SettingType::Text, SettingOwner::AlarmWindow, NoRange, "REG_SZ", "empty"),
          &R::VelLabel),
+    OptionalSwitch(SettingNames::Once, &R::VelOnce, SettingOwner::AlarmWindow, {0, 1, 0}),
+    OptionalSwitch(SettingNames::SystemSound, &R::VelSystemSound, SettingOwner::Options, On),
+    Number(SettingNames::SystemVolumeMin, &R::VelSystemVolumeMin, SystemVolumeMinRange, "REG_DWORD percent 0 to 100",
+           "30"),
+    Number(SettingNames::RingMinutes, &R::VelRingMinutes, RingMinutesRange, "REG_DWORD 0 to 120",
+           "0 (rings until answered)"),
     [] {
-      SettingRow row =
-          Optional(SettingNames::Once, SettingType::Switch, SettingOwner::AlarmWindow, {0, 1, 0}, "REG_DWORD 0/1", "0");
-      row.flag = &R::VelOnce;
+      SettingRow row = Optional(SettingNames::PlannedRing, SettingType::Instant, SettingOwner::Ring, NoRange,
+                                "REG_SZ, UTC `yyyy-mm-ddThh:nn:ssZ`",
+                                "none (written when the worker plans a ring; removed by the ring)");
+      row.instant = &R::VelPlannedRing;
       return row;
     }(),
 };

@@ -67,6 +67,13 @@ std::string LabelledNextAlarmText(const std::optional<RingSlot>& slot, const std
 
 std::string AlarmTimeText(TTime time) { return FormatDateTime(PickerDefaultFormat, time); }
 
+std::string MissedRingText(int number, const std::string& label, UtcMs planned, const char* reason,
+                           const TimeZoneRules& zone) {
+  const LocalDateTime local = zone.ToLocal(planned);
+  return AlarmCaption(number, label) + ", " + DateInWords(local) + ", " + ZeroPadded(local.hour, 2) + ":" +
+         ZeroPadded(local.minute, 2) + ". " + reason;
+}
+
 std::string AlarmCaption(int number, const std::string& label) {
   if (number <= 0) return "Alarm";
   const std::string numbered = "Alarm " + ZeroPadded(number);

@@ -23,3 +23,7 @@ std::string LabelledNextAlarmText(const std::optional<RingSlot>& slot, const std
 std::string AlarmTimeText(TTime time);
 // "Alarm 3: Work", "Alarm 3" without a label, "Alarm" for an alarm not added yet (0).
 std::string AlarmCaption(int number, const std::string& label);
+// "Alarm 2: Work, Tuesday 8 December, 06:45. The PC was asleep and did not wake in time",
+// the missed-alarm window's line for a ring planned for `planned` that passed unrung.
+std::string MissedRingText(int number, const std::string& label, UtcMs planned, const char* reason,
+                           const TimeZoneRules& zone);

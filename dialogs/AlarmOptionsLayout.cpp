@@ -8,7 +8,7 @@
 void TAlarmOptionsWindow::BuildLayout() {
   SetCaption("Alarm options");
   SetBorderStyle(TBorderStyle::bsToolWindow);
-  SetClientSize(470, 320);
+  SetClientSize(470, 92 + OptionsPanelHeight);
   SetColor(clWhite);
   SetFormStyle(TFormStyle::fsStayOnTop);  // over the configuration dialog, which stays on top
   SetPosition(TPosition::poScreenCenter);
@@ -18,7 +18,7 @@ void TAlarmOptionsWindow::BuildLayout() {
   UseStatementBandLook(*HeaderPanel);
   HeaderPanel->SetAlignment(taCenter);
 
-  Place(*ButtonPanel, *this, 0, 270, 470, 50);
+  Place(*ButtonPanel, *this, 0, 42 + OptionsPanelHeight, 470, 50);
   ButtonPanel->SetAlign(TAlign::alBottom);
   UseGradientPanelLook(*ButtonPanel, scgTopToBottom);
   Place(*TryButton, *ButtonPanel, 8, 10, 150, 30);
@@ -28,7 +28,7 @@ void TAlarmOptionsWindow::BuildLayout() {
   Place(*CancelButton, *ButtonPanel, 366, 10, 96, 30);
   UseSmallButtonLook(*CancelButton, "&Cancel");
 
-  Place(*OptionsPanel, *this, 0, 42, 470, 228);
+  Place(*OptionsPanel, *this, 0, 42, 470, OptionsPanelHeight);
   OptionsPanel->SetAlign(TAlign::alClient);
 
   SetTabOrders({HeaderPanel, OptionsPanel, ButtonPanel});

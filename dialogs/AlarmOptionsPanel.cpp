@@ -13,6 +13,7 @@
 #include "runtime/Exception.h"
 #include "runtime/Form.h"
 #include "runtime/Label.h"
+#include "runtime/Shell.h"
 
 namespace {
 constexpr int DaysInWeek = 7;
@@ -20,6 +21,8 @@ constexpr const char* DayCaptions[] = {"&Mon", "T&ue", "&Wed", "T&hu", "&Fri", "
 constexpr int DayWidth = 64;
 constexpr int CaptionLeft = 10;
 constexpr int BoxLeft = 190;
+// The ring's time limit in the window's seconds: whole minutes only.
+constexpr SettingRange RingLimitRange{RingMinutesRange.minimum * 60, RingMinutesRange.maximum * 60, 0};
 
 // Box i shows Monday for i = 0; its bit in VelDays is the system's day number.
 int DayBit(int boxIndex) { return 1 << ((boxIndex + 1) % DaysInWeek); }
@@ -72,6 +75,13 @@ TAlarmOptionsPanel::TAlarmOptionsPanel(TComponent* owner, RingSchedule& schedule
       FallbackFileLabel(new TLabel(this)),
       FallbackFileBox(new TSCCombobox(this)),
       BrowseButton(new TSCButton(this)),
+      RingLimitLabel(new TLabel(this)),
+      RingLimitBox(new TSCCombobox(this)),
+      SystemSoundCheck(new TSCCheckbox(this)),
+      SystemVolumeBox(new TSCCombobox(this)),
+      WakeCheck(new TSCCheckbox(this)),
+      ReadinessLabel(new TLabel(this)),
+      PowerOptionsButton(new TSCButton(this)),
       schedule_(schedule),
       windowSettings_(std::move(windowSettings)) {
   BuildLayout();
@@ -106,21 +116,39 @@ void TAlarmOptionsPanel::BuildLayout() {
   for (const LengthRow& row :
        {LengthRow{SnoozeLabel, SnoozeBox, "Snooze length"}, LengthRow{FadeLabel, FadeBox, "Fade in"},
         LengthRow{FallbackLabel, FallbackBox, "Fallback after"},
-        LengthRow{FallbackFileLabel, FallbackFileBox, "Fallback file"}}) {
+        LengthRow{FallbackFileLabel, FallbackFileBox, "Fallback file"},
+        LengthRow{RingLimitLabel, RingLimitBox, "Stop ringing after"}}) {
     Place(*row.label, *this, CaptionLeft, top + 2, BoxLeft - CaptionLeft, 17);
     UseCaptionLook(*row.label, row.caption);
     Place(*row.box, *this, BoxLeft, top, 200, 20);
     UseLengthBoxLook(*row.box);
     top += 28;
   }
-  FallbackFileBox->SetBounds(BoxLeft, top - 28, 232, 20);
+  FallbackFileBox->SetBounds(BoxLeft, top - 56, 232, 20);
   FallbackFileBox->SetHasList(false);  // a file is chosen with "..." or typed: there is no list to offer
-  Place(*BrowseButton, *this, BoxLeft + 236, top - 30, 32, 24);
+  Place(*BrowseButton, *this, BoxLeft + 236, top - 58, 32, 24);
   UseSmallButtonLook(*BrowseButton, "...");
 
-  SetTabOrders({DayBoxes[0], DayBoxes[1],    DayBoxes[2], DayBoxes[3], DayBoxes[4],   DayBoxes[5],      DayBoxes[6],
-                SkipButton,  DontSkipButton, SnoozeBox,   FadeBox,     FallbackBox,   FallbackFileBox,  BrowseButton,
-                SkipLabel,   DaysLabel,      SnoozeLabel, FadeLabel,   FallbackLabel, FallbackFileLabel});
+  Place(*SystemSoundCheck, *this, CaptionLeft, top + 2, 370, 17);
+  UseCheckboxLook(*SystemSoundCheck);
+  Place(*SystemVolumeBox, *this, 384, top, 76, 20);
+  UseLengthBoxLook(*SystemVolumeBox);
+  for (int percent = 10; percent <= 100; percent += 10) SystemVolumeBox->Items().Add(PercentText(percent));
+  Place(*WakeCheck, *this, CaptionLeft, top + 30, 450, 17);
+  UseCheckboxLook(*WakeCheck);
+  WakeCheck->SetCaption("Wake the PC f&rom sleep for the alarm");
+  Place(*ReadinessLabel, *this, CaptionLeft, top + 52, 330, 40);
+  ReadinessLabel->SetTransparent(true);
+  ReadinessLabel->SetWordWrap(true);
+  SetFont(ReadinessLabel->Font(), "Verdana", -11, fsBold, clBlack);
+  Place(*PowerOptionsButton, *this, 346, top + 56, 116, 26);
+  UseSmallButtonLook(*PowerOptionsButton, "&Power options...");
+
+  SetTabOrders({DayBoxes[0],        DayBoxes[1],    DayBoxes[2],    DayBoxes[3],      DayBoxes[4],     DayBoxes[5],
+                DayBoxes[6],        SkipButton,     DontSkipButton, SnoozeBox,        FadeBox,         FallbackBox,
+                FallbackFileBox,    BrowseButton,   RingLimitBox,   SystemSoundCheck, SystemVolumeBox, WakeCheck,
+                PowerOptionsButton, SkipLabel,      DaysLabel,      SnoozeLabel,      FadeLabel,       FallbackLabel,
+                FallbackFileLabel,  RingLimitLabel, ReadinessLabel});
 }
 
 void TAlarmOptionsPanel::BindEvents() {
@@ -129,6 +157,9 @@ void TAlarmOptionsPanel::BindEvents() {
   SkipButton->OnClick = [this](TComponent*) { SkipClick(); };
   DontSkipButton->OnClick = [this](TComponent*) { DontSkipClick(); };
   BrowseButton->OnClick = [this](TComponent*) { BrowseClick(); };
+  SystemVolumeBox->OnChange = [this](TComponent*) { ShowSystemSoundCaption(); };
+  WakeCheck->OnChange = [this](TComponent*) { ShowReadiness(); };
+  PowerOptionsButton->OnClick = [](TComponent*) { OpenLink(PowerOptionsPanel); };
 }
 
 void TAlarmOptionsPanel::ShowOptions(const SettingsRecord& settings) {
@@ -138,6 +169,22 @@ void TAlarmOptionsPanel::ShowOptions(const SettingsRecord& settings) {
   OfferLengths(*FadeBox, FadeChoices(), settings.VelFadeSeconds);
   OfferLengths(*FallbackBox, FallbackChoices(), settings.VelFallbackSeconds);
   FallbackFileBox->SetText(settings.VelFallbackFile);
+  OfferLengths(*RingLimitBox, RingLimitChoices(), settings.VelRingMinutes * 60);
+  SystemSoundCheck->SetChecked(settings.VelSystemSound);
+  SystemVolumeBox->SetText(PercentText(settings.VelSystemVolumeMin));
+  ShowSystemSoundCaption();
+  WakeCheck->SetChecked(settings.VelWakeFromSleep);
+  ShowReadiness();
+}
+
+void TAlarmOptionsPanel::ShowSystemSoundCaption() {
+  const std::optional<int> percent = ParsePercent(SystemVolumeBox->Text());
+  SystemSoundCheck->SetCaption("Ma&ke sure Windows' sound is on (at least " +
+                               (percent ? PercentText(*percent) : SystemVolumeBox->Text()) + ")");
+}
+
+void TAlarmOptionsPanel::ShowReadiness() {
+  ReadinessLabel->SetCaption(WakeReadinessText(schedule_.Power(), WakeCheck->Checked()));
 }
 
 SettingsRecord TAlarmOptionsPanel::WithOptions(SettingsRecord settings) const {
@@ -149,6 +196,11 @@ SettingsRecord TAlarmOptionsPanel::WithOptions(SettingsRecord settings) const {
   settings.VelFadeSeconds = LengthOrKept(*FadeBox, FadeSecondsRange, settings.VelFadeSeconds);
   settings.VelFallbackSeconds = LengthOrKept(*FallbackBox, FallbackSecondsRange, settings.VelFallbackSeconds);
   settings.VelFallbackFile = FallbackFileBox->Text();
+  settings.VelRingMinutes = LengthOrKept(*RingLimitBox, RingLimitRange, settings.VelRingMinutes * 60) / 60;
+  settings.VelSystemSound = SystemSoundCheck->Checked();
+  const std::optional<int> percent = ParsePercent(SystemVolumeBox->Text());
+  if (percent && SystemVolumeMinRange.Contains(*percent)) settings.VelSystemVolumeMin = *percent;
+  settings.VelWakeFromSleep = WakeCheck->Checked();
   return settings;
 }
 
@@ -157,6 +209,12 @@ SettingsRecord TAlarmOptionsPanel::WithCheckedOptions(const SettingsRecord& sett
   edited.VelSnoozeSeconds = LengthIn(*SnoozeBox, SnoozeSecondsRange, "Snooze length", "10 minutes");
   edited.VelFadeSeconds = LengthIn(*FadeBox, FadeSecondsRange, "Fade in", "45 seconds");
   edited.VelFallbackSeconds = LengthIn(*FallbackBox, FallbackSecondsRange, "Fallback after", "1 minute");
+  edited.VelRingMinutes = LengthIn(*RingLimitBox, RingLimitRange, "Stop ringing after", "15 minutes") / 60;
+  const std::optional<int> percent = ParsePercent(SystemVolumeBox->Text());
+  if (!percent || !SystemVolumeMinRange.Contains(*percent))
+    throw Exception("Windows' sound: \"" + SystemVolumeBox->Text() +
+                    "\" is not a volume the alarm can use. Choose one from the list, or type a percent from 0 to "
+                    "100, for example \"30 %\".");
   return edited;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The options of one alarm on a gradient panel: the days it rings, skipping the next
-// ring, the snooze and fade-in lengths and the fallback. The "Alarm options" and the
+// ring, the snooze and fade-in lengths, the fallback, the ring's time limit, Windows'
+// sound, waking the PC and whether it will. The "Alarm options" and the
 // "Alarm" window both show them with it. It raises OnChange when what it shows may move
 // the next ring (days, snooze length, skip).
 #include <array>
@@ -10,6 +11,7 @@
 #include "alarm/NextRing.h"
 #include "alarm/SettingsRecord.h"
 #include "alarm/TimeZoneRules.h"
+#include "alarm/WakeReadiness.h"
 #include "controls/styled/SCPanel.h"
 
 class TLabel;
@@ -27,7 +29,11 @@ class RingSchedule {
   // When `shown` would ring next with the alarm's ring record as it is now; without
   // `countSnooze` a pending snooze is left out.
   virtual std::optional<RingSlot> NextRing(const SettingsRecord& shown, bool countSnooze) = 0;
+  // What decides whether the PC wakes for a ring.
+  virtual PowerFacts Power() = 0;
 };
+
+constexpr int OptionsPanelHeight = 340;
 
 class TAlarmOptionsPanel : public TSCPanel {
  public:
@@ -49,6 +55,13 @@ class TAlarmOptionsPanel : public TSCPanel {
   TLabel* const FallbackFileLabel;
   TSCCombobox* const FallbackFileBox;
   TSCButton* const BrowseButton;
+  TLabel* const RingLimitLabel;
+  TSCCombobox* const RingLimitBox;
+  TSCCheckbox* const SystemSoundCheck;
+  TSCCombobox* const SystemVolumeBox;
+  TSCCheckbox* const WakeCheck;
+  TLabel* const ReadinessLabel;
+  TSCButton* const PowerOptionsButton;
 
   void ShowOptions(const SettingsRecord& settings);
   // `settings` with the options shown; lengths that do not parse keep its values.
@@ -57,6 +70,8 @@ class TAlarmOptionsPanel : public TSCPanel {
   SettingsRecord WithCheckedOptions(const SettingsRecord& settings) const;
   // The skip line and "Don't skip" as of now: a skip date already past is not shown.
   void ShowSkip();
+  // The readiness line for the wake box as it stands.
+  void ShowReadiness();
 
  private:
   void BuildLayout();
@@ -64,6 +79,7 @@ class TAlarmOptionsPanel : public TSCPanel {
   void SkipClick();
   void DontSkipClick();
   void BrowseClick();
+  void ShowSystemSoundCaption();
 
   RingSchedule& schedule_;
   std::function<SettingsRecord()> windowSettings_;

@@ -93,6 +93,23 @@ const std::vector<int>& FallbackChoices() {
   return choices;
 }
 
+const std::vector<int>& RingLimitChoices() {
+  static const std::vector<int> choices = {0, 300, 600, 900, 1800, 3600};
+  return choices;
+}
+
+std::string PercentText(int percent) { return std::to_string(percent) + " %"; }
+
+std::optional<int> ParsePercent(const std::string& text) {
+  std::size_t digits = 0;
+  while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+  std::size_t end = digits;
+  while (end < text.size() && text[end] == ' ') ++end;
+  if (end < text.size() && text[end] == '%') ++end;
+  if (digits == 0 || digits > 3 || end != text.size()) return std::nullopt;
+  return static_cast<int>(*DigitsValue(text, 0, digits));
+}
+
 const char* DayName(int dayOfWeek) { return DayNames[dayOfWeek % 7]; }
 
 const char* MonthName(int month) { return MonthNames[(month + 11) % 12]; }

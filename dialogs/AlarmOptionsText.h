@@ -18,6 +18,12 @@ std::optional<int> ParseDuration(const std::string& text);
 const std::vector<int>& SnoozeChoices();
 const std::vector<int>& FadeChoices();
 const std::vector<int>& FallbackChoices();
+// The ring's time limits offered, in seconds ("Off": it rings until answered).
+const std::vector<int>& RingLimitChoices();
+
+// "30 %"; the percent of a text such as "30 %", "30%" or "30", none for anything else.
+std::string PercentText(int percent);
+std::optional<int> ParsePercent(const std::string& text);
 
 // "Tuesday" for day 0 Sunday ... 6 Saturday; "December" for month 1 ... 12.
 const char* DayName(int dayOfWeek);

@@ -58,6 +58,8 @@ UtcMs TAlarmWindow::Now() { return host_.Now(); }
 
 const TimeZoneRules& TAlarmWindow::Zone() { return host_.Zone(); }
 
+PowerFacts TAlarmWindow::Power() { return host_.Power(); }
+
 std::optional<RingSlot> TAlarmWindow::NextRing(const SettingsRecord& shown, bool countSnooze) {
   return host_.NextRing(number_, shown, countSnooze);
 }

@@ -55,6 +55,7 @@ class TAlarmWindow : public TCancellableForm, private RingSchedule {
   UtcMs Now() override;
   const TimeZoneRules& Zone() override;
   std::optional<RingSlot> NextRing(const SettingsRecord& shown, bool countSnooze) override;
+  PowerFacts Power() override;
 
   void BuildLayout();
   void BindEvents();

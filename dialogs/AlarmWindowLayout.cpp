@@ -16,7 +16,7 @@ constexpr int HeaderHeight = 42;
 constexpr int ColumnsHeight = 238;
 constexpr int LeftWidth = 334;
 constexpr int RightWidth = WindowWidth - LeftWidth;
-constexpr int OptionsHeight = 228;
+constexpr int OptionsHeight = OptionsPanelHeight;
 constexpr int ButtonsHeight = 50;
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "alarm/AlarmList.h"
 #include "alarm/TimeZoneRules.h"
+#include "alarm/WakeReadiness.h"
 
 class AlarmsHost {
  public:
@@ -29,4 +30,6 @@ class AlarmsHost {
   virtual void TryRing(const SettingsRecord& settings) = 0;
   // The player's settings folder for the address history, asked at each use.
   virtual std::wstring PlayerSettingsFolder() = 0;
+  // What decides whether the PC wakes for a ring.
+  virtual PowerFacts Power() = 0;
 };

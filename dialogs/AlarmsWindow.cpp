@@ -10,6 +10,7 @@
 #include "dialogs/AlarmWindow.h"
 #include "dialogs/AlarmsHost.h"
 #include "runtime/Exception.h"
+#include "runtime/Label.h"
 #include "runtime/ScopedHandles.h"
 
 namespace {
@@ -33,6 +34,7 @@ TAlarmsWindow::TAlarmsWindow(TComponent* owner, AlarmsHost& host)
       ListPanel(new TSCPanel(this)),
       AlarmRows(MakeRows(this, std::make_index_sequence<MaxAlarms>())),
       NextRingPanel(new TSCPanel(this)),
+      ReadinessLabel(new TLabel(this)),
       ButtonPanel(new TSCPanel(this)),
       AddButton(new TSCButton(this)),
       EditButton(new TSCButton(this)),
@@ -69,6 +71,7 @@ void TAlarmsWindow::ShowAlarms() {
   const int count = static_cast<int>(std::min<std::size_t>(alarms_.size(), MaxAlarms));
   std::optional<RingSlot> first;
   std::string firstLabel;
+  bool firstWakes = false;
   for (int i = 0; i < MaxAlarms; ++i) {
     TAlarmRow& row = *AlarmRows[i];
     row.SetVisible(i < count);
@@ -82,9 +85,11 @@ void TAlarmsWindow::ShowAlarms() {
     if (next && (!first || next->start < first->start)) {
       first = next;
       firstLabel = alarm.settings.VelLabel;
+      firstWakes = alarm.settings.VelWakeFromSleep;
     }
   }
   NextRingPanel->SetCaption(LabelledNextAlarmText(first, firstLabel, host_.Zone()));
+  ReadinessLabel->SetCaption(first ? WakeReadinessText(host_.Power(), firstWakes) : "");
   Select(std::clamp(selected_, 0, std::max(count - 1, 0)));
 }
 

@@ -13,6 +13,7 @@
 #include "dialogs/CancellableForm.h"
 
 class AlarmsHost;
+class TLabel;
 class TSCButton;
 class TSCPanel;
 
@@ -23,6 +24,7 @@ class TAlarmsWindow : public TCancellableForm {
   TSCPanel* const ListPanel;
   const std::array<TAlarmRow*, MaxAlarms> AlarmRows;  // the first Alarms().size() are shown
   TSCPanel* const NextRingPanel;                      // its caption is the next ring of all alarms
+  TLabel* const ReadinessLabel;                       // whether the PC will wake for that ring
   TSCPanel* const ButtonPanel;
   TSCButton* const AddButton;
   TSCButton* const EditButton;

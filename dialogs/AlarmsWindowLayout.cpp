@@ -4,12 +4,14 @@
 #include "dialogs/AlarmsWindow.h"
 #include "dialogs/DialogLook.h"
 #include "dialogs/LayoutHelpers.h"
+#include "runtime/Label.h"
 
 namespace {
 constexpr int WindowWidth = 600;
 constexpr int ListMargin = 4;
 constexpr int ListHeight = 2 * ListMargin + MaxAlarms * AlarmRowHeight;  // every alarm fits: no scrolling
 constexpr int NextRingHeight = 32;
+constexpr int ReadinessHeight = 24;
 constexpr int ButtonsHeight = 50;
 constexpr int ButtonWidth = 96;
 }  // namespace
@@ -17,7 +19,7 @@ constexpr int ButtonWidth = 96;
 void TAlarmsWindow::BuildLayout() {
   SetCaption("Alarms");
   SetBorderStyle(TBorderStyle::bsToolWindow);
-  SetClientSize(WindowWidth, ListHeight + NextRingHeight + ButtonsHeight);
+  SetClientSize(WindowWidth, ListHeight + NextRingHeight + ReadinessHeight + ButtonsHeight);
   SetColor(clWhite);
   SetFormStyle(TFormStyle::fsStayOnTop);  // over the configuration dialog, which stays on top
   SetPosition(TPosition::poScreenCenter);
@@ -33,7 +35,10 @@ void TAlarmsWindow::BuildLayout() {
   UseStatementBandLook(*NextRingPanel);
   NextRingPanel->SetAlignment(taCenter);
 
-  Place(*ButtonPanel, *this, 0, ListHeight + NextRingHeight, WindowWidth, ButtonsHeight);
+  Place(*ReadinessLabel, *this, 8, ListHeight + NextRingHeight + 4, WindowWidth - 16, ReadinessHeight - 4);
+  SetFont(ReadinessLabel->Font(), "Verdana", -11, fsBold, clBlack);
+
+  Place(*ButtonPanel, *this, 0, ListHeight + NextRingHeight + ReadinessHeight, WindowWidth, ButtonsHeight);
   UseGradientPanelLook(*ButtonPanel, scgTopToBottom);
   int left = 8;
   for (const auto& button :
@@ -47,6 +52,6 @@ void TAlarmsWindow::BuildLayout() {
   Place(*CloseButton, *ButtonPanel, WindowWidth - ButtonWidth - 8, 10, ButtonWidth, 30);
   UseSmallButtonLook(*CloseButton, "&Close");
 
-  SetTabOrders({ListPanel, NextRingPanel, ButtonPanel});
+  SetTabOrders({ListPanel, NextRingPanel, ReadinessLabel, ButtonPanel});
   SetTabOrders({AddButton, EditButton, DeleteButton, TryButton, CloseButton});
 }

@@ -22,6 +22,7 @@ class PlayerCommands {
   virtual void SetVolume(std::uint8_t volume) = 0;
   virtual void StartPlay() = 0;
   virtual void Play() = 0;
+  virtual void Pause() = 0;
   virtual void AddFile(const std::string& address) = 0;
 };
 

@@ -13,5 +13,6 @@ constexpr int PlaylistLength = 124;
 constexpr int SettingsFolder = 335;       // answer: the folder as an ANSI text in the player's memory
 constexpr int SettingsFolderWide = 1335;  // the same as a wide text, from player 5.58 on
 constexpr int PlayButton = 40045;
+constexpr int PauseButton = 40046;
 constexpr int CopyDataAddToPlaylist = 100;
 }  // namespace PlayerMessages

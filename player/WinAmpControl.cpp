@@ -65,6 +65,8 @@ void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, PlayerMessages::StartPl
 
 void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PlayerMessages::PlayButton, 0); }
 
+void TGPFWinAmpControl::Pause() { SendMessageA(WinampHandle(), WM_COMMAND, PlayerMessages::PauseButton, 0); }
+
 void TGPFWinAmpControl::AddFile(const std::string& address) {
   // The text and the record need only live until the synchronous send returns.
   COPYDATASTRUCT record;

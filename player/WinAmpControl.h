@@ -39,6 +39,7 @@ class TGPFWinAmpControl : public TComponent, public PlayerCommands, public Playe
   void SetVolume(std::uint8_t volume) override;
   void StartPlay() override;
   void Play() override;
+  void Pause() override;
   void AddFile(const std::string& address) override;
   std::uint8_t GetVolume() override;
   std::int32_t GetPlayPosition() override;

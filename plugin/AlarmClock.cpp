@@ -4,6 +4,8 @@
 
 #include "alarm/SettingsTable.h"
 #include "alarm/Snooze.h"
+#include "dialogs/AlarmListText.h"
+#include "plugin/PowerState.h"
 #include "plugin/SettingsStore.h"
 #include "plugin/SystemTimeZone.h"
 #include "runtime/DebugTrace.h"
@@ -66,6 +68,7 @@ void AlarmClock::Start() {
     });
     LoadAlarms(loaded);
   }
+  missed_ = std::make_unique<MissedNotice>();
   worker = new AlarmWorker(*WinampControl, *WinampControl, *this, *this);
 }
 
@@ -150,9 +153,36 @@ void AlarmClock::RecordRing(int number, const RingSlot& slot, UtcMs now) {
   }
   DebugTrace(std::string("ring: ") + (slot.snoozed ? "snooze " : "alarm ") + AlarmNumbered(number) +
              LastRungText(slot));
+  RecordPlan(number, std::nullopt);
   if (!slot.snoozed) KeepInRegistry("last ring", [&] { SaveLastRung(number, LastRungText(slot)); });
   if (recorded.snoozeSpent) KeepInRegistry("snooze", [&] { SaveSnoozeUntil(number, std::nullopt); });
   if (recorded.switchedOff) KeepInRegistry("one-off alarm off", [&] { SaveActive(number, false); });
+}
+
+void AlarmClock::RecordPlan(int number, std::optional<UtcMs> ring) {
+  {
+    // Not a change the worker must plan again for: it is the plan.
+    LockHolder hold(settingsLock_);
+    if (WatchedAlarm* watched = Find(number)) watched->alarm.settings.VelPlannedRing = ring;
+  }
+  KeepInRegistry("planned ring", [&] { SavePlannedRing(number, ring); });
+}
+
+void AlarmClock::ReportMissed(int number, UtcMs planned, MissReason reason) {
+  std::string label;
+  {
+    LockHolder hold(settingsLock_);
+    if (const WatchedAlarm* watched = Find(number)) label = watched->alarm.settings.VelLabel;
+  }
+  if (missed_)
+    missed_->Add(MissedRingText(number, label, planned, MissReasonText(reason), SystemTimeZone()),
+                 reason == MissReason::Asleep);
+}
+
+PowerFacts AlarmClock::Power() const {
+  PowerFacts facts = ReadPowerFacts();
+  facts.timerRefused = wakeRefused_;
+  return facts;
 }
 
 void AlarmClock::DropSnooze(int number) {
@@ -256,4 +286,5 @@ void AlarmClock::GeneralPluginQuit(TComponent*) {
   // which it runs on, is not freed under it.
   if (worker->Stop(QuitWaitMs)) delete worker;
   worker = nullptr;
+  missed_.reset();
 }

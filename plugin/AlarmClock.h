@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "alarm/AlarmList.h"
+#include "alarm/WakeReadiness.h"
 #include "player/WinAmpControl.h"
 #include "plugin/AlarmWorker.h"
 #include "plugin/GenericPlugin.h"
+#include "plugin/MissedNotice.h"
 #include "plugin/RingSession.h"
 #include "runtime/Lock.h"
 #include "runtime/ScopedHandles.h"
@@ -32,6 +34,11 @@ class AlarmClock : public TComponent, public AlarmRecord, public RingAnswers {
   UtcMs WatchedSince(int number, const SettingsRecord& settings, UtcMs now) override;
   void RecordRing(int number, const RingSlot& slot, UtcMs now) override;
   void DropSnooze(int number) override;
+  void RecordPlan(int number, std::optional<UtcMs> ring) override;
+  void ReportMissed(int number, UtcMs planned, MissReason reason) override;
+  void NoteWakeRefused(bool refused) override { wakeRefused_ = refused; }
+  // Whether this PC will wake for an alarm, as Windows and the worker's last timer say.
+  PowerFacts Power() const;
 
   // The snooze window's answers, from the ring's thread, for the alarm that rang.
   void Snooze(int number, UtcMs pressed) override;
@@ -79,6 +86,8 @@ class AlarmClock : public TComponent, public AlarmRecord, public RingAnswers {
   void ForgetSnooze(int number);
 
   ScopedHandle settingsChanged_;
+  std::unique_ptr<MissedNotice> missed_;
+  volatile bool wakeRefused_ = false;
   mutable Lock settingsLock_;
   std::vector<WatchedAlarm> alarms_;  // alarm 1 first, then by number
 };

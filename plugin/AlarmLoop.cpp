@@ -16,27 +16,49 @@ WaitEnd AlarmLoop::Step() {
   }
   AlarmList alarms = host_.Alarms();
   const UtcMs now = clock_.Now();
+  lastLook_ = started_ ? std::optional<Look>(thisLook_) : std::nullopt;
+  thisLook_ = Look{now, clock_.TickMs()};
+  if (!started_) started_ = thisLook_;
   std::vector<UtcMs> watchedSince;
+  std::vector<std::optional<RingSlot>> slots;
   for (NumberedAlarm& alarm : alarms) {
     if (SnoozeIsStale(alarm.settings, now)) {
       host_.DropSnooze(alarm.number);
       alarm.settings.VelSnoozeUntil.reset();
     }
     watchedSince.push_back(host_.WatchedSince(alarm.number, alarm.settings, now));
+    slots.push_back(NextRing(alarm.settings, now, zone_, watchedSince.back()));
+    CheckPlan(alarm, slots.back(), now);
   }
   const std::optional<AlarmRing> next = EarliestRing(alarms, now, zone_, watchedSince);
-  if (!next || !RingIsDue(next->slot, now))
-    return clock_.WaitUntil(next ? std::optional<UtcMs>(next->slot.start) : std::nullopt);
+  if (!next || !RingIsDue(next->slot, now)) {
+    bool wake = false;
+    for (const NumberedAlarm& alarm : alarms)
+      if (next && alarm.number == next->number) wake = alarm.settings.VelWakeFromSleep;
+    return clock_.WaitUntil(next ? std::optional<UtcMs>(next->slot.start) : std::nullopt, wake);
+  }
   // The others due in the same minute ring with it, as one ring: recorded, not sounded.
   SettingsRecord ringing;
   for (std::size_t i = 0; i < alarms.size(); ++i) {
-    const std::optional<RingSlot> slot = NextRing(alarms[i].settings, now, zone_, watchedSince[i]);
+    const std::optional<RingSlot>& slot = slots[i];
     if (!slot || !RingIsDue(*slot, now) || slot->start / MsPerMinute != next->slot.start / MsPerMinute) continue;
     host_.RecordRing(alarms[i].number, *slot, now);
     if (alarms[i].number == next->number) ringing = alarms[i].settings;
   }
   Sound(ringing, next->number);
   return WaitEnd::InstantCame;
+}
+
+void AlarmLoop::CheckPlan(const NumberedAlarm& alarm, const std::optional<RingSlot>& next, UtcMs now) {
+  const std::optional<UtcMs>& planned = alarm.settings.VelPlannedRing;
+  const std::optional<UtcMs> ring = next ? std::optional<UtcMs>(next->start) : std::nullopt;
+  // A planned ring still due rings in this pass; one that has passed otherwise was missed.
+  if (planned && *planned <= now && !(next && next->start == *planned && RingIsDue(*next, now))) {
+    const Look before = lastLook_.value_or(thisLook_);
+    host_.ReportMissed(alarm.number, *planned,
+                       WhyMissed(*planned, started_->now, now - before.now, thisLook_.tick - before.tick));
+  }
+  if (planned != ring) host_.RecordPlan(alarm.number, ring);
 }
 
 void AlarmLoop::Sound(const SettingsRecord& settings, int alarmNumber) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "alarm/AlarmList.h"
+#include "alarm/MissedRing.h"
 #include "player/PlayerCommands.h"
 
 constexpr unsigned PollPauseMs = 1000;
@@ -29,8 +30,11 @@ class WorkerClock {
  public:
   virtual ~WorkerClock() = default;
   virtual UtcMs Now() = 0;
-  // Waits until `instant`, or with none planned until a re-plan, a safety poll or stop.
-  virtual WaitEnd WaitUntil(std::optional<UtcMs> instant) = 0;
+  // The PC's running time, sleep counted, unmoved by clock changes.
+  virtual std::int64_t TickMs() { return Now(); }
+  // Waits until `instant` (waking the PC for it when asked), or with none planned until
+  // a re-plan, a safety poll or stop.
+  virtual WaitEnd WaitUntil(std::optional<UtcMs> instant, bool wakeFromSleep) = 0;
   virtual void Pause(unsigned milliseconds) = 0;
 };
 
@@ -49,6 +53,10 @@ class AlarmHost {
   virtual void RecordRing(int number, const RingSlot& slot, UtcMs now) = 0;
   // Alarm `number`'s snooze is past its catch-up time: forget it.
   virtual void DropSnooze(int number) = 0;
+  // Alarm `number` rings next at `ring`, or not at all: kept until it rings (VelPlannedRing).
+  virtual void RecordPlan(int /*number*/, std::optional<UtcMs> /*ring*/) {}
+  // Alarm `number`'s ring planned for `planned` passed beyond its catch-up time unrung.
+  virtual void ReportMissed(int /*number*/, UtcMs /*planned*/, MissReason /*reason*/) {}
   // The settings of a trial ring asked for since the last look, once.
   virtual std::optional<SettingsRecord> TakeTrialRing() { return std::nullopt; }
 };
@@ -88,10 +96,19 @@ class AlarmLoop {
 
   // The ring itself, of alarm `alarmNumber` or a trial; the post-ring pause only after an alarm's.
   void Sound(const SettingsRecord& settings, int alarmNumber);
+  // Tells of `alarm`'s planned ring when it passed unrung (`next`: its next ring now), and
+  // keeps the new plan.
+  void CheckPlan(const NumberedAlarm& alarm, const std::optional<RingSlot>& next, UtcMs now);
 
   PlayerCommands& player_;
   WorkerClock& clock_;
   const TimeZoneRules& zone_;
   AlarmHost& host_;
   RingSteps& steps_;
+  struct Look {
+    UtcMs now;
+    std::int64_t tick;
+  };
+  std::optional<Look> started_, lastLook_;  // the first pass's and the one before this
+  Look thisLook_{};
 };

@@ -5,6 +5,7 @@
 #include "plugin/AlarmLoop.h"
 #include "plugin/RingSession.h"
 #include "plugin/SystemTimeZone.h"
+#include "plugin/SystemVolumeDevice.h"
 #include "runtime/DebugTrace.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/KeepAwake.h"
@@ -56,19 +57,32 @@ class WorkerServices : public AlarmHost, public WorkerClock {
     return record_.WatchedSince(number, settings, now);
   }
   void DropSnooze(int number) override { record_.DropSnooze(number); }
+  void RecordPlan(int number, std::optional<UtcMs> ring) override { record_.RecordPlan(number, ring); }
+  void ReportMissed(int number, UtcMs planned, MissReason reason) override {
+    record_.ReportMissed(number, planned, reason);  // told first: the trace says the window has it
+    DebugTrace("missed: alarm " + std::to_string(number) + " of " + LocalText(planned) + ", " + MissReasonText(reason));
+  }
 
   void RecordRing(int number, const RingSlot& slot, UtcMs now) override {
-    if (WakeFromSleep()) keepAwake_.Request();
+    for (const NumberedAlarm& alarm : record_.Alarms())
+      if (alarm.number == number && alarm.settings.VelWakeFromSleep) keepAwake_.Request();
     record_.RecordRing(number, slot, now);
+  }
+
+  std::int64_t TickMs() override {
+    const DWORD tick = GetTickCount();  // counts sleep; wraps after 49 days, so only its steps are added
+    tickMs_ += static_cast<DWORD>(tick - lastTick_);
+    lastTick_ = tick;
+    return tickMs_;
   }
 
   std::optional<SettingsRecord> TakeTrialRing() override { return takeTrial_(); }
 
-  WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
+  WaitEnd WaitUntil(std::optional<UtcMs> instant, bool wake) override {
     keepAwake_.Release();  // the ring before, if any, is over: answered, or its pause ended
     if (instant) {
-      const bool wake = WakeFromSleep();
       const bool granted = timer_.SetAt(FileTimeTicksFromUtc(*instant), wake);
+      record_.NoteWakeRefused(wake && !granted);
       DebugTrace("next ring " + LocalText(*instant));
       DebugTrace(std::string("timer set, wake from sleep ") + (wake ? "asked" : "not asked") +
                  (granted ? ", granted" : ", not granted"));
@@ -92,9 +106,6 @@ class WorkerServices : public AlarmHost, public WorkerClock {
   }
 
  private:
-  // A global value: every alarm holds the main key's.
-  bool WakeFromSleep() { return record_.Alarms().front().settings.VelWakeFromSleep; }
-
   // Waits for the stop, a settings change or the timer, handling this thread's messages
   // meanwhile; WAIT_TIMEOUT after `milliseconds`.
   DWORD WaitHandlingMessages(DWORD milliseconds) {
@@ -112,6 +123,8 @@ class WorkerServices : public AlarmHost, public WorkerClock {
   std::function<std::optional<SettingsRecord>()> takeTrial_;
   WakeTimer timer_;
   KeepAwake keepAwake_{MaxKeepAwakeMs};
+  DWORD lastTick_ = GetTickCount();
+  std::int64_t tickMs_ = 0;
 };
 
 }  // namespace
@@ -123,7 +136,8 @@ AlarmWorker::AlarmWorker(PlayerCommands& player, PlayerProbe& probe, AlarmRecord
             [&] {
               const SystemChangeWindow systemChanges(record.ChangedEvent());
               SystemTimeZone zone;
-              RingSession ring(player, probe, answers, [&thread] { return thread.Terminated(); });
+              SystemVolumeDevice systemVolume;
+              RingSession ring(player, probe, systemVolume, answers, [&thread] { return thread.Terminated(); });
               WorkerServices services(thread, record, [this] { return TakeTrialRing(); });
               AlarmLoop(player, services, zone, services, ring).Run();
             },

@@ -13,6 +13,7 @@
 #include "runtime/Thread.h"
 
 #include "alarm/AlarmList.h"
+#include "alarm/MissedRing.h"
 
 class RingAnswers;
 
@@ -24,6 +25,10 @@ class AlarmRecord {
   virtual UtcMs WatchedSince(int number, const SettingsRecord& settings, UtcMs now) = 0;
   virtual void RecordRing(int number, const RingSlot& slot, UtcMs now) = 0;
   virtual void DropSnooze(int number) = 0;
+  virtual void RecordPlan(int number, std::optional<UtcMs> ring) = 0;
+  virtual void ReportMissed(int number, UtcMs planned, MissReason reason) = 0;
+  // Whether Windows refused to wake the PC for the timer last set with waking asked.
+  virtual void NoteWakeRefused(bool refused) = 0;
   // Set whenever an alarm changes, so that the worker plans its next ring again.
   virtual HANDLE ChangedEvent() const = 0;
 };

@@ -17,3 +17,5 @@ void AlarmsLink::DeleteAlarm(int number) { alarms_.DeleteAlarm(number); }
 void AlarmsLink::TryRing(const SettingsRecord& settings) { alarms_.RequestTrialRing(settings); }
 
 std::wstring AlarmsLink::PlayerSettingsFolder() { return alarms_.WinampControl->SettingsFolder(); }
+
+PowerFacts AlarmsLink::Power() { return alarms_.Power(); }

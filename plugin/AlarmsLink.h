@@ -19,6 +19,7 @@ class AlarmsLink : public AlarmsHost {
   void DeleteAlarm(int number) override;
   void TryRing(const SettingsRecord& settings) override;
   std::wstring PlayerSettingsFolder() override;
+  PowerFacts Power() override;
 
  private:
   AlarmClock& alarms_;

@@ -50,6 +50,7 @@ class OptionsLink : public AlarmOptionsHost {
   }
   void SaveOptions(const SettingsRecord& settings) override { alarm_.SaveAlarmOptions(settings); }
   void TryRing(const SettingsRecord& settings) override { alarm_.RequestTrialRing(settings); }
+  PowerFacts Power() override { return alarm_.Power(); }
 
  private:
   AlarmClock& alarm_;

@@ -3,6 +3,7 @@
 #include "alarm/AlarmList.h"
 #include "dialogs/SnoozeWindow.h"
 #include "plugin/SystemTimeZone.h"
+#include "runtime/DebugTrace.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/KeepAwake.h"
 #include "runtime/Thread.h"
@@ -17,9 +18,11 @@ std::string SnoozeCaption(const std::string& label) {
 }
 }  // namespace
 
-RingSession::RingSession(PlayerCommands& player, PlayerProbe& probe, RingAnswers& answers,
+RingSession::RingSession(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume, RingAnswers& answers,
                          std::function<bool()> quitting)
-    : player_(player), answers_(answers), companion_(player, probe, std::move(quitting)) {}
+    : player_(player),
+      answers_(answers),
+      companion_(player, probe, systemVolume, std::move(quitting), [this] { TimeUp(); }) {}
 
 RingSession::~RingSession() {
   HWND window = nullptr;
@@ -57,6 +60,16 @@ void RingSession::AfterPlay(const SettingsRecord& settings, bool foundPlaying, i
   }
   // The window up answers for this ring now, and says so.
   if (shown) SetWindowTextA(shown, caption.c_str());
+}
+
+void RingSession::TimeUp() {
+  DebugTrace("ring: time is up, paused");
+  HWND window = nullptr;
+  {
+    LockHolder hold(lock_);
+    window = window_;
+  }
+  if (window) PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
 void RingSession::RunWindow(bool keepAwake, const std::string& caption) {

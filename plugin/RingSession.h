@@ -26,7 +26,8 @@ class RingAnswers {
 
 class RingSession : public RingSteps {
  public:
-  RingSession(PlayerCommands& player, PlayerProbe& probe, RingAnswers& answers, std::function<bool()> quitting);
+  RingSession(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume, RingAnswers& answers,
+              std::function<bool()> quitting);
   // The player quits: the window closes at once without an answer, the fade jumps to its target.
   ~RingSession() override;
 
@@ -37,6 +38,8 @@ class RingSession : public RingSteps {
   // The window thread's body: the window, modal on that thread, then its answer.
   void RunWindow(bool keepAwake, const std::string& caption);
   void Answer(int answer);
+  // A ring nobody answered has reached its time limit: the window closes as DISABLE would.
+  void TimeUp();
 
   PlayerCommands& player_;
   RingAnswers& answers_;

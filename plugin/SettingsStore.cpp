@@ -126,7 +126,7 @@ void SaveRows(SettingOwner owner, const SettingsRecord& settings) {
 
 constexpr const char* AlarmsKey = "Software\\VelWakeUp\\Alarms\\";
 
-// Alarm `number`'s subkey as it is, over alarm 1's global values.
+// Alarm `number`'s subkey as it is, over alarm 1's global value.
 NumberedAlarm ReadAlarmKey(const RegistryKey& key, int number, const SettingsRecord& first) {
   NumberedAlarm alarm{number, SettingsRecord()};
   for (const SettingRow& row : SettingsTable) {
@@ -136,7 +136,8 @@ NumberedAlarm ReadAlarmKey(const RegistryKey& key, int number, const SettingsRec
       ReadOptional(key, row, alarm.settings);
   }
   alarm.settings.VelCatchUpMinutes = first.VelCatchUpMinutes;
-  alarm.settings.VelWakeFromSleep = first.VelWakeFromSleep;
+  // Waking was one value for every alarm before each had its own.
+  if (!key.ValueExists(SettingNames::WakeFromSleep)) alarm.settings.VelWakeFromSleep = first.VelWakeFromSleep;
   return alarm;
 }
 }  // namespace
@@ -207,10 +208,16 @@ void SaveLastRung(int number, const std::string& lastRung) {
 
 void SaveActive(int number, bool active) { RegistryKey(AlarmKeyPath(number)).WriteBool(SettingNames::Active, active); }
 
-void SaveSnoozeUntil(int number, std::optional<UtcMs> until) {
+namespace {
+void SaveInstant(int number, const char* name, std::optional<UtcMs> instant) {
   RegistryKey key(AlarmKeyPath(number));
-  if (until)
-    key.WriteString(SettingNames::SnoozeUntil, UtcText(*until));
+  if (instant)
+    key.WriteString(name, UtcText(*instant));
   else
-    key.DeleteValue(SettingNames::SnoozeUntil);
+    key.DeleteValue(name);
 }
+}  // namespace
+
+void SaveSnoozeUntil(int number, std::optional<UtcMs> until) { SaveInstant(number, SettingNames::SnoozeUntil, until); }
+
+void SavePlannedRing(int number, std::optional<UtcMs> ring) { SaveInstant(number, SettingNames::PlannedRing, ring); }

@@ -38,5 +38,7 @@ void DeleteAlarmKey(int number);
 void SaveLastRung(int number, const std::string& lastRung);
 // Stores a snooze's instant of alarm `number`; none removes the value.
 void SaveSnoozeUntil(int number, std::optional<UtcMs> until);
+// Stores the ring planned next for alarm `number`; none removes the value.
+void SavePlannedRing(int number, std::optional<UtcMs> ring);
 // A one-off alarm switches itself off after its ring.
 void SaveActive(int number, bool active);

@@ -14,5 +14,5 @@ void TLabel::Paint(TCanvas& canvas) {
   }
   Rect r = ClientRect();
   canvas.Brush.SetStyle(TBrushStyle::bsClear);
-  canvas.DrawText(Caption(), r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_EXPANDTABS);
+  canvas.DrawText(Caption(), r, DT_LEFT | DT_TOP | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A plain line of text, optionally transparent over its parent.
+// A plain line of text, or wrapped lines, optionally transparent over its parent.
 #include "runtime/WinControl.h"
 
 class TLabel : public TWinControl {
@@ -8,10 +8,13 @@ class TLabel : public TWinControl {
 
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
+  // Wrapped at the label's width and at each "\n", from the top down.
+  void SetWordWrap(bool wrap) { SetProperty(wordWrap_, wrap); }
 
  protected:
   void Paint(TCanvas& canvas) override;
 
  private:
   bool transparent_ = false;
+  bool wordWrap_ = false;
 };

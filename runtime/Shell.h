@@ -7,6 +7,9 @@
 
 using ShellOpener = std::function<void(const std::string& verb, const std::string& target)>;
 
+// Windows' power options, for a link's target.
+constexpr const char* PowerOptionsPanel = "powercfg.cpl";
+
 // Opens `link` with the verb "open"; the shell's answer is not looked at.
 void OpenLink(const std::string& link);
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "PosixTimeZone.h"
+#include "alarm/MissedRing.h"
 #include "dialogs/AlarmListText.h"
 
 namespace {
@@ -77,4 +78,13 @@ TEST(AlarmWords, CaptionNamesNumberAndLabel) {
   EXPECT_EQ(AlarmCaption(3, "Work"), "Alarm 3: Work");
   EXPECT_EQ(AlarmCaption(12, ""), "Alarm 12");
   EXPECT_EQ(AlarmCaption(0, "Work"), "Alarm");
+}
+
+TEST(RingWords, AMissedRingNamesTheAlarmItsLocalTimeAndWhy) {
+  const PosixTimeZone berlin("Europe/Berlin");
+  const UtcMs planned = LocalInstant(berlin, 2026, 12, 8, 6, 45);
+  EXPECT_EQ(MissedRingText(2, "Work", planned, MissReasonText(MissReason::Asleep), berlin),
+            "Alarm 2: Work, Tuesday 8 December, 06:45. The PC was asleep and did not wake in time");
+  EXPECT_EQ(MissedRingText(1, "", planned, MissReasonText(MissReason::ClockMoved), berlin),
+            "Alarm 1, Tuesday 8 December, 06:45. The clock moved past it");
 }

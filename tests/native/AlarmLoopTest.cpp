@@ -24,10 +24,21 @@ class FakeWorld : public WorkerClock, public AlarmHost {
   ScheduleWatch watch;
   std::vector<std::string> events;
   std::vector<unsigned> pauses;
-  UtcMs resumeAt = 0;  // the PC sleeps from the next wait until then
+  UtcMs resumeAt = 0;    // the PC sleeps from the next wait until then
+  UtcMs setClockTo = 0;  // the clock is set forward to this in the next wait
+  std::int64_t clockSetBy = 0;
+  std::vector<bool> wakes;  // whether each wait asked to wake the PC
+  std::vector<std::string> misses;
 
   UtcMs Now() override { return now; }
-  WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
+  std::int64_t TickMs() override { return now - clockSetBy; }
+  WaitEnd WaitUntil(std::optional<UtcMs> instant, bool wake) override {
+    wakes.push_back(wake);
+    if (setClockTo > now) {
+      clockSetBy += setClockTo - now;
+      now = setClockTo;
+      return WaitEnd::Replan;
+    }
     if (resumeAt > now) {
       now = resumeAt;
       return WaitEnd::Replan;
@@ -49,6 +60,12 @@ class FakeWorld : public WorkerClock, public AlarmHost {
   void RecordRing(int, const RingSlot& slot, UtcMs at) override {
     events.push_back(std::string(slot.snoozed ? "snooze " : "record ") + LastRungText(slot));
     RecordRingIn(settings, slot, at);
+    settings.VelPlannedRing.reset();
+  }
+  void RecordPlan(int, std::optional<UtcMs> ring) override { settings.VelPlannedRing = ring; }
+  void ReportMissed(int number, UtcMs planned, MissReason reason) override {
+    misses.push_back("alarm " + std::to_string(number) + " of " + std::to_string(planned) + ": " +
+                     MissReasonText(reason));
   }
   void DropSnooze(int) override {
     events.push_back("drop snooze");
@@ -188,4 +205,59 @@ TEST_F(AlarmLoopTest, StopsAtOnceWhenTerminationIsRequestedBeforeTheStep) {
   world.settings = Armed(7, 30);
   EXPECT_EQ(CountRings(At(7, 30), At(7, 30)), 0);
   EXPECT_TRUE(player.calls.empty());
+}
+
+// A ring that passes unheard is told, once, with why.
+std::string Missed(UtcMs planned, MissReason reason) {
+  return "alarm 1 of " + std::to_string(planned) + ": " + MissReasonText(reason);
+}
+
+TEST_F(AlarmLoopTest, APcResumedPastTheCatchUpTimeTellsOfTheRingItSleptThrough) {
+  world.settings = Armed(7, 30);
+  world.resumeAt = At(7, 41);
+  EXPECT_EQ(CountRings(At(7, 0), At(9, 0)), 0);
+  EXPECT_EQ(world.misses, std::vector<std::string>{Missed(At(7, 30), MissReason::Asleep)});
+  EXPECT_EQ(world.settings.VelPlannedRing, At(7, 30) + MsPerCalendarDay) << "tomorrow's is planned";
+}
+
+TEST_F(AlarmLoopTest, AClockSetPastTheRingTellsItMovedPastIt) {
+  world.settings = Armed(7, 30);
+  world.setClockTo = At(8, 0);
+  EXPECT_EQ(CountRings(At(7, 0), At(9, 0)), 0);
+  EXPECT_EQ(world.misses, std::vector<std::string>{Missed(At(7, 30), MissReason::ClockMoved)});
+}
+
+TEST_F(AlarmLoopTest, APlanLeftByAClosedPlayerIsToldAtTheNextStartEvenWithinTheCatchUpTime) {
+  for (UtcMs start : {At(7, 33), At(12, 0)}) {
+    world.misses.clear();
+    world.settings = Armed(7, 30);
+    world.settings.VelPlannedRing = At(7, 30);
+    world.now = start;
+    world.end = start + MsPerMinute;
+    AlarmLoop(player, world, Utc, world).Run();
+    EXPECT_EQ(world.misses, std::vector<std::string>{Missed(At(7, 30), MissReason::PlayerNotRunning)});
+    EXPECT_TRUE(world.events.empty()) << "a minute begun before the start is not caught up";
+  }
+}
+
+TEST_F(AlarmLoopTest, RingsThatRangAndPlansThatMovedAreNotMissed) {
+  world.settings = Armed(7, 30);
+  EXPECT_EQ(CountRings(At(7, 0), At(7, 0) + 2 * MsPerCalendarDay), 2);
+  const UtcMs day = 2 * MsPerCalendarDay;
+  world.settings.VelSnoozeUntil = At(6, 30) + day;
+  world.resumeAt = At(6, 35) + day;  // a snooze caught up late
+  EXPECT_EQ(CountRings(At(6, 0) + day, At(7, 0) + day), 1);
+  world.settings.VelWakeupTime = EncodeTime(8, 0, 0, 0);  // moved before the planned 07:30
+  EXPECT_EQ(CountRings(At(7, 10) + day, At(9, 0) + day), 1);
+  EXPECT_TRUE(world.misses.empty()) << world.misses.front();
+}
+
+TEST_F(AlarmLoopTest, TheTimerWakesThePcOnlyWhenTheAlarmThatRingsNextAsks) {
+  for (bool wake : {true, false}) {
+    world.wakes.clear();
+    world.settings = Armed(7, 30);
+    world.settings.VelWakeFromSleep = wake;
+    CountRings(At(7, 0), At(7, 20));
+    EXPECT_EQ(world.wakes, std::vector<bool>{wake});
+  }
 }

@@ -23,6 +23,7 @@ class FakePlayer : public PlayerCommands {
   void SetVolume(std::uint8_t v) override { calls.push_back("volume " + std::to_string(v)); }
   void StartPlay() override { calls.push_back("start"); }
   void Play() override { calls.push_back("play"); }
+  void Pause() override { calls.push_back("pause"); }
   void AddFile(const std::string& a) override {
     calls.push_back("add '" + a + "'");
     ++length;

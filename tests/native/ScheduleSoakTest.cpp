@@ -56,7 +56,7 @@ class SimulatedPc : public WorkerClock, public AlarmHost {
   }
   void Pause(unsigned milliseconds) override { trueNow_ += milliseconds; }  // events wait for its end
 
-  WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
+  WaitEnd WaitUntil(std::optional<UtcMs> instant, bool) override {
     if (trueNow_ >= nextEvent_) return Happen();
     const UtcMs arrival = instant ? trueNow_ + std::max<UtcMs>(0, *instant - Now()) : Never;
     const UtcMs until = std::min({arrival, nextEvent_, end_});

@@ -41,7 +41,7 @@ class StoredAlarms : public WorkerClock, public AlarmHost {
   std::vector<std::string> rings;  // "<number> <record>" per alarm recorded
 
   UtcMs Now() override { return now; }
-  WaitEnd WaitUntil(std::optional<UtcMs> instant) override {
+  WaitEnd WaitUntil(std::optional<UtcMs> instant, bool) override {
     if (!instant || *instant >= end) {
       now = end;
       return WaitEnd::Stop;

@@ -12,6 +12,7 @@
 #include "dialogs/AlarmWindow.h"
 #include "dialogs/AlarmsHost.h"
 #include "dialogs/AlarmsWindow.h"
+#include "runtime/Label.h"
 #include "tests/windows/WindowTestSupport.h"
 
 namespace {
@@ -52,6 +53,8 @@ class StoringHost : public AlarmsHost, public TimeZoneRules {
       if (alarms[i].number == number) alarms.erase(alarms.begin() + static_cast<long>(i));
   }
   void TryRing(const SettingsRecord&) override {}
+  PowerFacts power;
+  PowerFacts Power() override { return power; }
   std::wstring PlayerSettingsFolder() override { return L""; }
 };
 
@@ -110,6 +113,20 @@ TEST(AlarmsWindowList, TheCheckBoxSwitchesTheAlarmThroughTheHost) {
   EXPECT_FALSE(host.alarms[0].settings.VelActive);
   EXPECT_EQ(window.AlarmRows[0]->Columns()[3], "off");
   EXPECT_EQ(window.NextRingPanel->Caption(), "Next alarm: Saturday 12 December, 09:00");
+}
+
+TEST(AlarmsWindowList, TheReadinessLineSpeaksForTheAlarmThatRingsFirst) {
+  StoringHost host = ThreeAlarms();
+  host.power.wakeTimersPluggedIn = WakeTimersImportantOnly;
+  TAlarmsWindow window(nullptr, host);
+  window.Show();
+  EXPECT_EQ(window.ReadinessLabel->Caption(), "Only important wake timers are allowed on this PC");
+  host.alarms[0].settings.VelWakeFromSleep = false;  // "Work" rings first and asks for no waking
+  Click(*window.AlarmRows[2]->ActiveCheck);          // any change shows the list anew
+  EXPECT_EQ(window.ReadinessLabel->Caption(), "Waking from sleep is turned off in these options");
+  for (NumberedAlarm& alarm : host.alarms) alarm.settings.VelActive = false;
+  Click(*window.AlarmRows[2]->ActiveCheck);
+  EXPECT_EQ(window.ReadinessLabel->Caption(), "") << "no ring to wake for";
 }
 
 TEST(AlarmsWindowList, UpAndDownMoveTheSelectionAndDeleteIsForOtherAlarmsOnly) {

@@ -50,12 +50,26 @@ std::vector<int> VolumesAfter(const SimulatorLog& log, int index) {
   return volumes;
 }
 
+// "Tuesday 8 December", the local date of `day` as the windows word it.
+std::string DateWords(std::time_t day) {
+  std::tm local{};
+  localtime_r(&day, &local);
+  return Formatted("%A ", day) + std::to_string(local.tm_mday) + Formatted(" %B", day);
+}
+
 // "Next alarm: Tuesday 8 December, 07:30", as the options window words a ring on the
 // local date of `day` at `hhmm`.
 std::string NextAlarmWords(std::time_t day, const std::string& hhmm) {
-  std::tm local{};
-  localtime_r(&day, &local);
-  return "Next alarm: " + Formatted("%A ", day) + std::to_string(local.tm_mday) + Formatted(" %B, ", day) + hhmm;
+  return "Next alarm: " + DateWords(day) + ", " + hhmm;
+}
+
+// The start of the minute of `at` as the registry keeps an instant: "2026-12-08T05:45:00Z".
+std::string UtcMinuteText(std::time_t at) {
+  std::tm utc{};
+  gmtime_r(&at, &utc);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:00Z", &utc);
+  return text;
 }
 }  // namespace
 
@@ -180,15 +194,83 @@ TEST(AlarmOptionsOk, AVanishedFallbackFileIsToldAndTheOtherOptionsAreSaved) {
 TEST(Snooze, ASnoozeKeptInTheRegistryRingsInARestartedPlayerWhateverTheDays) {
   // The player was closed after SNOOZE; started again within the snooze's minute, on a
   // day the alarm does not ring.
-  const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  char until[32];
-  std::strftime(until, sizeof until, "%Y-%m-%dT%H:%M:00Z", &utc);
-  const SimulatorLog log = RunSimulator(
-      With(ArmedNow, {"--snooze", "off", "--set-value", "VelDays", "dword", "0", "--set-value", "VelSnoozeUntil", "sz",
-                      until, "--dump-settings", "--run-until", Trace("ring: snooze"), "--give-up", "60"}));
+  const SimulatorLog log =
+      RunSimulator(With(ArmedNow, {"--snooze", "off", "--set-value", "VelDays", "dword", "0", "--set-value",
+                                   "VelSnoozeUntil", "sz", UtcMinuteText(std::time(nullptr)), "--dump-settings",
+                                   "--run-until", Trace("ring: snooze"), "--give-up", "60"}));
   ASSERT_TRUE(log.Has(Trace("ring: snooze"))) << log.Text();
   EXPECT_EQ(log.Starting("Play button").size(), 1u) << log.Text();
   EXPECT_EQ(log.Setting("VelSnoozeUntil"), "(missing)") << "spent by its ring";
+}
+
+TEST(MissedAlarm, RingsPlannedWhileThePlayerWasClosedAreToldInOneWindowAtTheNextStart) {
+  // Alarm 1 was planned for two hours ago and alarm 2 for three, by a player closed since.
+  const std::time_t now = std::time(nullptr) / 60 * 60;
+  auto words = [](int number, const std::string& label, std::time_t planned) {
+    return "Alarm " + std::to_string(number) + ": " + label + ", " + DateWords(planned) + ", " +
+           Formatted("%H:%M", planned) + ". The player was not running";
+  };
+  const SimulatorLog log =
+      RunSimulator({"--reset-settings",
+                    "--arm",
+                    Formatted("%H:%M", now - 2 * 3600),
+                    "--set-value",
+                    "VelLabel",
+                    "sz",
+                    "Work",
+                    "--set-value",
+                    "VelPlannedRing",
+                    "sz",
+                    UtcMinuteText(now - 2 * 3600),
+                    "--set-value",
+                    "Alarms\\2\\VelLabel",
+                    "sz",
+                    "Gym",
+                    "--set-value",
+                    "Alarms\\2\\VelPlannedRing",
+                    "sz",
+                    UtcMinuteText(now - 3 * 3600),
+                    "--dump-settings",
+                    "--run-until",
+                    "ui: done",
+                    "--give-up",
+                    "90",
+                    "--ui",
+                    "window Missed alarm; wait log " + Trace("missed: alarm 2") + "; texts; click &OK; wait gone"});
+  EXPECT_TRUE(log.Has("ui: text '" + words(1, "Work", now - 2 * 3600) + "\\n" + words(2, "Gym", now - 3 * 3600) + "'"))
+      << log.Text();
+  EXPECT_FALSE(log.Has("ui: text '&Power options...'")) << "the PC did not sleep through them\n" << log.Text();
+  EXPECT_FALSE(log.Has("Play button")) << log.Text();
+  // Tomorrow's ring is planned in its place, so the miss is told once.
+  EXPECT_EQ(log.Setting("VelPlannedRing").find(Formatted("%Y-%m-%d", now - 2 * 3600)), std::string::npos) << log.Text();
+}
+
+TEST(RingLimit, ARingNobodyAnswersIsPausedAfterItsLimitAndTheWindowClosesLeavingTheAlarmArmed) {
+  const SimulatorLog log =
+      RunSimulator(With(ArmedNow, {"--snooze", "on", "--playlist", "a.mp3", "--set-value", "VelRingMinutes", "dword",
+                                   "1", "--dump-settings", "--run-until", Trace("ring ended by DISABLE"), "--give-up",
+                                   "300", "--ui", SnoozeWindow}),
+                   420);
+  const int paused = log.IndexOf("Pause button (WM_COMMAND wParam 40046): paused");
+  ASSERT_GE(paused, 0) << log.Text();
+  const int played = log.IndexOf("Play button");
+  EXPECT_GE(log.Lines()[paused].millisecondOfDay - log.Lines()[played].millisecondOfDay, 60000) << log.Text();
+  EXPECT_GT(log.IndexOf(Trace("ring ended by DISABLE")), paused) << "the window closed by itself\n" << log.Text();
+  EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 1") << "tomorrow rings as usual";
+  EXPECT_EQ(log.Setting("VelSnoozeUntil"), "(missing)");
+}
+
+TEST(AlarmOptionsWakeGuarantee, TheSoundAndWakeBoxesWriteTheirValuesAndTheReadinessLineFollows) {
+  const std::string soundBox = "Ma&ke sure Windows' sound is on (at least 30 %)";
+  const SimulatorLog log = RunSimulator(
+      {"--reset-settings", "--history", "", "--arm", "07:30", "--config", "--run", "0", "--dump-settings", "--ui",
+       OpenOptions + "state " + soundBox + "; click " + soundBox + "; click Wake the PC f&rom sleep for the alarm; " +
+           "wait text Waking from sleep is turned off in these options; click &OK; window " + ConfigDialogTitle +
+           "; close"});
+  EXPECT_TRUE(log.Has("ui: '" + soundBox + "' checked, enabled")) << "on by default\n" << log.Text();
+  EXPECT_TRUE(log.Has("ui: done")) << log.Text();
+  EXPECT_EQ(log.Setting("VelSystemSound"), "REG_DWORD 4 bytes 0") << log.Text();
+  EXPECT_EQ(log.Setting("VelSystemVolumeMin"), "REG_DWORD 4 bytes 30") << log.Text();
+  EXPECT_EQ(log.Setting("VelWakeFromSleep"), "REG_DWORD 4 bytes 0") << log.Text();
+  EXPECT_EQ(log.Setting("VelRingMinutes"), "REG_DWORD 4 bytes 0") << log.Text();
 }

@@ -178,3 +178,20 @@ TEST(ClockChange, AnUnansweredSnoozeWindowDoesNotHoldUpTheNextDaysRing) {
   EXPECT_EQ(TimeOfDay(log.First(nextDay)).substr(0, 5), "07:00") << "on time\n" << log.Text();
   EXPECT_FALSE(log.Has("ui: click")) << "the first window was never answered";
 }
+
+// A clock set a quarter of an hour on, past the alarm three minutes ahead and its ten
+// minutes of catch-up: nothing rings, and the missed-alarm window says when and why.
+TEST(ClockChange, AJumpPastTheCatchUpTimeShowsTheMissedAlarmWindowNamingTheAlarmAndTime) {
+  if (const std::string why = WhyNoFakedClock(); !why.empty()) GTEST_SKIP() << why;
+  const FakedClock clock;
+  FakedClock::StepWhenLogged("timer set", "+900");
+  const std::string armed = MinuteAhead(3);
+  const SimulatorLog log = RunSimulator(With(Ringing, {"--arm", armed, "--run-until", "ui: done", "--give-up", "90",
+                                                       "--ui", "window Missed alarm; texts; click &OK; wait gone"}));
+  ASSERT_TRUE(log.Has("ui: done")) << log.Text();
+  bool told = false;
+  for (const std::string& text : log.Starting("ui: text 'Alarm 1, "))
+    told |= text.find(", " + armed + ". The clock moved past it'") != std::string::npos;
+  EXPECT_TRUE(told) << log.Text();
+  EXPECT_FALSE(log.Has("Play button")) << log.Text();
+}

@@ -37,6 +37,7 @@ struct FixedOptionsHost : AlarmOptionsHost, TimeZoneRules {
   }
   void SaveOptions(const SettingsRecord&) override {}
   void TryRing(const SettingsRecord&) override {}
+  PowerFacts Power() override { return {}; }
   static constexpr UtcMs BenchMoment = 1796630400000;  // 2026-12-07 08:00 UTC
 };
 
@@ -63,6 +64,7 @@ struct FullAlarmsHost : AlarmsHost {
   void DeleteAlarm(int) override {}
   void TryRing(const SettingsRecord&) override {}
   std::wstring PlayerSettingsFolder() override { return L""; }
+  PowerFacts Power() override { return {}; }
   FixedOptionsHost zone;
   SettingsRecord armed = armedSettings;
 };

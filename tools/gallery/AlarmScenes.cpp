@@ -39,6 +39,7 @@ struct SampleHost : AlarmsHost, TimeZoneRules {
   void DeleteAlarm(int) override {}
   void TryRing(const SettingsRecord&) override {}
   std::wstring PlayerSettingsFolder() override { return L""; }
+  PowerFacts Power() override { return PowerFacts{WakeTimersEnabled, WakeTimersEnabled}; }
   static constexpr UtcMs Moment = 1796630400000;  // 2026-12-07 08:00 UTC, a Monday
 };
 

@@ -65,6 +65,13 @@ std::optional<std::string> PlayerState::PressPlay() {
   return entry;
 }
 
+void PlayerState::PressPause() {
+  if (state_ == PlayState::playing)
+    state_ = PlayState::paused;
+  else if (state_ == PlayState::paused)
+    state_ = PlayState::playing;
+}
+
 std::int32_t PlayerState::Append(const std::string& entry) {
   playlist_.push_back(entry);
   return Length();

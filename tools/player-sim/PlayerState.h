@@ -45,6 +45,8 @@ class PlayerState {
   void StartPlayback();
   // The Play button: plays the current entry; without one nothing changes.
   std::optional<std::string> PressPlay();
+  // The Pause button: pauses what plays, resumes what is paused; a stopped player stays so.
+  void PressPause();
   // Returns the number of entries afterwards.
   std::int32_t Append(const std::string& entry);
 

@@ -206,6 +206,14 @@ LRESULT PlayerWindow::OnSettingsFolder(LPARAM lParam) {
 }
 
 LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (wParam == PlayerMessages::PauseButton) {
+    state_.PressPause();
+    log_.Line(std::string("Pause button (WM_COMMAND wParam 40046): ") + (state_.StatusReply() == 3   ? "paused"
+                                                                         : state_.StatusReply() == 1 ? "playing"
+                                                                                                     : "stopped"));
+    StateChanged();
+    return 0;
+  }
   if (wParam != PlayerMessages::PlayButton) {
     log_.Line(Format("unknown WM_COMMAND wParam %llu lParam %lld", static_cast<unsigned long long>(wParam),
                      static_cast<long long>(lParam)));

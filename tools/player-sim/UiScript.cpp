@@ -245,6 +245,7 @@ struct UiScript::Run {
       log->Line("ui: " + Quoted(rest) + (Checked(control) ? " checked" : " unchecked") +
                 (IsWindowEnabled(control) ? ", enabled" : ", disabled"));
     } else if (verb == "texts") {
+      Settle(current);
       LogTexts();
     } else if (verb == "shot") {
       Settle(current);
