@@ -274,3 +274,13 @@ TEST(AlarmOptionsWakeGuarantee, TheSoundAndWakeBoxesWriteTheirValuesAndTheReadin
   EXPECT_EQ(log.Setting("VelWakeFromSleep"), "REG_DWORD 4 bytes 0") << log.Text();
   EXPECT_EQ(log.Setting("VelRingMinutes"), "REG_DWORD 4 bytes 0") << log.Text();
 }
+
+TEST(SystemSound, WithoutAPlaybackDeviceTheRingPlaysAsUsualAndATraceSaysWhy) {
+  // Wine here has no sound device: neither Core Audio nor the mixer finds one.
+  const SimulatorLog log = RunSimulator(With(ArmedNow, {"--snooze", "off", "--playlist", "a.mp3", "--dismiss-boxes",
+                                                        "--run-until", "Play button", "--give-up", "60"}));
+  const int told = log.IndexOf(Trace("system sound: no playback device"));
+  ASSERT_GE(told, 0) << log.Text();
+  EXPECT_GT(log.IndexOf("Play button"), told) << "the sound is seen to before the music\n" << log.Text();
+  EXPECT_FALSE(log.Has("message box")) << log.Text();
+}
