@@ -27,6 +27,9 @@ constexpr SettingRange CatchUpMinutesRange{0, 120, 10};
 constexpr SettingRange WakeFromSleepRange{0, 1, 1};
 constexpr SettingRange SystemVolumeMinRange{0, 100, 30};
 constexpr SettingRange RingMinutesRange{0, 120, 0};  // 0: the ring goes on until answered
+constexpr SettingRange SleepMinutesRange{1, 600, 30};
+constexpr SettingRange SleepFadeSecondsRange{0, 600, 60};
+constexpr SettingRange SleepActionRange{0, 1, 0};
 // The skip date is 0 (none) or a calendar date yyyymmdd (IsCalendarDateNumber).
 constexpr int NoSkipDate = 0;
 
@@ -58,6 +61,11 @@ struct SettingsRecord {
   int VelRingMinutes = static_cast<int>(RingMinutesRange.fallback);
   // The ring the worker plans next, until it rings: one that passes unrung was missed.
   std::optional<UtcMs> VelPlannedRing;
+  // The sleep timer's, one for every alarm: the last length chosen, its fade-out, and
+  // whether the PC then sleeps until the alarm.
+  int VelSleepMinutes = static_cast<int>(SleepMinutesRange.fallback);
+  int VelSleepFadeSeconds = static_cast<int>(SleepFadeSecondsRange.fallback);
+  int VelSleepAction = static_cast<int>(SleepActionRange.fallback);
 };
 
 namespace SettingNames {
@@ -86,4 +94,7 @@ constexpr const char* SystemSound = "VelSystemSound";
 constexpr const char* SystemVolumeMin = "VelSystemVolumeMin";
 constexpr const char* RingMinutes = "VelRingMinutes";
 constexpr const char* PlannedRing = "VelPlannedRing";
+constexpr const char* SleepMinutes = "VelSleepMinutes";
+constexpr const char* SleepFadeSeconds = "VelSleepFadeSeconds";
+constexpr const char* SleepAction = "VelSleepAction";
 }  // namespace SettingNames

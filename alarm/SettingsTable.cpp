@@ -95,6 +95,12 @@ constexpr SettingRow Rows[] = {
       row.instant = &R::VelPlannedRing;
       return row;
     }(),
+    Number(SettingNames::SleepMinutes, &R::VelSleepMinutes, SleepMinutesRange, "REG_DWORD minutes 1 to 600",
+           "30 (written by the player's menu)", SettingOwner::Global),
+    Number(SettingNames::SleepFadeSeconds, &R::VelSleepFadeSeconds, SleepFadeSecondsRange, "REG_DWORD 0 to 600", "60",
+           SettingOwner::Registry),
+    Number(SettingNames::SleepAction, &R::VelSleepAction, SleepActionRange,
+           "REG_DWORD 0 stop only, 1 then sleep until the alarm", "0", SettingOwner::Global),
 };
 }  // namespace
 

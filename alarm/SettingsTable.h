@@ -28,6 +28,9 @@ enum class SettingOwner {
   AlarmWindow,
   // Set in the registry by hand only; absent or wrong means its default.
   Registry,
+  // One value for every alarm, in the main key, written by the player's menu or the alarm
+  // options window on its own; absent or wrong means its default.
+  Global,
   // The ring's own record; absent or wrong means none.
   Ring,
 };

@@ -19,3 +19,8 @@ std::string WakeReadinessText(const PowerFacts& facts, bool wakeFromSleep) {
     return std::string(WillWakeText) + " while plugged in; wake timers are disabled in the power plan (on battery)";
   return WillWakeText;
 }
+
+bool WillWake(const PowerFacts& facts, bool wakeFromSleep) {
+  const std::string text = WakeReadinessText(facts, wakeFromSleep);
+  return text.empty() || text.compare(0, std::string(WillWakeText).size(), WillWakeText) == 0;
+}

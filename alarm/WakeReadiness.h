@@ -22,3 +22,6 @@ struct PowerFacts {
 
 // "This PC will wake for the alarm", or why it may not; empty where nothing is known.
 std::string WakeReadinessText(const PowerFacts& facts, bool wakeFromSleep);
+// Whether the PC can be left to sleep until the alarm: the readiness above says it will
+// wake, or nothing is known against it (XP has no power plans and wakes for the timer).
+bool WillWake(const PowerFacts& facts, bool wakeFromSleep);

@@ -132,10 +132,12 @@ NumberedAlarm ReadAlarmKey(const RegistryKey& key, int number, const SettingsRec
   for (const SettingRow& row : SettingsTable) {
     if (row.owner == SettingOwner::Dialog)
       ReadOriginalOrDefault(key, row, alarm.settings);
-    else if (row.owner != SettingOwner::Registry)
+    else if (row.owner != SettingOwner::Registry && row.owner != SettingOwner::Global)
       ReadOptional(key, row, alarm.settings);
   }
-  alarm.settings.VelCatchUpMinutes = first.VelCatchUpMinutes;
+  // The main key's values for every alarm.
+  CopyValues(SettingOwner::Registry, first, alarm.settings);
+  CopyValues(SettingOwner::Global, first, alarm.settings);
   // Waking was one value for every alarm before each had its own.
   if (!key.ValueExists(SettingNames::WakeFromSleep)) alarm.settings.VelWakeFromSleep = first.VelWakeFromSleep;
   return alarm;
@@ -172,6 +174,10 @@ void LoadSettings(SettingsRecord& record) {
 void SaveSettings(const SettingsRecord& settings) { SaveRows(SettingOwner::Dialog, settings); }
 
 void SaveAlarmOptions(const SettingsRecord& settings) { SaveRows(SettingOwner::Options, settings); }
+
+void SaveGlobalNumber(const char* name, int value) {
+  RegistryKey(SettingNames::Key).WriteDword(name, static_cast<DWORD>(value));
+}
 
 std::string AlarmKeyPath(int number) {
   return number == FirstAlarm ? SettingNames::Key : AlarmsKey + std::to_string(number);

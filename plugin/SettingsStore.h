@@ -21,6 +21,9 @@ void SaveSettings(const SettingsRecord& settings);
 // The alarm options window's values from `settings`; a failure raises the registry's message.
 void SaveAlarmOptions(const SettingsRecord& settings);
 
+// One value for every alarm (the settings table's Global rows), in the main key.
+void SaveGlobalNumber(const char* name, int value);
+
 // The key of alarm `number`: alarm 1's is the main key, alarm n's its subkey Alarms\<n>.
 std::string AlarmKeyPath(int number);
 
