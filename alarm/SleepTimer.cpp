@@ -69,21 +69,21 @@ SleepStep SleepPlan::Look(std::int64_t nowMs, const TrackView& track, int volume
   return step;
 }
 
-std::vector<int> OfferedSleepLengths(int lastMinutes) {
-  std::vector<int> lengths{lastMinutes};
+int OfferedSleepLengths(int lastMinutes, int (&lengths)[MaxSleepLengths]) {
+  int count = 0;
+  lengths[count++] = lastMinutes;
   for (int minutes : UsualSleepLengths)
-    if (minutes != lastMinutes) lengths.push_back(minutes);
-  return lengths;
+    if (minutes != lastMinutes) lengths[count++] = minutes;
+  return count;
 }
 
 std::string SleepLengthText(int minutes) { return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes"); }
 
 std::string SleepTimerItemText(const SleepPlan& plan, std::int64_t nowMs) {
-  const std::string item = "Sleep timer";
-  if (!plan.Running()) return item;
-  if (plan.Fading()) return item + " (fading out)";
-  if (plan.Choice() == SleepAtTrackEnd) return item + " (end of this track)";
-  return item + " (" + std::to_string(*plan.MinutesLeft(nowMs)) + " min left)";
+  if (!plan.Running()) return "Sleep timer";
+  if (plan.Fading()) return "Sleep timer (fading out)";
+  if (plan.Choice() == SleepAtTrackEnd) return "Sleep timer (end of this track)";
+  return "Sleep timer (" + std::to_string(*plan.MinutesLeft(nowMs)) + " min left)";
 }
 
 SleepDecision DecideSleepAction(int action, bool nextAlarmArmed, bool wakeFromSleep, const PowerFacts& facts) {

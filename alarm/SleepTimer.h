@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "alarm/WakeReadiness.h"
 
@@ -59,8 +58,9 @@ class SleepPlan {
   bool playerStopped_ = false;   // the user stopped the player: the rest runs quietly
 };
 
-// The lengths the menu offers: the last chosen first, then the usual ones.
-std::vector<int> OfferedSleepLengths(int lastMinutes);
+// The lengths the menu offers, into `lengths`: the last chosen first, then the usual ones.
+constexpr int MaxSleepLengths = 6;
+int OfferedSleepLengths(int lastMinutes, int (&lengths)[MaxSleepLengths]);
 // "15 minutes", "1 minute".
 std::string SleepLengthText(int minutes);
 // The submenu's own item: "Sleep timer", "Sleep timer (23 min left)", "Sleep timer (end of

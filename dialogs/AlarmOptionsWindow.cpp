@@ -1,6 +1,8 @@
 #include "dialogs/AlarmOptionsWindow.h"
 
+#include "alarm/SleepTimer.h"
 #include "controls/styled/SCButton.h"
+#include "controls/styled/SCCheckbox.h"
 #include "controls/styled/SCCombobox.h"
 #include "controls/styled/SCPanel.h"
 #include "dialogs/AlarmListText.h"
@@ -21,11 +23,13 @@ TAlarmOptionsWindow::TAlarmOptionsWindow(TComponent* owner, const SettingsRecord
       TryButton(new TSCButton(this)),
       OkButton(new TSCButton(this)),
       CancelButton(new TSCButton(this)),
+      SleepActionCheck(new TSCCheckbox(this)),
       RefreshTimer(new TTimer(this)),
       settings_(settings),
       host_(host) {
   BuildLayout();
   OptionsPanel->ShowOptions(settings_);
+  SleepActionCheck->SetChecked(settings_.VelSleepAction == SleepActionSleepPC);
   BindEvents();
   ShowNextRing();
 }
@@ -42,7 +46,11 @@ void TAlarmOptionsWindow::BindEvents() {
 
 SettingsRecord TAlarmOptionsWindow::SettingsAsShown() const { return OptionsPanel->WithOptions(settings_); }
 
-SettingsRecord TAlarmOptionsWindow::EditedSettings() const { return OptionsPanel->WithCheckedOptions(settings_); }
+SettingsRecord TAlarmOptionsWindow::EditedSettings() const {
+  SettingsRecord edited = OptionsPanel->WithCheckedOptions(settings_);
+  edited.VelSleepAction = SleepActionCheck->Checked() ? SleepActionSleepPC : SleepActionStopOnly;
+  return edited;
+}
 
 void TAlarmOptionsWindow::ShowNextRing() {
   const SettingsRecord shown = SettingsAsShown();

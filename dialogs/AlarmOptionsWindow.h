@@ -8,6 +8,7 @@
 #include "runtime/Form.h"
 
 class TSCButton;
+class TSCCheckbox;
 class TSCPanel;
 class TTimer;
 
@@ -31,6 +32,8 @@ class TAlarmOptionsWindow : public TForm {
   TSCButton* const TryButton;
   TSCButton* const OkButton;
   TSCButton* const CancelButton;
+  // VelSleepAction, one for every alarm: on its own row, as the panel is the Alarm window's too.
+  TSCCheckbox* const SleepActionCheck;
   TTimer* const RefreshTimer;
 
   // The record with the window's options; raises a message naming a length that cannot

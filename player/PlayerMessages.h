@@ -5,7 +5,8 @@
 namespace PlayerMessages {
 constexpr int StartPlay = 102;
 constexpr int PlayStatus = 104;
-constexpr int PlayPosition = 105;  // wParam 0: milliseconds into the current entry
+constexpr int PlayPosition = 105;  // wParam 0: milliseconds into the current entry; wParam 1: its length in seconds
+constexpr int PlayPositionLength = 1;
 constexpr int SetPlaylistPosition = 121;
 constexpr int SetVolume = 122;
 constexpr int AskVolume = -666;  // as SetVolume's wParam: answers the volume instead
@@ -14,5 +15,9 @@ constexpr int SettingsFolder = 335;       // answer: the folder as an ANSI text 
 constexpr int SettingsFolderWide = 1335;  // the same as a wide text, from player 5.58 on
 constexpr int PlayButton = 40045;
 constexpr int PauseButton = 40046;
+constexpr int StopButton = 40047;
+constexpr int PlayerMenus = 281;  // wParam 0: the main popup menu, 2: the Options menu; 0 before 2.9
+constexpr int MainMenu = 0;
+constexpr int OptionsMenu = 2;
 constexpr int CopyDataAddToPlaylist = 100;
 }  // namespace PlayerMessages

@@ -61,6 +61,16 @@ std::int32_t TGPFWinAmpControl::GetPlayPosition() {
   return static_cast<std::int32_t>(SendUserMessage(0, PlayerMessages::PlayPosition));
 }
 
+std::int32_t TGPFWinAmpControl::GetTrackSeconds() {
+  return static_cast<std::int32_t>(SendUserMessage(PlayerMessages::PlayPositionLength, PlayerMessages::PlayPosition));
+}
+
+void TGPFWinAmpControl::Stop() { SendMessageA(WinampHandle(), WM_COMMAND, PlayerMessages::StopButton, 0); }
+
+HMENU TGPFWinAmpControl::PlayerMenu(int which) {
+  return reinterpret_cast<HMENU>(SendUserMessage(which, PlayerMessages::PlayerMenus));
+}
+
 void TGPFWinAmpControl::StartPlay() { SendUserMessage(0, PlayerMessages::StartPlay); }
 
 void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, PlayerMessages::PlayButton, 0); }

@@ -43,6 +43,11 @@ class TGPFWinAmpControl : public TComponent, public PlayerCommands, public Playe
   void AddFile(const std::string& address) override;
   std::uint8_t GetVolume() override;
   std::int32_t GetPlayPosition() override;
+  // The current entry's length in seconds; 0 or less when unknown (a stream).
+  std::int32_t GetTrackSeconds();
+  void Stop();
+  // The player's menu `which` (PlayerMessages::MainMenu or OptionsMenu), or null.
+  HMENU PlayerMenu(int which);
 
   // The folder where the player keeps its settings, asked now (wide first, then ANSI);
   // empty when the player names no existing folder.

@@ -144,6 +144,7 @@ std::optional<AlarmRing> AlarmClock::NextAlarm(UtcMs now) const {
 }
 
 void AlarmClock::RecordRing(int number, const RingSlot& slot, UtcMs now) {
+  sleepTimer_.CancelByRing();
   RingRecorded recorded;
   {
     LockHolder hold(settingsLock_);
@@ -225,6 +226,13 @@ void AlarmClock::SaveDialogSettings(const SettingsRecord& fromDialog) {
 void AlarmClock::SaveAlarmOptions(const SettingsRecord& options) {
   ::SaveAlarmOptions(options);
   Update(FirstAlarm, [&](SettingsRecord& s) { CopyValues(SettingOwner::Options, options, s); });
+  SaveGlobalNumber(&SettingsRecord::VelSleepAction, SettingNames::SleepAction, options.VelSleepAction);
+}
+
+void AlarmClock::SaveGlobalNumber(int SettingsRecord::*field, const char* name, int value) {
+  ::SaveGlobalNumber(name, value);
+  LockHolder hold(settingsLock_);
+  for (WatchedAlarm& watched : alarms_) watched.alarm.settings.*field = value;
 }
 
 void AlarmClock::SaveAlarm(int number, const SettingsRecord& settings) {
@@ -277,9 +285,14 @@ void AlarmClock::RequestTrialRing(const SettingsRecord& settings) {
   SetEvent(settingsChanged_.Get());  // the worker's wait ends and it takes the trial at once
 }
 
-int AlarmClock::GeneralPluginInit(TComponent*) { return 0; }
+int AlarmClock::GeneralPluginInit(TComponent*) {
+  if (HWND player = GeneralPlugin->GetWindowHandle()) menu_ = std::make_unique<PlayerMenu>(*this, sleepTimer_, player);
+  return 0;
+}
 
 void AlarmClock::GeneralPluginQuit(TComponent*) {
+  sleepTimer_.Quit();
+  menu_.reset();
   if (!worker) return;
   // The wait handles the player's messages meanwhile. A worker still running after it
   // is left to end on its own: it holds this module loaded until then, and its object,

@@ -11,6 +11,8 @@
 #include "plugin/AlarmWorker.h"
 #include "plugin/GenericPlugin.h"
 #include "plugin/MissedNotice.h"
+#include "plugin/PlayerMenu.h"
+#include "plugin/PlayerSleepTimer.h"
 #include "plugin/RingSession.h"
 #include "runtime/Lock.h"
 #include "runtime/ScopedHandles.h"
@@ -49,6 +51,8 @@ class AlarmClock : public TComponent, public AlarmRecord, public RingAnswers {
   void SaveDialogSettings(const SettingsRecord& fromDialog);
   // The alarm options' "OK": alarm 1's options into the registry, then here.
   void SaveAlarmOptions(const SettingsRecord& options);
+  // A value for every alarm (the settings table's Global rows) into the main key, then here.
+  void SaveGlobalNumber(int SettingsRecord::*field, const char* name, int value);
   // The "Alarm" window's "OK" and the Alarms window's switches: all of alarm `number`'s values.
   void SaveAlarm(int number, const SettingsRecord& settings);
   // A new alarm with the lowest free number, or 0 when there are MaxAlarms already.
@@ -87,6 +91,8 @@ class AlarmClock : public TComponent, public AlarmRecord, public RingAnswers {
 
   ScopedHandle settingsChanged_;
   std::unique_ptr<MissedNotice> missed_;
+  PlayerSleepTimer sleepTimer_{*this};
+  std::unique_ptr<PlayerMenu> menu_;  // from init to quit
   volatile bool wakeRefused_ = false;
   mutable Lock settingsLock_;
   std::vector<WatchedAlarm> alarms_;  // alarm 1 first, then by number

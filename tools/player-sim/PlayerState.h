@@ -36,6 +36,9 @@ class PlayerState {
   // never delivers a sound).
   std::int64_t PlayPositionMs() const;
   void SetSilentEntries(std::vector<std::string> entries) { silentEntries_ = std::move(entries); }
+  // The length every entry answers (WM_USER wParam 1 lParam 105), when one is given.
+  std::optional<int> TrackSeconds() const { return trackSeconds_; }
+  void SetTrackSeconds(std::optional<int> seconds) { trackSeconds_ = seconds; }
 
   // Clamped to 0..255.
   void SetVolume(std::int64_t volume);
@@ -47,6 +50,8 @@ class PlayerState {
   std::optional<std::string> PressPlay();
   // The Pause button: pauses what plays, resumes what is paused; a stopped player stays so.
   void PressPause();
+  // The Stop button: whatever plays or is paused stops.
+  void PressStop() { state_ = PlayState::stopped; }
   // Returns the number of entries afterwards.
   std::int32_t Append(const std::string& entry);
 
@@ -57,4 +62,5 @@ class PlayerState {
   int volume_ = StartVolume;
   MonotonicClock::time_point playingSince_ = MonotonicClock::now();
   std::vector<std::string> silentEntries_;
+  std::optional<int> trackSeconds_;
 };

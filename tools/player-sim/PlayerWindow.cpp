@@ -13,6 +13,7 @@
 #include "tools/player-sim/SimLog.h"
 
 namespace {
+WNDPROC beforeOtherPlugin = nullptr;  // what the other plug-in's subclass passes messages to
 
 std::string EntryOrNothing(const std::optional<std::string>& entry) {
   return entry ? Quoted(*entry) : std::string("nothing selected");
@@ -175,6 +176,10 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
 
 LRESULT PlayerWindow::AnswerPlayPosition(WPARAM wParam) {
   const auto w = static_cast<unsigned long long>(wParam);
+  if (w == 1 && state_.TrackSeconds()) {
+    log_.Line(Format("track length asked: %d s (WM_USER wParam 1 lParam 105)", *state_.TrackSeconds()));
+    return *state_.TrackSeconds();
+  }
   if (w != 0) {  // 1 asks for the length of the entry, which the simulator does not know
     log_.Line(Format("unknown WM_USER wParam %llu lParam 105", w));
     return -1;
@@ -211,6 +216,12 @@ LRESULT PlayerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     log_.Line(std::string("Pause button (WM_COMMAND wParam 40046): ") + (state_.StatusReply() == 3   ? "paused"
                                                                          : state_.StatusReply() == 1 ? "playing"
                                                                                                      : "stopped"));
+    StateChanged();
+    return 0;
+  }
+  if (wParam == PlayerMessages::StopButton) {
+    state_.PressStop();
+    log_.Line("Stop button (WM_COMMAND wParam 40047): stopped");
     StateChanged();
     return 0;
   }
@@ -267,6 +278,25 @@ void PlayerWindow::OnPaint() {
   GetClientRect(window_, &area);
   InflateRect(&area, -8, -8);
   DrawTextA(paint.Get(), lines.c_str(), static_cast<int>(lines.size()), &area, DT_LEFT | DT_NOPREFIX);
+}
+
+void PlayerWindow::SubclassAsAnotherPlugin() {
+  SetLastError(0);
+  const LONG_PTR before =
+      SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PlayerWindow::OtherPluginProcedure));
+  if (!before) throw std::runtime_error("cannot subclass the player window: " + SystemErrorText(GetLastError()));
+  beforeOtherPlugin = reinterpret_cast<WNDPROC>(before);
+}
+
+LRESULT CALLBACK PlayerWindow::OtherPluginProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(beforeOtherPlugin, window, message, wParam, lParam);
+}
+
+const char* PlayerWindow::WindowProcedureOwner() const {
+  const LONG_PTR procedure = GetWindowLongPtrA(window_, GWLP_WNDPROC);
+  if (procedure == reinterpret_cast<LONG_PTR>(&PlayerWindow::WindowProcedure)) return "the player's own";
+  if (procedure == reinterpret_cast<LONG_PTR>(&PlayerWindow::OtherPluginProcedure)) return "the other plug-in's";
+  return "another";
 }
 
 void PlayerWindow::StateChanged() { InvalidateRect(window_, nullptr, TRUE); }

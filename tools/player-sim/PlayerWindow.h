@@ -40,8 +40,15 @@ class PlayerWindow : NonCopyable {
   // closed the window. Zero handles nothing at all.
   void HandleMessagesFor(unsigned long milliseconds, const std::function<bool()>& finished = {});
 
+  // Another plug-in subclasses the window over whatever procedure it has now, passing
+  // every message on. Throws std::runtime_error when Windows refuses.
+  void SubclassAsAnotherPlugin();
+  // Whose procedure the window has now: "the player's own", "the other plug-in's" or "another".
+  const char* WindowProcedureOwner() const;
+
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK OtherPluginProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Route(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnPlayerMessage(WPARAM wParam, LPARAM lParam);
   LRESULT AnswerPlayPosition(WPARAM wParam);

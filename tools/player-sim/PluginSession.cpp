@@ -216,6 +216,7 @@ void PluginSession::Stop(PluginHeader& header) {
     header.quit();
   }
   log_.Line(Format("quit returned after %lld ms", MillisecondsSince(began)));
+  log_.Line(std::string("window procedure after quit: ") + player_.WindowProcedureOwner());
 }
 
 void PluginSession::Unload() {

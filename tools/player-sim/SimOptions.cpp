@@ -178,6 +178,10 @@ const std::map<std::string, OptionHandler>& Handlers() {
          o.fillParentWindow = false;
        }},
       {"--parent-zero", [](ArgumentReader&, SimOptions& o) { o.fillParentWindow = false; }},
+      {"--track-seconds",
+       [](ArgumentReader& a, SimOptions& o) {
+         o.trackSeconds = ParseNumber<int>("--track-seconds", a.Next("--track-seconds"), 1, 86400);
+       }},
       {"--silent-entry", [](ArgumentReader& a, SimOptions& o) { o.silentEntries.push_back(a.Next("--silent-entry")); }},
       {"--settings-folder",
        [](ArgumentReader& a, SimOptions& o) {

@@ -34,6 +34,7 @@ struct SimOptions {
   bool playerWindowFindable = true;
   bool fillParentWindow = true;
   std::vector<std::string> silentEntries;  // their play position never moves
+  std::optional<int> trackSeconds;         // every entry's length, when given
   std::wstring settingsFolder;             // the answer to WM_USER 335 and 1335; empty: none
   std::optional<long> quitInside;          // the WM_USER lParam whose handling calls quit
   bool menusAnswered = true;               // WM_USER lParam 281 answers the player's menus

@@ -42,6 +42,8 @@ const char* const Usage =
     "  --silent-entry TEXT    while this entry plays, its play position (WM_USER\n"
     "                         lParam 105) stays 0, as a stream that never delivers;\n"
     "                         repeatable\n"
+    "  --track-seconds N      every entry is N seconds long: WM_USER wParam 1 lParam\n"
+    "                         105 answers N (default: -1, unknown)\n"
     "  --settings-folder PATH answer WM_USER lParam 1335 (wide) and 335 (ANSI) with\n"
     "                         PATH, the player's settings folder (default: no answer)\n"
     "  --quit-inside N        call quit while handling the first WM_USER lParam N\n"

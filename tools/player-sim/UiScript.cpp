@@ -207,6 +207,7 @@ struct UiScript::Run {
     if (verb == "wait") return Wait(rest);
     if (verb == "config") return OpenConfig();
     if (verb == "menu") return menus.Run(rest);
+    if (verb == "subclass") return player->SubclassAsAnotherPlugin();
     if (verb == "sleep") {
       waits.Until([] { return false; }, static_cast<DWORD>(std::stoul(rest)));
       return;

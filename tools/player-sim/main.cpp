@@ -53,6 +53,7 @@ int Simulate(SimLog& log, const SimOptions& options) {
   if (options.historyGiven) PrepareHistory(log, options.history, options.historyReadOnly);
   PlayerState initialState(options.playlist, options.state, options.position);
   initialState.SetSilentEntries(options.silentEntries);
+  initialState.SetTrackSeconds(options.trackSeconds);
   PlayerWindow player(log, std::move(initialState), options.playerWindowFindable);
   player.AnswerSettingsFolder(options.settingsFolder);
   if (!options.menusAnswered) player.Menus().Withhold();
