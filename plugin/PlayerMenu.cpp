@@ -41,16 +41,11 @@ void SetWindowProcedure(HWND window, LONG_PTR procedure) {
 
 void Check(HMENU menu, int id, bool checked) { CheckMenuItem(menu, id, checked ? MF_CHECKED : MF_UNCHECKED); }
 
-// The next ring of alarm `alarm` as if nothing were skipped, leaving out a snooze.
+// The next ring of alarm `alarm` as if nothing were skipped, leaving out a snooze: the
+// alarm skips it when its skip date is that ring's.
 std::optional<RingSlot> UnskippedRing(const AlarmClock& clock, NumberedAlarm alarm, UtcMs now) {
   alarm.settings.VelSkipDate = NoSkipDate;
   return clock.NextRingOf(alarm.number, alarm.settings, now, false);
-}
-
-bool SkipsItsNextRing(const AlarmClock& clock, const NumberedAlarm& alarm, UtcMs now) {
-  if (alarm.settings.VelSkipDate == NoSkipDate) return false;
-  const std::optional<RingSlot> next = UnskippedRing(clock, alarm, now);
-  return next && next->date == alarm.settings.VelSkipDate;
 }
 }  // namespace
 
@@ -139,7 +134,8 @@ void PlayerMenu::Refresh() {
   for (const NumberedAlarm& alarm : alarms) {
     if (next && alarm.number == next->number) label = alarm.settings.VelLabel;
     anyOn = anyOn || alarm.settings.VelActive;
-    skipped = skipped || SkipsItsNextRing(alarm_, alarm, now);
+    const std::optional<RingSlot> ring = UnskippedRing(alarm_, alarm, now);
+    skipped = skipped || (ring && ring->date == alarm.settings.VelSkipDate);
   }
   const std::string nextText =
       LabelledNextAlarmText(next ? std::optional<RingSlot>(next->slot) : std::nullopt, label, SystemTimeZone());
@@ -198,24 +194,21 @@ void PlayerMenu::SwitchAlarms() {
 void PlayerMenu::SkipNextRing() {
   const UtcMs now = SystemNow();
   AlarmList alarms = alarm_.Alarms();
+  NumberedAlarm* earliest = nullptr;
+  std::optional<RingSlot> earliestRing;
   bool unskipped = false;
-  for (NumberedAlarm& alarm : alarms)
-    if (SkipsItsNextRing(alarm_, alarm, now)) {
+  for (NumberedAlarm& alarm : alarms) {
+    const std::optional<RingSlot> ring = UnskippedRing(alarm_, alarm, now);
+    if (ring && ring->date == alarm.settings.VelSkipDate) {
       alarm.settings.VelSkipDate = NoSkipDate;
       alarm_.SaveAlarm(alarm.number, alarm.settings);
       unskipped = true;
-    }
-  if (unskipped) return;
-  NumberedAlarm* earliest = nullptr;
-  std::optional<RingSlot> earliestRing;
-  for (NumberedAlarm& alarm : alarms) {
-    const std::optional<RingSlot> ring = UnskippedRing(alarm_, alarm, now);
-    if (ring && (!earliestRing || ring->start < earliestRing->start)) {
+    } else if (ring && (!earliestRing || ring->start < earliestRing->start)) {
       earliest = &alarm;
       earliestRing = ring;
     }
   }
-  if (!earliest) return;
+  if (unskipped || !earliest) return;
   earliest->settings.VelSkipDate = earliestRing->date;
   alarm_.SaveAlarm(earliest->number, earliest->settings);
 }

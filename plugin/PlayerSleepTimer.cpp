@@ -25,9 +25,7 @@ void PlayerSleepTimer::Choose(HWND player, int choice) {
     restore = choice == SleepOff ? plan_.Cancel() : plan_.Start(choice, 0, settings.VelSleepFadeSeconds);
   }
   SetBack(restore);
-  DebugTrace(choice == SleepOff ? std::string("sleep timer off")
-                                : "sleep timer: " + (choice == SleepAtTrackEnd ? std::string("end of this track")
-                                                                               : SleepLengthText(choice)));
+  DebugTrace(choice == SleepOff ? "sleep timer off" : "sleep timer started");
   if (choice == SleepOff) return StopTimer();
   if (!player_ && SetTimer(player, SleepTimerId, LookEveryMs, &OnTimer)) {
     player_ = player;

@@ -127,8 +127,11 @@ TEST(SleepPlan, ANewChoiceReplacesTheRunningOne) {
 }
 
 TEST(SleepMenuText, TheLastLengthIsOfferedFirstAndTheItemTellsTheTimeLeft) {
-  EXPECT_EQ(OfferedSleepLengths(30), (std::vector<int>{30, 15, 45, 60, 90}));
-  EXPECT_EQ(OfferedSleepLengths(1), (std::vector<int>{1, 15, 30, 45, 60, 90}));
+  int lengths[MaxSleepLengths];
+  ASSERT_EQ(OfferedSleepLengths(30, lengths), 5);
+  EXPECT_EQ(std::vector<int>(lengths, lengths + 5), (std::vector<int>{30, 15, 45, 60, 90}));
+  ASSERT_EQ(OfferedSleepLengths(1, lengths), 6);
+  EXPECT_EQ(std::vector<int>(lengths, lengths + 6), (std::vector<int>{1, 15, 30, 45, 60, 90}));
   EXPECT_EQ(SleepLengthText(1), "1 minute");
   EXPECT_EQ(SleepLengthText(90), "90 minutes");
   SleepPlan plan;

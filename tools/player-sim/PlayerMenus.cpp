@@ -31,6 +31,11 @@ PlayerMenus::PlayerMenus() : main_(Made(CreatePopupMenu())), bar_(Made(CreateMen
   options_ = options.Release();  // the bar's now
 }
 
+UINT PlayerMenus::ShowMessage() {
+  static const UINT message = RegisterWindowMessageA("PlayerSimShowMenu");
+  return message;
+}
+
 LRESULT PlayerMenus::Answer(SimLog& log, WPARAM wParam) const {
   HMENU answer = nullptr;
   const char* name = "none";

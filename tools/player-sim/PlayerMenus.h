@@ -30,6 +30,10 @@ class PlayerMenus : NonCopyable {
   // The player window shows it, and lets go of it before it is destroyed.
   HMENU Bar() const { return bar_.Get(); }
 
+  // Posted to the player window: wParam 1 shows the main popup menu at the window's
+  // top left corner (TrackPopupMenu, modal on its thread, as a right click does), 0 closes it.
+  static UINT ShowMessage();
+
   // An older player answers 0 to every question.
   void Withhold() { withheld_ = true; }
   // The answer to WM_USER lParam 281, logged.

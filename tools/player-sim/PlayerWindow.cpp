@@ -123,6 +123,15 @@ LRESULT PlayerWindow::Route(UINT message, WPARAM wParam, LPARAM lParam) {
         configCalls_.Handle(wParam);
         return 0;
       }
+      if (message == PlayerMenus::ShowMessage()) {
+        POINT corner{0, 0};
+        ClientToScreen(window_, &corner);
+        if (wParam)
+          TrackPopupMenu(menus_.Main(), TPM_LEFTALIGN | TPM_TOPALIGN, corner.x, corner.y, 0, window_, nullptr);
+        else
+          EndMenu();
+        return 0;
+      }
       break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "tools/player-sim/UiMenuSteps.h"
 
 #include <stdexcept>
+#include <vector>
 
 #include "runtime/SystemError.h"
 #include "tools/player-sim/LogText.h"
@@ -11,6 +12,7 @@
 namespace {
 constexpr const char* OpenVerb = "open ";
 constexpr const char* PickVerb = "pick ";
+constexpr const char* ShowVerb = "show ";
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
@@ -19,7 +21,16 @@ bool IsQuoted(const std::string& text) { return text.size() >= 2 && text.front()
 
 void UiMenuSteps::Run(const std::string& arguments) {
   if (StartsWith(arguments, PickVerb)) return Pick(arguments.substr(std::string(PickVerb).size()));
-  if (!StartsWith(arguments, OpenVerb)) throw std::runtime_error("not menu open or menu pick");
+  if (arguments == "hide") {
+    PostMessageA(player_.Handle(), PlayerMenus::ShowMessage(), 0, 0);
+    return waits_.Settle(player_.Handle());
+  }
+  if (StartsWith(arguments, ShowVerb)) {
+    const std::string path = arguments.substr(std::string(ShowVerb).size());
+    if (!IsQuoted(path)) throw std::runtime_error("show 'PATH'");
+    return Show(path.substr(1, path.size() - 2));
+  }
+  if (!StartsWith(arguments, OpenVerb)) throw std::runtime_error("not menu open, pick, show or hide");
   const std::string which = arguments.substr(std::string(OpenVerb).size());
   const PlayerMenus& menus = player_.Menus();
   if (which == "main") return Open(menus.Main(), 0, std::string());  // a popup menu stands alone
@@ -47,6 +58,35 @@ void UiMenuSteps::Pick(const std::string& path) {
   if (!PostMessageA(player_.Handle(), WM_COMMAND, MAKEWPARAM(item.id, 0), 0))
     throw std::runtime_error("cannot post WM_COMMAND: " + SystemErrorText(GetLastError()));
   waits_.Settle(player_.Handle());
+}
+
+void UiMenuSteps::Show(const std::string& path) {
+  const std::vector<MenuItem> items = MenuItems(player_.Menus().Main());
+  PostMessageA(player_.Handle(), PlayerMenus::ShowMessage(), 1, 0);
+  // Down to each item of the path in turn, Right into its submenu: the keys reach the
+  // menu's own loop on the player's thread once it has begun. A menu opened by Right has
+  // its first item selected already, the popup menu none.
+  HMENU menu = player_.Menus().Main();
+  std::string prefix;
+  for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 3) {
+    end = path.find(" > ", start);
+    prefix = path.substr(0, end);
+    int downs = menu == player_.Menus().Main() ? 1 : 0;
+    const MenuItem* found = nullptr;
+    for (const MenuItem& item : items) {
+      if (item.menu != menu) continue;
+      if (NamedBy(item, prefix)) {
+        found = &item;
+        break;
+      }
+      if (!item.separator) ++downs;
+    }
+    if (!found) throw std::runtime_error("no item " + Quoted(prefix) + " in the main popup menu");
+    for (int i = 0; i < downs; ++i) PostMessageA(player_.Handle(), WM_KEYDOWN, VK_DOWN, 1);
+    if (!found->submenu) return;
+    PostMessageA(player_.Handle(), WM_KEYDOWN, VK_RIGHT, 1);
+    menu = found->submenu;
+  }
 }
 
 MenuItem UiMenuSteps::Find(const std::string& path) const {

@@ -4,6 +4,9 @@
 //                              as when Windows shows it; then every item is logged
 //   menu open 'PATH'           the same for the submenu opened by the item at PATH
 //   menu pick PATH             WM_COMMAND with the item's id, as when the user chooses it
+//   menu show 'PATH'           the main popup menu shown on the screen, the keys Down and
+//                              Right taking it to the item at PATH, for pictures
+//   menu hide                  the shown menu closed
 // PATH is an item's path as logged: "Alarm clock > Skip next alarm".
 #include <string>
 
@@ -25,6 +28,7 @@ class UiMenuSteps : NonCopyable {
  private:
   void Open(HMENU menu, UINT position, const std::string& path);
   void Pick(const std::string& path);
+  void Show(const std::string& path);
   // The item at `path` in the player's main or Options menu.
   MenuItem Find(const std::string& path) const;
 

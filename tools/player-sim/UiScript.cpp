@@ -208,6 +208,7 @@ struct UiScript::Run {
     if (verb == "config") return OpenConfig();
     if (verb == "menu") return menus.Run(rest);
     if (verb == "subclass") return player->SubclassAsAnotherPlugin();
+    if (verb == "shot-screen") return SaveWindowImage(GetDesktopWindow(), true, rest);
     if (verb == "sleep") {
       waits.Until([] { return false; }, static_cast<DWORD>(std::stoul(rest)));
       return;
