@@ -99,6 +99,12 @@ SettingsRecord AlarmClock::Settings() const {
   return alarms_.empty() ? SettingsRecord() : alarms_.front().alarm.settings;
 }
 
+int AlarmClock::SharedNumber(int SettingsRecord::*field) const {
+  static const SettingsRecord defaults;
+  LockHolder hold(settingsLock_);
+  return (alarms_.empty() ? defaults : alarms_.front().alarm.settings).*field;
+}
+
 AlarmList AlarmClock::Alarms() const {
   LockHolder hold(settingsLock_);
   AlarmList alarms;

@@ -29,6 +29,8 @@ class AlarmClock : public TComponent, public AlarmRecord, public RingAnswers {
 
   // Alarm 1, the configuration dialog's.
   SettingsRecord Settings() const;
+  // A number every alarm shares (the settings table's Registry and Global rows).
+  int SharedNumber(int SettingsRecord::*field) const;
 
   // The worker's view.
   AlarmList Alarms() const override;

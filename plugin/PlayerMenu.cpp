@@ -142,7 +142,7 @@ void PlayerMenu::Refresh() {
   const std::string sleepText = sleepTimer_.ItemText();
   const int choice = sleepTimer_.Choice();
   int lengths[MaxSleepLengths];
-  const int lengthCount = OfferedSleepLengths(alarms.front().settings.VelSleepMinutes, lengths);
+  const int lengthCount = OfferedSleepLengths(alarm_.SharedNumber(&SettingsRecord::VelSleepMinutes), lengths);
   for (int m = 0; m < addedCount_; ++m) {
     const AddedMenu& added = added_[m];
     ModifyMenuA(added.alarmMenu, NextAlarmId, MF_BYCOMMAND | MF_STRING | MF_GRAYED, NextAlarmId, nextText.c_str());
@@ -170,7 +170,7 @@ void PlayerMenu::Command(int id) {
     return sleepTimer_.Choose(player_, id == SleepOffId ? SleepOff : SleepAtTrackEnd);
   int lengths[MaxSleepLengths];
   const int place = id - SleepLengthId;
-  if (place < 0 || place >= OfferedSleepLengths(alarm_.Settings().VelSleepMinutes, lengths)) return;
+  if (place < 0 || place >= OfferedSleepLengths(alarm_.SharedNumber(&SettingsRecord::VelSleepMinutes), lengths)) return;
   alarm_.SaveGlobalNumber(&SettingsRecord::VelSleepMinutes, SettingNames::SleepMinutes, lengths[place]);
   sleepTimer_.Choose(player_, lengths[place]);
 }

@@ -17,20 +17,23 @@ std::int64_t SinceStart() { return static_cast<DWORD>(GetTickCount() - startTick
 }  // namespace
 
 void PlayerSleepTimer::Choose(HWND player, int choice) {
-  const SettingsRecord settings = alarm_.Settings();
+  const int fadeSeconds = alarm_.SharedNumber(&SettingsRecord::VelSleepFadeSeconds);
   std::optional<int> restore;
   {
     LockHolder hold(lock_);
     startTick = GetTickCount();
-    restore = choice == SleepOff ? plan_.Cancel() : plan_.Start(choice, 0, settings.VelSleepFadeSeconds);
+    restore = choice == SleepOff ? plan_.Cancel() : plan_.Start(choice, 0, fadeSeconds);
   }
   SetBack(restore);
   DebugTrace(choice == SleepOff ? "sleep timer off" : "sleep timer started");
   if (choice == SleepOff) return StopTimer();
-  if (!player_ && SetTimer(player, SleepTimerId, LookEveryMs, &OnTimer)) {
-    player_ = player;
-    running = this;
+  if (player_) return;
+  if (!SetTimer(player, SleepTimerId, LookEveryMs, &OnTimer)) {
+    Quit();  // a timer that would never run out is no timer
+    return DebugTrace("sleep timer: Windows gave no window timer");
   }
+  player_ = player;
+  running = this;
 }
 
 void PlayerSleepTimer::CancelByRing() {
@@ -107,7 +110,7 @@ void PlayerSleepTimer::SetBack(std::optional<int> volume) {
 }
 
 void PlayerSleepTimer::SleepUntilAlarm() {
-  const int action = alarm_.Settings().VelSleepAction;
+  const int action = alarm_.SharedNumber(&SettingsRecord::VelSleepAction);
   if (action != SleepActionSleepPC) return;
   const std::optional<AlarmRing> next = alarm_.NextAlarm(SystemNow());
   bool wake = false;

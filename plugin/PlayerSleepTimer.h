@@ -14,6 +14,8 @@ class AlarmClock;
 class PlayerSleepTimer {
  public:
   explicit PlayerSleepTimer(AlarmClock& alarm) : alarm_(alarm) {}
+  // A module unloaded without quit leaves no window timer calling into it.
+  ~PlayerSleepTimer() { StopTimer(); }
 
   // The menu's choice: minutes, SleepAtTrackEnd or SleepOff. On the player's thread.
   void Choose(HWND player, int choice);

@@ -15,6 +15,7 @@
 namespace {
 const std::string Item = "ui: menu item 'Alarm clock > ";
 const std::string Ready = "wait log init returned; ";  // the menus have our items from init on
+const std::vector<std::string> PlayingSong = {"--reset-settings", "--playlist", "song.mp3", "--state", "playing"};
 const std::vector<std::string> ArmedForWork = {"--reset-settings", "--arm",       "06:45",   "--set-value",
                                                "VelLabel",         "sz",          "Work",    "--dismiss-boxes",
                                                "--dump-settings",  "--run-until", "ui: done"};
@@ -145,31 +146,13 @@ TEST(PlayerMenu, AnotherSubclassAfterOursKeepsTheChainAndThePlayersCommandsAfter
 }
 
 TEST(SleepTimer, OneMinuteFadesOutStopsThePlayerAndSetsTheVolumeBack) {
-  const SimulatorLog log = RunSimulator({"--reset-settings",
-                                         "--active",
-                                         "off",
-                                         "--playlist",
-                                         "song.mp3",
-                                         "--state",
-                                         "playing",
-                                         "--set-value",
-                                         "VelSleepMinutes",
-                                         "dword",
-                                         "1",
-                                         "--set-value",
-                                         "VelSleepFadeSeconds",
-                                         "dword",
-                                         "3",
-                                         "--set-value",
-                                         "VelSleepAction",
-                                         "dword",
-                                         "1",
-                                         "--run-until",
-                                         "debug output 'VelWakeup: the PC stays on",
-                                         "--give-up",
-                                         "120",
-                                         "--ui",
-                                         Ready + "menu pick Alarm clock > Sleep timer > 1 minute; menu open main"});
+  const SimulatorLog log = RunSimulator(With(
+      PlayingSong,
+      {"--active",  "off", "--set-value", "VelSleepMinutes",
+       "dword",     "1",   "--set-value", "VelSleepFadeSeconds",
+       "dword",     "3",   "--set-value", "VelSleepAction",
+       "dword",     "1",   "--run-until", "debug output 'VelWakeup: the PC stays on",
+       "--give-up", "120", "--ui",        Ready + "menu pick Alarm clock > Sleep timer > 1 minute; menu open main"}));
   const std::vector<std::string> items = ItemsOfOpening(log, 0);
   EXPECT_TRUE(HasItem(items, "Sleep timer (1 min left)' id ")) << log.Text();
   EXPECT_TRUE(HasItem(items, "Sleep timer (1 min left) > 1 minute' id 41810 checked")) << log.Text();
@@ -189,16 +172,16 @@ TEST(SleepTimer, OneMinuteFadesOutStopsThePlayerAndSetsTheVolumeBack) {
   ASSERT_GE(fade.size(), 5u) << log.Text();
   for (size_t i = 1; i < fade.size(); ++i) EXPECT_LE(fade[i], fade[i - 1]) << log.Text();
   EXPECT_EQ(fade.back(), 0) << "silent before Stop\n" << log.Text();
-  EXPECT_EQ(restored, 128) << log.Text();
+  EXPECT_GT(fade.front(), 0) << log.Text();
+  EXPECT_EQ(restored, fade.front()) << "back where the fade began\n" << log.Text();
   EXPECT_TRUE(log.Has("debug output 'VelWakeup: the PC stays on: no alarm is armed to wake it'")) << log.Text();
 }
 
 TEST(SleepTimer, AtTheEndOfTheTrackTheFadeEndsWithTheTrack) {
-  const SimulatorLog log =
-      RunSimulator({"--reset-settings", "--active", "off", "--playlist", "song.mp3", "--state", "playing",
-                    "--track-seconds", "8", "--set-value", "VelSleepFadeSeconds", "dword", "2", "--run-until",
-                    "debug output 'VelWakeup: sleep timer ran out", "--give-up", "60", "--ui",
-                    Ready + "menu pick Alarm clock > Sleep timer > At the end of this track; menu open main"});
+  const SimulatorLog log = RunSimulator(
+      With(PlayingSong, {"--active", "off", "--track-seconds", "8", "--set-value", "VelSleepFadeSeconds", "dword", "2",
+                         "--run-until", "debug output 'VelWakeup: sleep timer ran out", "--give-up", "60", "--ui",
+                         Ready + "menu pick Alarm clock > Sleep timer > At the end of this track; menu open main"}));
   EXPECT_TRUE(HasItem(ItemsOfOpening(log, 0),
                       "Sleep timer (end of this track) > At the end of this track' id 41830 "
                       "checked"))
@@ -221,27 +204,9 @@ std::string MinuteComingSoon() {
 }
 
 TEST(SleepTimer, ARingCancelsItAndRingsAsUsual) {
-  const std::vector<std::string> playingWithAlarm = {"--reset-settings",
-                                                     "--arm",
-                                                     MinuteComingSoon(),
-                                                     "--snooze",
-                                                     "off",
-                                                     "--no-restart",
-                                                     "off",
-                                                     "--stream",
-                                                     "off",
-                                                     "--playlist",
-                                                     "song.mp3",
-                                                     "--state",
-                                                     "playing",
-                                                     "--set-value",
-                                                     "VelSleepMinutes",
-                                                     "dword",
-                                                     "3",
-                                                     "--run-until",
-                                                     "ui: done",
-                                                     "--give-up",
-                                                     "90"};
+  const std::vector<std::string> playingWithAlarm =
+      With(PlayingSong, {"--arm", MinuteComingSoon(), "--snooze", "off", "--no-restart", "off", "--stream", "off",
+                         "--set-value", "VelSleepMinutes", "dword", "3", "--run-until", "ui: done", "--give-up", "90"});
   const SimulatorLog log = RunSimulator(
       With(playingWithAlarm,
            {"--ui", Ready + "menu pick Alarm clock > Sleep timer > 3 minutes; wait log Play button; menu open main"}));
