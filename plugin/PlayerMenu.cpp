@@ -32,11 +32,9 @@ LONG_PTR WindowProcedureOf(HWND window) {
   return unicodeWindow ? GetWindowLongPtrW(window, GWLP_WNDPROC) : GetWindowLongPtrA(window, GWLP_WNDPROC);
 }
 
-void SetWindowProcedure(HWND window, LONG_PTR procedure) {
-  if (unicodeWindow)
-    SetWindowLongPtrW(window, GWLP_WNDPROC, procedure);
-  else
-    SetWindowLongPtrA(window, GWLP_WNDPROC, procedure);
+bool SetWindowProcedure(HWND window, LONG_PTR procedure) {
+  return (unicodeWindow ? SetWindowLongPtrW(window, GWLP_WNDPROC, procedure)
+                        : SetWindowLongPtrA(window, GWLP_WNDPROC, procedure)) != 0;
 }
 
 void Check(HMENU menu, int id, bool checked) { CheckMenuItem(menu, id, checked ? MF_CHECKED : MF_UNCHECKED); }
@@ -58,18 +56,27 @@ PlayerMenu::PlayerMenu(AlarmClock& alarm, PlayerSleepTimer& sleepTimer, HWND pla
   unicodeWindow = IsWindowUnicode(player_) != FALSE;
   shown = this;
   previous = reinterpret_cast<WNDPROC>(WindowProcedureOf(player_));
-  SetWindowProcedure(player_, reinterpret_cast<LONG_PTR>(&WindowProc));
+  if (SetWindowProcedure(player_, reinterpret_cast<LONG_PTR>(&WindowProc))) return;
+  // Items whose commands would never arrive are no items.
+  shown = nullptr;
+  RemoveItems();
+  DebugTrace("player menu: the player's window cannot be subclassed");
 }
 
-PlayerMenu::~PlayerMenu() {
-  if (!shown) return;
-  shown = nullptr;
+void PlayerMenu::RemoveItems() {
   for (int m = 0; m < addedCount_; ++m) {
     const AddedMenu& added = added_[m];
     for (int i = GetMenuItemCount(added.playerMenu) - 1; i >= 0; --i)
       if (GetSubMenu(added.playerMenu, i) == added.alarmMenu) RemoveMenu(added.playerMenu, i, MF_BYPOSITION);
     DestroyMenu(added.alarmMenu);
   }
+  addedCount_ = 0;
+}
+
+PlayerMenu::~PlayerMenu() {
+  if (!shown) return;
+  shown = nullptr;
+  RemoveItems();
   if (WindowProcedureOf(player_) == reinterpret_cast<LONG_PTR>(&WindowProc)) {
     SetWindowProcedure(player_, reinterpret_cast<LONG_PTR>(previous));
     return;
@@ -104,7 +111,11 @@ bool PlayerMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void PlayerMenu::Add(HMENU playerMenu) {
   const AddedMenu added{playerMenu, CreatePopupMenu(), CreatePopupMenu()};
-  if (!added.alarmMenu || !added.sleepMenu) return;
+  if (!added.alarmMenu || !added.sleepMenu) {
+    DestroyMenu(added.alarmMenu);
+    DestroyMenu(added.sleepMenu);
+    return;
+  }
   AppendMenuA(added.alarmMenu, MF_STRING | MF_GRAYED, NextAlarmId, "");
   AppendMenuA(added.alarmMenu, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(added.alarmMenu, MF_STRING, AlarmOnId, "Alarm on");

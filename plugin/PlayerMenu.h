@@ -27,6 +27,8 @@ class PlayerMenu {
   // Whether the message was ours alone; a menu about to open is refreshed and passed on.
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Add(HMENU playerMenu);
+  // Takes the submenus out of the player's menus and destroys them.
+  void RemoveItems();
   bool Shows(HMENU menu) const;
   void Refresh();
   void Command(int id);
