@@ -66,3 +66,18 @@ LocalDateTime FromWallClockMs(UtcMs wallClock) {
 UtcMs UtcFromFileTimeTicks(std::int64_t ticks) {
   return FloorDivide(ticks - FileTimeTicksAtUnixEpoch, FileTimeTicksPerMs);
 }
+
+std::string DateTimeText(const LocalDateTime& local, char between, bool seconds) {
+  char text[] = "yyyy-mm-dd hh:nn:ss";
+  const auto put = [&text](int at, int value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + i] = static_cast<char>('0' + value % 10);
+  };
+  put(0, local.year, 4);
+  put(5, local.month, 2);
+  put(8, local.day, 2);
+  text[10] = between;
+  put(11, local.hour, 2);
+  put(14, local.minute, 2);
+  put(17, local.second, 2);
+  return std::string(text, seconds ? 19 : 16);
+}

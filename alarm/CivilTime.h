@@ -3,6 +3,7 @@
 // milliseconds since 1970-01-01 00:00 UTC; Windows' FILETIME converts with the helpers
 // below. Calendar arithmetic is proleptic Gregorian, as both the C library and Windows use.
 #include <cstdint>
+#include <string>
 
 using UtcMs = std::int64_t;
 
@@ -25,6 +26,8 @@ struct LocalDateTime {
 
 // A date as the number yyyymmdd (the form of the skip date).
 int DateNumber(const LocalDateTime& local);
+// "2026-12-08 06:45:00" with `between` between the date and the time, to the minute or the second.
+std::string DateTimeText(const LocalDateTime& local, char between, bool seconds);
 // Whether `number` is yyyymmdd of a real date (years 1601 to 30827, as Windows counts).
 bool IsCalendarDateNumber(std::int64_t number);
 

@@ -84,9 +84,13 @@ UtcMs ScheduleWatch::SinceFor(const SettingsRecord& settings, UtcMs now) const {
 }
 
 std::string LastRungText(const RingSlot& slot) {
-  return ZeroPadded(slot.date / 10000, 4) + "-" + ZeroPadded(slot.date / 100 % 100, 2) + "-" +
-         ZeroPadded(slot.date % 100, 2) + " " + ZeroPadded(slot.alarmMinute / 60, 2) + ":" +
-         ZeroPadded(slot.alarmMinute % 60, 2);
+  LocalDateTime local;
+  local.year = slot.date / 10000;
+  local.month = slot.date / 100 % 100;
+  local.day = slot.date % 100;
+  local.hour = slot.alarmMinute / 60;
+  local.minute = slot.alarmMinute % 60;
+  return DateTimeText(local, ' ', false);
 }
 
 RingRecorded RecordRingIn(SettingsRecord& settings, const RingSlot& slot, UtcMs now) {

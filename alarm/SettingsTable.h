@@ -40,7 +40,7 @@ struct SettingRow {
   SettingType type;
   SettingOwner owner;
   SettingRange range;       // a number's range and default; a switch's default as 0 or 1
-  const char* typeInWords;  // as the README's table gives them
+  const char* typeInWords;  // as the README's table gives them; empty in the product
   const char* defaultInWords;
   // Where an original value comes in its load (the first failure read passes on), and in
   // the writing of the missing defaults: their orders are older than this table's.

@@ -13,11 +13,7 @@ bool SnoozeIsStale(const SettingsRecord& settings, UtcMs now) {
   return settings.VelSnoozeUntil && now > *settings.VelSnoozeUntil + CatchUpLimitMs(settings.VelCatchUpMinutes);
 }
 
-std::string UtcText(UtcMs instant) {
-  const LocalDateTime t = FromWallClockMs(instant);
-  return ZeroPadded(t.year, 4) + "-" + ZeroPadded(t.month, 2) + "-" + ZeroPadded(t.day, 2) + "T" +
-         ZeroPadded(t.hour, 2) + ":" + ZeroPadded(t.minute, 2) + ":" + ZeroPadded(t.second, 2) + "Z";
-}
+std::string UtcText(UtcMs instant) { return DateTimeText(FromWallClockMs(instant), 'T', true) + "Z"; }
 
 std::optional<UtcMs> ParseUtcText(const std::string& text) {
   if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':' ||

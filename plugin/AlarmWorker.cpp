@@ -9,7 +9,6 @@
 #include "runtime/DebugTrace.h"
 #include "runtime/ErrorBox.h"
 #include "runtime/KeepAwake.h"
-#include "runtime/NumberText.h"
 #include "runtime/SystemChangeWindow.h"
 #include "runtime/WakeTimer.h"
 
@@ -36,11 +35,7 @@ const char* WaitEndName(WaitEnd end) {
 }
 
 // An instant as the local "yyyy-mm-dd hh:nn:ss" of the system's time zone, for traces.
-std::string LocalText(UtcMs instant) {
-  const LocalDateTime local = SystemTimeZone().ToLocal(instant);
-  return ZeroPadded(local.year, 4) + "-" + ZeroPadded(local.month, 2) + "-" + ZeroPadded(local.day, 2) + " " +
-         ZeroPadded(local.hour, 2) + ":" + ZeroPadded(local.minute, 2) + ":" + ZeroPadded(local.second, 2);
-}
+std::string LocalText(UtcMs instant) { return DateTimeText(SystemTimeZone().ToLocal(instant), ' ', true); }
 
 // What the loop needs from the worker's thread: its stop request, its clock over the
 // waitable timer, the record and trial rings. Lives on the thread's stack for the whole
