@@ -158,7 +158,6 @@ RingCompanion::~RingCompanion() { End(); }
 
 void RingCompanion::End() {
   LockHolder hold(lock_);
-  raised_.Restore(systemVolume_);  // a ring that never got its thread
   if (!running_) return;
   if (running_->StopWithFadeLeft()) player_.SetVolume(fadeTarget_);
   running_.reset();
@@ -166,15 +165,16 @@ void RingCompanion::End() {
 
 void RingCompanion::BeforePlay(const SettingsRecord& settings) {
   End();
-  LockHolder hold(lock_);
-  if (settings.VelSystemSound) raised_.Raise(systemVolume_, settings.VelSystemVolumeMin);
   if (settings.VelFadeSeconds <= 0) return;
+  LockHolder hold(lock_);
   fadeTarget_ = settings.VelVolume ? WakeUpVolume : probe_.GetVolume();
   player_.SetVolume(FadeVolumeAt(settings.VelFadeSeconds, fadeTarget_, 0));
 }
 
 void RingCompanion::AfterPlay(const SettingsRecord& settings, bool foundPlaying) {
   RingThread::Plan plan;
+  // After the player's commands: asking Windows for its device must not hold up the music.
+  if (settings.VelSystemSound) plan.raised.Raise(systemVolume_, settings.VelSystemVolumeMin);
   if (settings.VelFadeSeconds > 0) plan.fadeSteps = FadeSteps(settings.VelFadeSeconds, fadeTarget_);
   if (!foundPlaying && settings.VelFallbackSeconds > 0) {
     const bool fileUsable = !settings.VelFallbackFile.empty() && FileExists(settings.VelFallbackFile);
@@ -183,7 +183,6 @@ void RingCompanion::AfterPlay(const SettingsRecord& settings, bool foundPlaying)
   plan.fallbackFile = settings.VelFallbackFile;
   if (settings.VelRingMinutes > 0) plan.timeUpMs = settings.VelRingMinutes * std::int64_t{60000};
   LockHolder hold(lock_);
-  plan.raised = std::exchange(raised_, SoundRaise());
   running_ = std::make_unique<RingThread>(player_, probe_, systemVolume_, quitting_, timeUp_, std::move(plan));
   if (running_->HasWork())
     running_->Start();

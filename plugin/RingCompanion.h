@@ -38,6 +38,5 @@ class RingCompanion {
   std::function<void()> timeUp_;
   Lock lock_;  // the worker starts rings, the snooze window's thread ends them
   std::uint8_t fadeTarget_ = 0;
-  SoundRaise raised_;  // from BeforePlay until the ring's thread takes it
   std::unique_ptr<RingThread> running_;
 };
