@@ -44,4 +44,5 @@ void TAlarmOptionsWindow::BuildLayout() {
 
   SetTabOrders({HeaderPanel, OptionsPanel, SleepActionCheck, ButtonPanel});
   SetTabOrders({TryButton, OkButton, CancelButton});
+  SetDefaultButton(OkButton);
 }

@@ -59,7 +59,7 @@ TForm& FormOf(TWinControl& control) {
 }  // namespace
 
 TAlarmOptionsPanel::TAlarmOptionsPanel(TComponent* owner, RingSchedule& schedule,
-                                       std::function<SettingsRecord()> windowSettings)
+                                       Callback<SettingsRecord()> windowSettings)
     : TSCPanel(owner),
       DaysLabel(new TLabel(this)),
       DayBoxes(MakeDayBoxes(this, std::make_index_sequence<DaysInWeek>())),
@@ -114,12 +114,13 @@ void TAlarmOptionsPanel::BuildLayout() {
   };
   int top = 106;
   for (const LengthRow& row :
-       {LengthRow{SnoozeLabel, SnoozeBox, "Snooze length"}, LengthRow{FadeLabel, FadeBox, "Fade in"},
-        LengthRow{FallbackLabel, FallbackBox, "Fallback after"},
-        LengthRow{FallbackFileLabel, FallbackFileBox, "Fallback file"},
-        LengthRow{RingLimitLabel, RingLimitBox, "Stop ringing after"}}) {
+       {LengthRow{SnoozeLabel, SnoozeBox, "Snoo&ze length"}, LengthRow{FadeLabel, FadeBox, "Fade &in"},
+        LengthRow{FallbackLabel, FallbackBox, "Fall&back after"},
+        LengthRow{FallbackFileLabel, FallbackFileBox, "Fallback fil&e"},
+        LengthRow{RingLimitLabel, RingLimitBox, "Stop rin&ging after"}}) {
     Place(*row.label, *this, CaptionLeft, top + 2, BoxLeft - CaptionLeft, 17);
     UseCaptionLook(*row.label, row.caption);
+    row.label->SetFocusControl(row.box);
     Place(*row.box, *this, BoxLeft, top, 200, 20);
     UseLengthBoxLook(*row.box);
     top += 28;
@@ -133,6 +134,7 @@ void TAlarmOptionsPanel::BuildLayout() {
   UseCheckboxLook(*SystemSoundCheck);
   Place(*SystemVolumeBox, *this, 384, top, 76, 20);
   UseLengthBoxLook(*SystemVolumeBox);
+  SystemVolumeBox->SetLabelledBy(SystemSoundCheck);
   for (int percent = 10; percent <= 100; percent += 10) SystemVolumeBox->Items().Add(PercentText(percent));
   Place(*WakeCheck, *this, CaptionLeft, top + 30, 450, 17);
   UseCheckboxLook(*WakeCheck);

@@ -5,8 +5,8 @@
 // "Alarm" window both show them with it. It raises OnChange when what it shows may move
 // the next ring (days, snooze length, skip).
 #include <array>
-#include <functional>
 #include <optional>
+#include "runtime/Callback.h"
 
 #include "alarm/NextRing.h"
 #include "alarm/SettingsRecord.h"
@@ -39,7 +39,7 @@ class TAlarmOptionsPanel : public TSCPanel {
  public:
   // `windowSettings`: the whole record the window shows now, these options included;
   // skipping asks it for the ring to skip.
-  TAlarmOptionsPanel(TComponent* owner, RingSchedule& schedule, std::function<SettingsRecord()> windowSettings);
+  TAlarmOptionsPanel(TComponent* owner, RingSchedule& schedule, Callback<SettingsRecord()> windowSettings);
 
   TLabel* const DaysLabel;
   const std::array<TSCCheckbox*, 7> DayBoxes;  // Monday first
@@ -82,6 +82,6 @@ class TAlarmOptionsPanel : public TSCPanel {
   void ShowSystemSoundCaption();
 
   RingSchedule& schedule_;
-  std::function<SettingsRecord()> windowSettings_;
+  Callback<SettingsRecord()> windowSettings_;
   int skipDate_ = NoSkipDate;
 };

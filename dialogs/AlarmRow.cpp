@@ -18,6 +18,7 @@ TAlarmRow::TAlarmRow(TComponent* owner) : TSCPanel(owner), ActiveCheck(new TSCCh
   ActiveCheck->SetBounds(4, 1, CheckWidth - 4, AlarmRowHeight - 2);
   UseCheckboxLook(*ActiveCheck);
   ActiveCheck->SetTabStop(false);  // the row takes the keys; Space toggles through it
+  ActiveCheck->SetLabelledBy(this);
 }
 
 void TAlarmRow::ShowColumns(const std::array<std::string, 4>& columns) {
@@ -48,4 +49,18 @@ void TAlarmRow::Paint(TCanvas& canvas) {
     const RECT outline = {1, 1, Width() - 1, Height() - 1};
     DrawFocusRect(canvas.Handle(), &outline);
   }
+}
+
+std::string TAlarmRow::AccessibleName() const {
+  std::string name;
+  for (const std::string& column : columns_)
+    if (!column.empty()) name += (name.empty() ? "" : ", ") + column;
+  return name;
+}
+
+void TAlarmRow::Describe(AccessibleFacts& facts) {
+  TSCPanel::Describe(facts);
+  facts.role = AccessibleRole::ListItem;
+  facts.checked = ActiveCheck->Checked();
+  facts.defaultAction = "Edit";
 }

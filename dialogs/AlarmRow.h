@@ -25,7 +25,9 @@ class TAlarmRow : public TSCPanel {
 
  protected:
   void Paint(TCanvas& canvas) override;
-  UINT DialogCode() override { return DLGC_WANTARROWS; }
+  UINT DialogCode(WORD key) override { return DLGC_WANTARROWS | (key == VK_RETURN ? DLGC_WANTMESSAGE : 0); }
+  void Describe(AccessibleFacts& facts) override;
+  std::string AccessibleName() const override;
 
  private:
   std::array<std::string, 4> columns_;

@@ -16,11 +16,10 @@
 
 namespace {
 constexpr unsigned RefreshIntervalMs = 10000;  // the next ring's text stays right while the window is open
-constexpr char LabelAccelerator = 'l';
 }  // namespace
 
 TAlarmWindow::TAlarmWindow(TComponent* owner, int number, const SettingsRecord& settings, AlarmsHost& host)
-    : TCancellableForm(owner),
+    : TForm(owner),
       HeaderPanel(new TSCPanel(this)),
       AlarmPanel(new TSCPanel(this)),
       StartTimeLabel(new TLabel(this)),
@@ -120,12 +119,6 @@ void TAlarmWindow::LabelChange() {
   // No longer than a window can show.
   if (AlarmLabelBox->Text().size() > static_cast<std::size_t>(LabelShownLength))
     AlarmLabelBox->SetText(ShownLabel(AlarmLabelBox->Text()));
-}
-
-bool TAlarmWindow::DialogChar(char key) {
-  if (key != LabelAccelerator && key != 'L') return TCancellableForm::DialogChar(key);
-  AlarmLabelBox->SetFocus();
-  return true;
 }
 
 void TAlarmWindow::OkClick() {

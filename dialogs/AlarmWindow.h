@@ -5,8 +5,8 @@
 // Escape change nothing.
 #include "alarm/SettingsRecord.h"
 #include "dialogs/AlarmOptionsPanel.h"
-#include "dialogs/CancellableForm.h"
 #include "dialogs/SoundSwitches.h"
+#include "runtime/Form.h"
 
 class AlarmsHost;
 class TLabel;
@@ -17,7 +17,7 @@ class TSCCombobox;
 class TSCPanel;
 class TTimer;
 
-class TAlarmWindow : public TCancellableForm, private RingSchedule {
+class TAlarmWindow : public TForm, private RingSchedule {
  public:
   // `number`: the alarm's number, 0 for one not added yet; the window edits a copy of `settings`.
   TAlarmWindow(TComponent* owner, int number, const SettingsRecord& settings, AlarmsHost& host);
@@ -47,9 +47,6 @@ class TAlarmWindow : public TCancellableForm, private RingSchedule {
   SettingsRecord EditedSettings() const;
   // What "OK" confirmed.
   const SettingsRecord& Edited() const { return edited_; }
-
- protected:
-  bool DialogChar(char key) override;
 
  private:
   UtcMs Now() override;

@@ -34,7 +34,8 @@ void TAlarmWindow::BuildLayout() {
   Place(*AlarmPanel, *this, 0, HeaderHeight, LeftWidth, ColumnsHeight);
   UseGradientPanelLook(*AlarmPanel, scgTopToBottom);
   Place(*StartTimeLabel, *AlarmPanel, 4, 2, 200, 16);
-  UseCaptionLook(*StartTimeLabel, "Start time");
+  UseCaptionLook(*StartTimeLabel, "S&tart time");
+  StartTimeLabel->SetFocusControl(AlarmTime);
   Place(*AlarmTime, *AlarmPanel, 0, 20, LeftWidth, ColumnsHeight - 20);
   AlarmTime->SetBorderSides(NoBorderSides);
 
@@ -46,12 +47,14 @@ void TAlarmWindow::BuildLayout() {
   PlaceSoundSwitches(Switches(), *SwitchesPanel, RightWidth);
   Place(*StreamAddress, *SwitchesPanel, 0, 68, RightWidth, 20);
   UseAddressBoxLook(*StreamAddress);
+  StreamAddress->SetLabelledBy(StreamCheck);
   SetFont(StreamAddress->PopupFont(), "MS Sans Serif", -11, 0, clWindowText);
   Place(*LocateFileButton, *SwitchesPanel, 181, 95, 175, 31);
   UseButtonLook(*LocateFileButton);
   LocateFileButton->SetCaption("Locate file");
   Place(*AlarmLabelCaption, *SwitchesPanel, 6, 148, 70, 17);
   UseCaptionLook(*AlarmLabelCaption, "&Label");
+  AlarmLabelCaption->SetFocusControl(AlarmLabelBox);
   Place(*AlarmLabelBox, *SwitchesPanel, 80, 146, RightWidth - 90, 20);
   UseLengthBoxLook(*AlarmLabelBox);
   AlarmLabelBox->SetHasList(false);
@@ -76,4 +79,5 @@ void TAlarmWindow::BuildLayout() {
   SetTabOrders({BoostVolumeCheck, NoRestartCheck, SnoozeCheck, StreamCheck, StreamAddress, LocateFileButton,
                 AlarmLabelBox, OnceCheck, AlarmLabelCaption});
   SetTabOrders({TryButton, OkButton, CancelButton});
+  SetDefaultButton(OkButton);
 }

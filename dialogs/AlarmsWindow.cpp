@@ -30,7 +30,7 @@ SettingsRecord NewAlarmSettings() {
 }  // namespace
 
 TAlarmsWindow::TAlarmsWindow(TComponent* owner, AlarmsHost& host)
-    : TCancellableForm(owner),
+    : TForm(owner),
       ListPanel(new TSCPanel(this)),
       AlarmRows(MakeRows(this, std::make_index_sequence<MaxAlarms>())),
       NextRingPanel(new TSCPanel(this)),

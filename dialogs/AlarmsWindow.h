@@ -10,14 +10,14 @@
 
 #include "alarm/AlarmList.h"
 #include "dialogs/AlarmRow.h"
-#include "dialogs/CancellableForm.h"
+#include "runtime/Form.h"
 
 class AlarmsHost;
 class TLabel;
 class TSCButton;
 class TSCPanel;
 
-class TAlarmsWindow : public TCancellableForm {
+class TAlarmsWindow : public TForm {
  public:
   TAlarmsWindow(TComponent* owner, AlarmsHost& host);
 

@@ -54,4 +54,5 @@ void TAlarmsWindow::BuildLayout() {
 
   SetTabOrders({ListPanel, NextRingPanel, ReadinessLabel, ButtonPanel});
   SetTabOrders({AddButton, EditButton, DeleteButton, TryButton, CloseButton});
+  SetDefaultButton(CloseButton);
 }

@@ -15,7 +15,7 @@
 #include "runtime/ScopedHandles.h"
 #include "runtime/Shell.h"
 
-TConfigDlg::TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder)
+TConfigDlg::TConfigDlg(TComponent* owner, Callback<std::wstring()> playerSettingsFolder)
     : TForm(owner),
       BannerPanel(new TSCPanel(this)),
       SwitchesPanel(new TSCPanel(this)),

@@ -2,8 +2,8 @@
 // The configuration dialog: armed flag, wake-up time, the four switches and the address
 // with its history; links to the station directory, the homepage and a donation page.
 // It stores the settings only through "Save settings".
-#include <functional>
 #include <string>
+#include "runtime/Callback.h"
 
 #include "dialogs/SoundSwitches.h"
 #include "runtime/Form.h"
@@ -20,7 +20,7 @@ class TConfigDlg : public TForm {
  public:
   // `playerSettingsFolder` asks the player for its settings folder at each use (no
   // function, or an empty answer: the program's folder keeps the history).
-  explicit TConfigDlg(TComponent* owner, std::function<std::wstring()> playerSettingsFolder = nullptr);
+  explicit TConfigDlg(TComponent* owner, Callback<std::wstring()> playerSettingsFolder = nullptr);
 
   TSCPanel* const BannerPanel;           // top banner "Plugin made by orvik / Velmora Software"
   TSCPanel* const SwitchesPanel;         // right: the options and the address
@@ -46,11 +46,11 @@ class TConfigDlg : public TForm {
   TSCCombobox* const StreamAddress;      // the address to play, with its history
 
   // Writes the seven settings from the controls, before the history; set by whoever opens the dialog.
-  std::function<void(TConfigDlg& dialog)> SaveSettings;
+  Callback<void(TConfigDlg& dialog)> SaveSettings;
   // Opens the alarm options over the dialog; set by whoever opens the dialog.
-  std::function<void(TConfigDlg& dialog)> ShowAlarmOptions;
+  Callback<void(TConfigDlg& dialog)> ShowAlarmOptions;
   // Opens the list of all alarms over the dialog; set by whoever opens the dialog.
-  std::function<void(TConfigDlg& dialog)> ShowAlarms;
+  Callback<void(TConfigDlg& dialog)> ShowAlarms;
 
   void LoadAddressHistory(TComponent* sender);
   void OnShoutcastClick(TComponent* sender);
@@ -68,7 +68,7 @@ class TConfigDlg : public TForm {
   SoundSwitches Switches() const;
   std::wstring PlayerSettingsFolder() const;
 
-  std::function<std::wstring()> playerSettingsFolder_;
+  Callback<std::wstring()> playerSettingsFolder_;
 };
 
 // The addresses the dialog's links open.

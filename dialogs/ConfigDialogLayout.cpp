@@ -77,6 +77,7 @@ void TConfigDlg::BuildLayout() {
   PlaceSoundSwitches(Switches(), *SwitchesPanel, 368);
   Place(*StreamAddress, *SwitchesPanel, TAlign::alTop, 0, 68, 368, 20);
   UseAddressBoxLook(*StreamAddress);
+  StreamAddress->SetLabelledBy(StreamCheck);
   SetFont(StreamAddress->PopupFont(), "MS Sans Serif", -11, 0, clWindowText);
   Place(*ShoutcastButton, *SwitchesPanel, TAlign::alNone, 4, 95, 175, 31);
   StyleButton(*ShoutcastButton, "Shoutcast");
@@ -89,7 +90,8 @@ void TConfigDlg::BuildLayout() {
   StyleCheckbox(*PluginActiveCheck, "Plugin active");
   PluginActiveCheck->SetAutoSize(true);
   Place(*StartTimeLabel, *AlarmPanel, TAlign::alTop, 0, 20, 334, 16);
-  StartTimeLabel->SetCaption("Start time");
+  StartTimeLabel->SetCaption("S&tart time");
+  StartTimeLabel->SetFocusControl(AlarmTime);
   SetFont(StartTimeLabel->Font(), "Verdana", -13, fsBold, clBlack);
   StartTimeLabel->SetTransparent(true);
   Place(*AlarmTime, *AlarmPanel, TAlign::alClient, 0, 36, 334, 202);
@@ -110,11 +112,13 @@ void TConfigDlg::BuildLayout() {
   }
   Place(*SaveButton, *NotesPanel, TAlign::alNone, 524, 126, 175, 31);
   StyleButton(*SaveButton, "&Save settings");
+  SetDefaultButton(SaveButton);
 
-  SetTabOrders({BannerPanel, SwitchesPanel, AlarmPanel, NotesPanel});
+  // Tab reads the window as the eye does: the left column, the right one, then the notes.
+  SetTabOrders({BannerPanel, AlarmPanel, SwitchesPanel, NotesPanel});
   SetTabOrders(
-      {BoostVolumeCheck, NoRestartCheck, SnoozeCheck, StreamCheck, ShoutcastButton, LocateFileButton, StreamAddress});
-  SetTabOrders({PluginActiveCheck, AlarmTime, StartTimeLabel});
+      {BoostVolumeCheck, NoRestartCheck, SnoozeCheck, StreamCheck, StreamAddress, ShoutcastButton, LocateFileButton});
+  SetTabOrders({PluginActiveCheck, StartTimeLabel, AlarmTime});
   SetTabOrders(
-      {SaveButton, HomepageLink, DonateLink, MoreOptionsLink, AllAlarmsLink, FreeNote, EncourageNote, LinksNote});
+      {FreeNote, EncourageNote, LinksNote, HomepageLink, DonateLink, MoreOptionsLink, AllAlarmsLink, SaveButton});
 }

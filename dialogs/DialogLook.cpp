@@ -39,7 +39,10 @@ void UseCheckboxLook(TSCCheckbox& box) {
   box.SetTransparent(true);
 }
 
-void UseLinkLook(TSCLabel& label) { SetFont(label.Font(), "MS Sans Serif", -11, fsBold | fsUnderline, clBlue); }
+void UseLinkLook(TSCLabel& label) {
+  SetFont(label.Font(), "MS Sans Serif", -11, fsBold | fsUnderline, clBlue);
+  label.SetTabStop(true);
+}
 
 void UseAddressBoxLook(TSCCombobox& combo) {
   SetFont(combo.Font(), "MS Sans Serif", -13, fsBold, clWhite);

@@ -33,6 +33,7 @@ TMissedAlarmWindow::TMissedAlarmWindow()
   Place(*OkButton, *ButtonPanel, WindowWidth - 104, 10, 96, 30);
   UseSmallButtonLook(*OkButton, "&OK");
   SetTabOrders({OkButton, PowerOptionsButton});
+  SetDefaultButton(OkButton);
   PowerOptionsButton->OnClick = [](TComponent*) { OpenLink(PowerOptionsPanel); };
   OkButton->OnClick = [this](TComponent*) { SetModalResult(1); };
   ShowLines("", false);

@@ -1,8 +1,8 @@
 #pragma once
 // Tells of alarms that passed unheard, one line each with the likely reason, over the
 // player. "Power options..." is offered where the PC slept through one; "OK" closes it.
-#include <functional>
 #include <string>
+#include "runtime/Callback.h"
 
 #include "runtime/Form.h"
 
@@ -23,7 +23,7 @@ class TMissedAlarmWindow : public TForm {
   TSCButton* const PowerOptionsButton;
   TSCButton* const OkButton;
 
-  std::function<void()> OnLinesChanged;
+  Callback<void()> OnLinesChanged;
 
   // `lines`: one missed ring a line (MissedRingText), "\n" between them; the window's
   // height follows them.

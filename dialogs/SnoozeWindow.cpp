@@ -62,6 +62,21 @@ TFrmSnooze::TFrmSnooze(TComponent* owner)
   ShowTimeNow();
 }
 
+bool TFrmSnooze::DialogChar(char key) {
+  switch (key) {
+    case 's':
+    case 'S':
+      SnoozeButton->PerformClick();
+      return true;
+    case 'd':
+    case 'D':
+      DisableButton->PerformClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
 void TFrmSnooze::ShowTimeNow() { Clock->SetTime(LocalTimeOfDay()); }
 
 void TFrmSnooze::OnFormClose(TCloseAction& action) {

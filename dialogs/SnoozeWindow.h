@@ -1,6 +1,7 @@
 #pragma once
 // Shown while an alarm rings: the running clock and two buttons. Its modal answer is
-// "SNOOZE" (snoozed) or "DISABLE" (disabled); closing the window answers disabled.
+// "SNOOZE" (snoozed) or "DISABLE" (disabled); closing the window answers disabled. S and
+// D answer from the keyboard, as the buttons' captions mark no accelerator.
 // What an answer does is the ring's business; closing destroys the window, and whoever
 // showed it deletes the object.
 #include "runtime/Form.h"
@@ -24,6 +25,9 @@ class TFrmSnooze : public TForm {
   TSCPanel* const ButtonBand;  // bottom gradient band holding the buttons
   TSCButton* const SnoozeButton;
   TSCButton* const DisableButton;
+
+ protected:
+  bool DialogChar(char key) override;
 
  private:
   void ShowTimeNow();

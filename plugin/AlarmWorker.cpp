@@ -1,6 +1,6 @@
 #include "plugin/AlarmWorker.h"
 
-#include <functional>
+#include "runtime/Callback.h"
 
 #include "plugin/AlarmLoop.h"
 #include "plugin/RingSession.h"
@@ -42,7 +42,7 @@ std::string LocalText(UtcMs instant) { return DateTimeText(SystemTimeZone().ToLo
 // run, so its timers belong to that thread.
 class WorkerServices : public AlarmHost, public WorkerClock {
  public:
-  WorkerServices(TThread& thread, AlarmRecord& record, std::function<std::optional<SettingsRecord>()> takeTrial)
+  WorkerServices(TThread& thread, AlarmRecord& record, Callback<std::optional<SettingsRecord>()> takeTrial)
       : thread_(thread), record_(record), takeTrial_(std::move(takeTrial)) {}
 
   bool Terminated() const override { return thread_.Terminated(); }
@@ -115,7 +115,7 @@ class WorkerServices : public AlarmHost, public WorkerClock {
 
   TThread& thread_;
   AlarmRecord& record_;
-  std::function<std::optional<SettingsRecord>()> takeTrial_;
+  Callback<std::optional<SettingsRecord>()> takeTrial_;
   WakeTimer timer_;
   KeepAwake keepAwake_{MaxKeepAwakeMs};
   DWORD lastTick_ = GetTickCount();

@@ -1,12 +1,12 @@
 #pragma once
 // The general purpose plug-in component: the player has told it its main window
 // through the header, and it forwards the player's three callbacks as events.
-#include <functional>
+#include "runtime/Callback.h"
 
 #include "player/WinAmpCustomPlugin.h"
 #include "plugin/PluginHeader.h"
 
-using TGPFWinAmpGenericPluginInitEvent = std::function<int(TComponent* sender)>;
+using TGPFWinAmpGenericPluginInitEvent = Callback<int(TComponent* sender)>;
 
 class TGPFWinAmpGenericPlugin : public TGPFWinAmpCustomPlugin {
  public:

@@ -29,8 +29,8 @@ class RingThread {
     std::int64_t timeUpMs = Never;  // the ring's time limit, when it has one
   };
 
-  RingThread(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume,
-             const std::function<bool()>& quitting, const std::function<void()>& timeUp, Plan plan)
+  RingThread(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume, const Callback<bool()>& quitting,
+             const Callback<void()>& timeUp, Plan plan)
       : player_(player),
         probe_(probe),
         systemVolume_(systemVolume),
@@ -137,8 +137,8 @@ class RingThread {
   PlayerCommands& player_;
   PlayerProbe& probe_;
   SystemVolume& systemVolume_;
-  const std::function<bool()>& quitting_;
-  const std::function<void()>& timeUp_;
+  const Callback<bool()>& quitting_;
+  const Callback<void()>& timeUp_;
   Plan plan_;
   std::size_t nextFade_ = 1;  // the first went out before the player was told to play
   AlarmTone tone_;
@@ -147,7 +147,7 @@ class RingThread {
 };
 
 RingCompanion::RingCompanion(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume,
-                             std::function<bool()> quitting, std::function<void()> timeUp)
+                             Callback<bool()> quitting, Callback<void()> timeUp)
     : player_(player),
       probe_(probe),
       systemVolume_(systemVolume),

@@ -3,8 +3,8 @@
 // the check that the player really plays (with the fallback file and the alarm tone) and
 // the ring's end after its time limit. They run on a thread of their own, so they go on
 // while the worker plans and the snooze window waits.
-#include <functional>
 #include <memory>
+#include "runtime/Callback.h"
 
 #include "alarm/SystemSound.h"
 #include "plugin/AlarmLoop.h"
@@ -16,8 +16,8 @@ class RingCompanion {
  public:
   // `quitting` says when the worker is asked to end: the ring stops then too. `timeUp`
   // is called from the ring's thread when a ring nobody answered reaches its limit.
-  RingCompanion(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume, std::function<bool()> quitting,
-                std::function<void()> timeUp);
+  RingCompanion(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume, Callback<bool()> quitting,
+                Callback<void()> timeUp);
   ~RingCompanion();  // ends whatever still runs, as End does
 
   // The fade's first, low step goes out before the player is told to play. A ring still
@@ -34,8 +34,8 @@ class RingCompanion {
   PlayerCommands& player_;
   PlayerProbe& probe_;
   SystemVolume& systemVolume_;
-  std::function<bool()> quitting_;
-  std::function<void()> timeUp_;
+  Callback<bool()> quitting_;
+  Callback<void()> timeUp_;
   Lock lock_;  // the worker starts rings, the snooze window's thread ends them
   std::uint8_t fadeTarget_ = 0;
   std::unique_ptr<RingThread> running_;

@@ -19,7 +19,7 @@ std::string SnoozeCaption(const std::string& label) {
 }  // namespace
 
 RingSession::RingSession(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume, RingAnswers& answers,
-                         std::function<bool()> quitting)
+                         Callback<bool()> quitting)
     : player_(player),
       answers_(answers),
       companion_(player, probe, systemVolume, std::move(quitting), [this] { TimeUp(); }) {}

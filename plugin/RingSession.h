@@ -27,7 +27,7 @@ class RingAnswers {
 class RingSession : public RingSteps {
  public:
   RingSession(PlayerCommands& player, PlayerProbe& probe, SystemVolume& systemVolume, RingAnswers& answers,
-              std::function<bool()> quitting);
+              Callback<bool()> quitting);
   // The player quits: the window closes at once without an answer, the fade jumps to its target.
   ~RingSession() override;
 

@@ -10,3 +10,8 @@ std::optional<char> AcceleratorOf(const std::string& caption);
 // Whether the typed character is the caption's accelerator, letters of the ASCII range
 // compared without regard to case.
 bool IsAcceleratorOf(char typed, const std::string& caption);
+
+// The caption as it reads: its marking "&" gone, each "&&" one "&".
+std::string CaptionText(const std::string& caption);
+// The key a screen reader names for the caption's accelerator ("Alt+S"); empty without one.
+std::string AcceleratorKeyName(const std::string& caption);

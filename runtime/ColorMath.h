@@ -3,7 +3,7 @@
 // A colour is 0x00BBGGRR, or a system-colour reference (high byte 0xFF, the platform's
 // system colour index in the low byte) that is resolved only where channels are needed.
 #include <cstdint>
-#include <functional>
+#include "runtime/Callback.h"
 
 using TColor = std::uint32_t;
 
@@ -31,7 +31,7 @@ constexpr TColor cl3DLight = SystemColorReference(22);
 constexpr TColor clInfoBk = SystemColorReference(24);
 
 // The current RGB value of a system colour index (GetSysColor in the product).
-using SystemColorResolver = std::function<TColor(int index)>;
+using SystemColorResolver = Callback<TColor(int index)>;
 
 constexpr int RedOf(TColor rgb) { return static_cast<int>(rgb & 0xFF); }
 constexpr int GreenOf(TColor rgb) { return static_cast<int>((rgb >> 8) & 0xFF); }

@@ -2,8 +2,8 @@
 // Components own the components created with them as owner and destroy them, newest
 // first, when they are destroyed. A component that keeps a plain reference to another
 // asks for a removal notice so that it can drop the reference before it dangles.
-#include <functional>
 #include <vector>
+#include "runtime/Callback.h"
 
 #include "runtime/NonCopyable.h"
 
@@ -32,4 +32,4 @@ class TComponent : NonCopyable {
 };
 
 // An event that only names the component it comes from.
-using TNotifyEvent = std::function<void(TComponent* sender)>;
+using TNotifyEvent = Callback<void(TComponent* sender)>;

@@ -45,7 +45,7 @@ void ShowApplicationError(const std::string& message) noexcept {
   }
 }
 
-bool ShowingErrors(const std::function<void()>& action, const char* unknownError) {
+bool RunShowingErrors(Callback<void()> action, const char* unknownError) {
   try {
     action();
     return true;

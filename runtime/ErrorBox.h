@@ -1,9 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
+#include "runtime/Callback.h"
 #include "runtime/NonCopyable.h"
 
 // The host program's file name without its extension: the title of the plug-in's boxes.
@@ -29,5 +29,8 @@ class ErrorBoxOwner : NonCopyable {
 // Runs `action`; an error it raises is shown in the error box (one that is no standard
 // exception as `unknownError`) instead of travelling on into the host. False when the
 // action failed.
-bool ShowingErrors(const std::function<void()>& action,
-                   const char* unknownError = "Unknown error in the wakeup plugin");
+bool RunShowingErrors(Callback<void()> action, const char* unknownError);
+template <class Action>
+bool ShowingErrors(const Action& action, const char* unknownError = "Unknown error in the wakeup plugin") {
+  return RunShowingErrors([&action] { action(); }, unknownError);
+}

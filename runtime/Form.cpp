@@ -43,6 +43,7 @@ void TForm::Show() {
   PlaceOnScreen();
   SetVisible(true);
   SetForegroundWindow(Handle());
+  TellScreenReaders(EVENT_OBJECT_SHOW);  // a window that appears on its own, as an alarm's, is read out
 }
 
 void TForm::Close() {
@@ -105,13 +106,42 @@ bool TForm::HandleDialogKey(const MSG& msg) {
     if (TWinControl* next = FindNextControl(focused, GetKeyState(VK_SHIFT) >= 0)) next->SetFocus();
     return true;
   }
-  if (msg.message == WM_SYSCHAR) return BroadcastDialogChar(static_cast<char>(msg.wParam));
+  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
+      !(wants & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS))) {
+    if (msg.wParam == VK_ESCAPE) {
+      Close();
+    } else if (defaultButton_ && defaultButton_->Enabled() && defaultButton_->Visible()) {
+      defaultButton_->PerformClick();
+    }
+    return true;
+  }
+  if (msg.message == WM_SYSCHAR) return BroadcastDialogChar(static_cast<char>(msg.wParam), focused);
   if (msg.message == WM_CHAR && !(wants & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)))
-    return BroadcastDialogChar(static_cast<char>(msg.wParam));
+    return BroadcastDialogChar(static_cast<char>(msg.wParam), focused);
   return false;
 }
 
+void TForm::Activated(bool active) {
+  HWND focus = GetFocus();
+  if (!active) {
+    // The control to give the focus back to when the user returns to the window.
+    if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+    return;
+  }
+  if (focus && focus != Handle()) return;
+  if (lastFocus_ && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+    ::SetFocus(lastFocus_);
+  } else {
+    FocusFirstControl();
+  }
+}
+
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ACTIVATE) {
+    const LRESULT answer = TWinControl::WndProc(message, wParam, lParam);
+    Activated(LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam));
+    return answer;
+  }
   if (message == WM_CLOSE) {
     if (modal_) {
       if (modalResult_ == mrNone) modalResult_ = mrCancel;
@@ -125,4 +155,10 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   return TWinControl::WndProc(message, wParam, lParam);
+}
+
+void TForm::Describe(AccessibleFacts& facts) {
+  TWinControl::Describe(facts);
+  facts.role = AccessibleRole::Dialog;
+  facts.shortcut.clear();
 }

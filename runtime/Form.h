@@ -1,7 +1,8 @@
 #pragma once
 // A top-level window holding controls: shown plainly or run modally with the dialog
-// keys (Tab and Shift+Tab between controls, accelerators by Alt+letter or letter).
-#include <functional>
+// keys (Tab and Shift+Tab between controls, accelerators by Alt+letter or letter,
+// Enter for the default button, Escape for the close box).
+#include "runtime/Callback.h"
 
 #include "runtime/WinControl.h"
 
@@ -41,12 +42,15 @@ class TForm : public TWinControl {
 
   // The dialog keys for one message of the form's thread; true when it was used up.
   bool HandleDialogKey(const MSG& msg);
+  // The button Enter presses where the focused control does not take Enter itself.
+  void SetDefaultButton(TWinControl* button) { defaultButton_ = button; }
 
-  std::function<void(TComponent* sender, TCloseAction& action)> OnClose;
+  Callback<void(TComponent* sender, TCloseAction& action)> OnClose;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Describe(AccessibleFacts& facts) override;
   // Runs the close handler; false when it said caNone.
   bool DoClose(TCloseAction& action);
 
@@ -55,10 +59,14 @@ class TForm : public TWinControl {
   // The modal message loop up to a close the close handler accepts; its action.
   TCloseAction RunModalLoop();
   void FocusFirstControl();
+  // Keeps the focused control while another window is active and gives it back after.
+  void Activated(bool active);
 
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   TFormStyle formStyle_ = TFormStyle::fsNormal;
   TPosition position_ = TPosition::poDesigned;
   int modalResult_ = mrNone;
   bool modal_ = false;
+  TWinControl* defaultButton_ = nullptr;
+  HWND lastFocus_ = nullptr;
 };

@@ -3,8 +3,8 @@
 // resolution of colour references to what GDI takes.
 #include <windows.h>
 
-#include <functional>
 #include <string>
+#include "runtime/Callback.h"
 
 #include "runtime/ColorMath.h"
 #include "runtime/GdiObject.h"
@@ -51,7 +51,7 @@ class TFont {
   bool SameAs(const TFont& other) const;
 
   HFONT Handle();
-  std::function<void()> OnChange;  // after any property changes
+  Callback<void()> OnChange;  // after any property changes
 
  private:
   void CopyProperties(const TFont& other);

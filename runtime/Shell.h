@@ -2,10 +2,10 @@
 // Web pages go to the user's browser through the shell's "open" verb. Every link of
 // the plug-in passes this one seam, so a test can see the verb and the address without
 // a browser starting.
-#include <functional>
 #include <string>
+#include "runtime/Callback.h"
 
-using ShellOpener = std::function<void(const std::string& verb, const std::string& target)>;
+using ShellOpener = Callback<void(const std::string& verb, const std::string& target)>;
 
 // Windows' power options, for a link's target.
 constexpr const char* PowerOptionsPanel = "powercfg.cpl";

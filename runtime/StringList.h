@@ -5,14 +5,14 @@
 // compares by the user's locale and shuts out writers while it reads, and the tests run
 // anywhere.
 #include <cstddef>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+#include "runtime/Callback.h"
 
 // Orders two texts with letter case ignored: negative, zero or positive.
-using CaseInsensitiveCompare = std::function<int(const std::string& a, const std::string& b)>;
+using CaseInsensitiveCompare = Callback<int(const std::string& a, const std::string& b)>;
 
 // Folds only the ASCII letters; the product passes the user's locale instead.
 int CompareAsciiIgnoringCase(const std::string& a, const std::string& b);

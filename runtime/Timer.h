@@ -3,7 +3,7 @@
 // created the timer, through a hidden window of its own.
 #include <windows.h>
 
-#include <functional>
+#include "runtime/Callback.h"
 
 #include "runtime/Component.h"
 
@@ -17,7 +17,7 @@ class TTimer : public TComponent {
   unsigned Interval() const { return interval_; }
   void SetInterval(unsigned interval);
 
-  std::function<void(TComponent* sender)> OnTimer;
+  Callback<void(TComponent* sender)> OnTimer;
 
  private:
   void Restart();

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "runtime/Accelerator.h"
+#include "runtime/Accessible.h"
 #include "runtime/ControlClass.h"
 #include "runtime/Exception.h"
 #include "runtime/OffscreenBitmap.h"
@@ -263,6 +265,30 @@ void TWinControl::SetCaption(const std::string& caption) {
   caption_ = caption;
   if (handle_) SetWindowTextA(handle_, caption.c_str());
   TextChanged();
+  TellScreenReaders(EVENT_OBJECT_NAMECHANGE);
+}
+
+void TWinControl::TellScreenReaders(DWORD event) {
+  if (handle_) AnnounceToScreenReaders(handle_, event);
+}
+
+std::string TWinControl::AccessibleName() const {
+  if (!caption_.empty() || !labelledBy_) return CaptionText(caption_);
+  return labelledBy_->AccessibleName();
+}
+
+void TWinControl::Describe(AccessibleFacts& facts) {
+  facts.role = AccessibleRole::Grouping;
+  facts.name = AccessibleName();
+  if (!caption_.empty() || !labelledBy_) {
+    facts.shortcut = AcceleratorKeyName(caption_);
+  } else if (labelKeyFocusesThis_) {
+    facts.shortcut = AcceleratorKeyName(labelledBy_->Caption());
+  }
+  facts.focusable = tabStop_ && CanFocus();
+  facts.focused = Focused();
+  facts.unavailable = !enabled_;
+  facts.invisible = !handle_ || !IsWindowVisible(handle_);  // hidden with a parent too
 }
 
 void TWinControl::Invalidate() {
@@ -330,12 +356,22 @@ void TWinControl::DoExit() {
   if (OnExit) OnExit(this);
 }
 
-bool TWinControl::BroadcastDialogChar(char key) {
-  if (!visible_) return false;
-  if (DialogChar(key)) return true;
-  for (TWinControl* child : children_)
-    if (child->BroadcastDialogChar(key)) return true;
+bool TWinControl::BroadcastDialogChar(char key, const TWinControl* focused) {
+  std::vector<TWinControl*> order;
+  CollectShown(order);
+  if (order.empty()) return false;
+  // A key that several captions share goes to the next of them after the focus, in turn.
+  const auto at = std::find(order.begin(), order.end(), focused);
+  const std::size_t start = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin()) + 1;
+  for (std::size_t i = 0; i < order.size(); ++i)
+    if (order[(start + i) % order.size()]->DialogChar(key)) return true;
   return false;
+}
+
+void TWinControl::CollectShown(std::vector<TWinControl*>& found) {
+  if (!visible_) return;
+  found.push_back(this);
+  for (TWinControl* child : children_) child->CollectShown(found);
 }
 
 TWinControl* TWinControl::FindNextControl(TWinControl* from, bool forward) {
@@ -429,13 +465,22 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_SETFOCUS:
-      DoEnter();
+      DoEnter();  // the system tells screen readers of the focus itself
       return 0;
     case WM_KILLFOCUS:
       DoExit();
       return 0;
     case WM_GETDLGCODE:
-      return DialogCode();
+      return DialogCode(static_cast<WORD>(wParam));
+    case WM_GETOBJECT:
+      if (const LRESULT answer = AnswerAccessibleObject(handle_, wParam, lParam)) return answer;
+      return DefaultHandling(message, wParam, lParam);
+    case DescribeForScreenReader:
+      Describe(*reinterpret_cast<AccessibleFacts*>(lParam));
+      return 1;
+    case DoDefaultAction:
+      if (CanFocus()) Click();
+      return 0;
     default:
       return DefaultHandling(message, wParam, lParam);
   }

@@ -4,10 +4,11 @@
 // Controls are parented into a tree; each makes its window when its parent has one.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
+#include "runtime/Callback.h"
 
+#include "runtime/AccessibleFacts.h"
 #include "runtime/Alignment.h"
 #include "runtime/Canvas.h"
 #include "runtime/Component.h"
@@ -18,9 +19,9 @@ enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 using TShiftState = unsigned;
 
-using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
-using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
-using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
+using TMouseEvent = Callback<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = Callback<void(TComponent* sender, TShiftState shift, int x, int y)>;
+using TKeyEvent = Callback<void(TComponent* sender, WORD& key, TShiftState shift)>;
 
 // The modifier keys held right now.
 TShiftState KeyboardShiftState();
@@ -93,6 +94,20 @@ class TWinControl : public TComponent {
   // Paints the whole control into `dc` at its origin, as it would on screen.
   void PaintTo(HDC dc);
 
+  // Does what a click on the control does, as a key for it does.
+  void PerformClick() { Click(); }
+
+  // What a screen reader is told of the control; asked on the control's thread.
+  virtual void Describe(AccessibleFacts& facts);
+  // What a screen reader calls it: its caption as it reads, or its label's name.
+  virtual std::string AccessibleName() const;
+  // The label (or check box) beside a field, which names it where its caption does not;
+  // `itsKeyFocusesThis` when the label's accelerator takes the focus here.
+  void SetLabelledBy(const TWinControl* label, bool itsKeyFocusesThis = false) {
+    labelledBy_ = label;
+    labelKeyFocusesThis_ = itsKeyFocusesThis;
+  }
+
   TNotifyEvent OnClick;
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
@@ -101,9 +116,9 @@ class TWinControl : public TComponent {
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
 
-  // Offers an accelerator character to this control and then its children; true once
-  // one has taken it.
-  bool BroadcastDialogChar(char key);
+  // Offers an accelerator character to the shown controls of this tree, starting after
+  // the focused one; true once one has taken it.
+  bool BroadcastDialogChar(char key, const TWinControl* focused);
   // The next (or previous) control after `from` in tab order that can take the focus,
   // wrapping around, searched through the whole tree below this control.
   TWinControl* FindNextControl(TWinControl* from, bool forward);
@@ -139,8 +154,12 @@ class TWinControl : public TComponent {
     (void)key;
     return false;
   }
-  // What the control wants from the dialog keys (WM_GETDLGCODE flags).
-  virtual UINT DialogCode() { return 0; }
+  // What the control wants from the dialog keys (WM_GETDLGCODE flags), asked for `key`;
+  // DLGC_WANTMESSAGE keeps Enter or Escape from the window's default button and close.
+  virtual UINT DialogCode(WORD key) {
+    (void)key;
+    return 0;
+  }
   virtual void EnabledChanged() { Invalidate(); }
   virtual void FontChanged() { Invalidate(); }
   virtual void ColorChanged() { Invalidate(); }
@@ -158,6 +177,8 @@ class TWinControl : public TComponent {
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
   void AlignControls();
+  // Tells screen readers of a change (EVENT_OBJECT_...) once the window exists.
+  void TellScreenReaders(DWORD event);
   bool MouseInside() const { return mouseInside_; }
   // Destroys the window and its children's; the objects stay and make new ones on demand.
   void DestroyHandle();
@@ -173,6 +194,8 @@ class TWinControl : public TComponent {
   void NotifyChildren(void (TWinControl::*notify)());
   // Appends this control if Tab stops at it, then its children's stops in tab order.
   void CollectTabStops(std::vector<TWinControl*>& found);
+  // Appends this control if shown, then its shown children, in creation order.
+  void CollectShown(std::vector<TWinControl*>& found);
   void RequestParentAlign();
 
   HWND handle_ = nullptr;
@@ -189,6 +212,8 @@ class TWinControl : public TComponent {
   TFont font_;
   bool parentFont_ = true;
   std::string caption_;
+  const TWinControl* labelledBy_ = nullptr;
+  bool labelKeyFocusesThis_ = false;
   bool doubleBuffered_ = false;
   bool mouseInside_ = false;
   bool leftPressedInside_ = false;

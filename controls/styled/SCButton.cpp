@@ -133,6 +133,7 @@ void TSCButton::MouseInControlChanged() {
 void TSCButton::KeyDown(WORD& key, TShiftState shift) {
   TSCCustomControl::KeyDown(key, shift);
   StartKeyPress(key);
+  if (key == VK_RETURN) Click();  // a focused button is the one Enter presses
 }
 
 void TSCButton::KeyUp(WORD key) {
@@ -143,4 +144,10 @@ bool TSCButton::DialogChar(char key) {
   if (!IsAcceleratorOf(key, Caption()) || !CanFocus()) return false;
   Click();
   return true;
+}
+
+void TSCButton::Describe(AccessibleFacts& facts) {
+  TSCCustomControl::Describe(facts);
+  facts.role = AccessibleRole::PushButton;
+  facts.defaultAction = "Press";
 }

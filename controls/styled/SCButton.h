@@ -1,7 +1,7 @@
 #pragma once
 // The push button of both windows in the XP look: rounded, vertically shaded, with an
 // orange ring under the mouse, a blue one when focused, and the shading flipped while
-// pressed. Clicked by the mouse, the space bar or its caption's accelerator.
+// pressed. Clicked by the mouse, the space bar, Enter or its caption's accelerator.
 #include "controls/styled/SCCustomControl.h"
 #include "runtime/Gradient.h"
 
@@ -44,6 +44,8 @@ class TSCButton : public TSCCustomControl {
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyUp(WORD key) override;
   bool DialogChar(char key) override;
+  UINT DialogCode(WORD key) override { return key == VK_RETURN ? DLGC_WANTMESSAGE : 0; }
+  void Describe(AccessibleFacts& facts) override;
 
  private:
   void PaintFrameAndFace(TCanvas& canvas, bool pressed);

@@ -22,11 +22,16 @@ TSCCheckbox::TSCCheckbox(TComponent* owner) : TSCCustomControl(owner) {
 }
 
 void TSCCheckbox::SetState(TSCCheckState state) {
-  if (value_.SetState(state)) Invalidate();
+  if (value_.SetState(state)) StateChanged();
 }
 
 void TSCCheckbox::SetChecked(bool checked) {
-  if (value_.SetChecked(checked)) Invalidate();
+  if (value_.SetChecked(checked)) StateChanged();
+}
+
+void TSCCheckbox::StateChanged() {
+  Invalidate();
+  TellScreenReaders(EVENT_OBJECT_STATECHANGE);
 }
 
 void TSCCheckbox::SetAllowGrayed(bool allowGrayed) {
@@ -143,4 +148,11 @@ LRESULT TSCCheckbox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Checked() ? BST_CHECKED : BST_UNCHECKED;
   }
   return TSCCustomControl::WndProc(message, wParam, lParam);
+}
+
+void TSCCheckbox::Describe(AccessibleFacts& facts) {
+  TSCCustomControl::Describe(facts);
+  facts.role = AccessibleRole::CheckButton;
+  facts.checked = Checked();
+  facts.defaultAction = Checked() ? "Uncheck" : "Check";
 }

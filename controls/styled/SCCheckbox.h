@@ -57,8 +57,10 @@ class TSCCheckbox : public TSCCustomControl {
   void KeyDown(WORD& key, TShiftState shift) override;
   void KeyUp(WORD key) override;
   bool DialogChar(char key) override;
+  void Describe(AccessibleFacts& facts) override;
 
  private:
+  void StateChanged();
   void PaintBox(TCanvas& canvas, const Rect& box);
   void PaintCaption(TCanvas& canvas, const Rect& room);
   TColor BoxFill() const;

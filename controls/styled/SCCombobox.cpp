@@ -80,7 +80,9 @@ void TSCCombobox::CaretMoved() {
 
 void TSCCombobox::Edited(bool changed) {
   CaretMoved();
-  if (changed) Change();
+  if (!changed) return;
+  TellScreenReaders(EVENT_OBJECT_VALUECHANGE);
+  Change();
 }
 
 void TSCCombobox::Paint(TCanvas& canvas) {
@@ -166,6 +168,12 @@ void TSCCombobox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
 void TSCCombobox::MouseInControlChanged() {
   if (!MouseInControl()) buttonHot_ = false;
   Invalidate();
+}
+
+UINT TSCCombobox::DialogCode(WORD key) {
+  // An open list takes Enter (pick) and Escape (close) before the window does.
+  const bool listKey = (key == VK_RETURN || key == VK_ESCAPE) && DroppedDown();
+  return DLGC_WANTCHARS | DLGC_WANTARROWS | (listKey ? DLGC_WANTMESSAGE : 0);
 }
 
 bool TSCCombobox::ListKey(WORD key) {
@@ -332,4 +340,10 @@ LRESULT TSCCombobox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return TSCCustomControl::WndProc(message, wParam, lParam);
+}
+
+void TSCCombobox::Describe(AccessibleFacts& facts) {
+  TSCCustomControl::Describe(facts);
+  facts.role = AccessibleRole::ComboBox;
+  facts.value = Text();
 }

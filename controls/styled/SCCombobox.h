@@ -42,7 +42,8 @@ class TSCCombobox : public TSCCustomControl {
   void DoExit() override;
   void EnabledChanged() override;
   void Resized() override;
-  UINT DialogCode() override { return DLGC_WANTCHARS | DLGC_WANTARROWS; }
+  UINT DialogCode(WORD key) override;
+  void Describe(AccessibleFacts& facts) override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:

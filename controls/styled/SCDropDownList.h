@@ -3,7 +3,7 @@
 // that shows up to a number of rows of the items, follows the mouse, scrolls, and
 // reports the item the user picks. It holds the mouse while open, so a click anywhere
 // else closes it, as a platform combo box's list does.
-#include <functional>
+#include "runtime/Callback.h"
 
 #include "runtime/StringList.h"
 #include "runtime/WinControl.h"
@@ -25,8 +25,8 @@ class TSCDropDownList : public TWinControl {
   // Picks the highlighted item, or only closes when none is lit.
   void PickSelected();
 
-  std::function<void(int index)> OnPick;
-  std::function<void()> OnCloseUp;
+  Callback<void(int index)> OnPick;
+  Callback<void()> OnCloseUp;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -48,3 +48,18 @@ void TSCLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   Invalidate();
   TSCCustomControl::MouseUp(button, shift, x, y);
 }
+
+void TSCLabel::KeyDown(WORD& key, TShiftState shift) {
+  TSCCustomControl::KeyDown(key, shift);
+  if (hottrack_ && (key == VK_RETURN || key == VK_SPACE)) Click();
+}
+
+void TSCLabel::Describe(AccessibleFacts& facts) {
+  TSCCustomControl::Describe(facts);
+  const bool link = hottrack_ && TabStop();
+  facts.role = link ? AccessibleRole::Link : AccessibleRole::StaticText;
+  facts.linked = link;
+  facts.readOnly = !link;
+  if (link) facts.defaultAction = "Jump";
+  facts.invisible = facts.invisible || facts.name.empty();  // shows nothing
+}

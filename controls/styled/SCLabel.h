@@ -1,7 +1,8 @@
 #pragma once
 // A windowed text label that can hot-track: under the mouse its text turns to the
 // hot-track colour and is underlined, and a click fires OnClick. With Hottrack off it
-// is a plain line of text, usually transparent over a gradient.
+// is a plain line of text, usually transparent over a gradient. A hot-tracking label
+// that is a tab stop is a link: Space and Enter follow it too.
 #include "controls/styled/SCCustomControl.h"
 #include "controls/styled/SCText.h"
 #include "runtime/Gradient.h"
@@ -40,6 +41,9 @@ class TSCLabel : public TSCCustomControl {
   void Paint(TCanvas& canvas) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+  UINT DialogCode(WORD key) override { return key == VK_RETURN && hottrack_ ? DLGC_WANTMESSAGE : 0; }
+  void Describe(AccessibleFacts& facts) override;
 
  private:
   TextPlacement Placement() const;

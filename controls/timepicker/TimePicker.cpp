@@ -4,6 +4,7 @@
 
 #include "controls/timepicker/PickerTime.h"
 #include "runtime/Accelerator.h"
+#include "runtime/FormatDateTime.h"
 #include "runtime/HintWindow.h"
 #include "runtime/OffscreenBitmap.h"
 #include "runtime/ScopedHandles.h"
@@ -40,6 +41,7 @@ void TRzTimePicker::SetTime(TTime value) {
   time_ = picked.time;
   pm_ = picked.pm;
   const ScopeGuard repaint([this] { Invalidate(); });  // the new value shows even when the handler fails
+  TellScreenReaders(EVENT_OBJECT_VALUECHANGE);
   if (OnChange) OnChange(this);
 }
 
@@ -217,6 +219,17 @@ LRESULT TRzTimePicker::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // --- Keyboard ----------------------------------------------------------------------
+
+void TRzTimePicker::Describe(AccessibleFacts& facts) {
+  TRzCustomPanel::Describe(facts);
+  facts.role = AccessibleRole::Clock;
+  if (facts.name.empty()) facts.name = "Time";
+  facts.value = FormatDateTime(format_.empty() ? PickerDefaultFormat : format_, time_);
+}
+
+UINT TRzTimePicker::DialogCode(WORD key) {
+  return DLGC_WANTARROWS | (key == VK_RETURN && showSetButton_ ? DLGC_WANTMESSAGE : 0);
+}
 
 void TRzTimePicker::KeyDown(WORD& key, TShiftState shift) {
   if (!Enabled()) return;

@@ -64,7 +64,8 @@ class TRzTimePicker : public TRzCustomPanel {
   void MouseEnter() override;
   void MouseLeave() override;
   bool DialogChar(char key) override;
-  UINT DialogCode() override { return DLGC_WANTARROWS; }
+  UINT DialogCode(WORD key) override;
+  void Describe(AccessibleFacts& facts) override;
   void EnabledChanged() override;
   void FontChanged() override;
   void ConstrainSize(int& width, int& height) override;

@@ -53,6 +53,11 @@ void TRzTimePicker::PaintTextStrip(TCanvas& canvas, const ClockLayout& layout) {
   Rect textRect = layout.text;
   canvas.DrawText(FormatDateTime(format_.empty() ? PickerDefaultFormat : format_, time_), textRect, CentredLine);
   canvas.Brush.SetStyle(TBrushStyle::bsSolid);
+  if (!Focused()) return;
+  // The face's darker outline alone is too faint to show a keyboard user where the focus is.
+  const Rect frame = strip.Inset(2, 2, 2, 2);
+  const RECT focusFrame = {frame.left, frame.top, frame.right, frame.bottom};
+  DrawFocusRect(canvas.Handle(), &focusFrame);
 }
 
 void TRzTimePicker::PaintClockFace(TCanvas& canvas, const ClockLayout& layout) {

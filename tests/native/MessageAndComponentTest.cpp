@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/Callback.h"
 #include "runtime/Component.h"
 #include "runtime/MessageText.h"
 
@@ -68,4 +69,20 @@ TEST(Components, NoticeWorksBothWaysAndCanBeWithdrawn) {
   delete a;
   EXPECT_EQ(b->watched, nullptr);
   EXPECT_NE(c->watched, nullptr);
+}
+
+TEST(Callback, AHandlerCallsItsLambdaWithItsCapturesAndAnEmptyOneSaysSo) {
+  Callback<int(int)> handler;
+  EXPECT_FALSE(handler);
+  EXPECT_TRUE(handler == nullptr);
+  int calls = 0;
+  const int base = 40;
+  handler = [&calls, base](int step) { return base + step + ++calls; };
+  ASSERT_TRUE(handler);
+  const Callback<int(int)> copy = handler;  // a copy calls the same captures
+  EXPECT_EQ(handler(1), 42);
+  EXPECT_EQ(copy(1), 43);
+  EXPECT_EQ(calls, 2);
+  handler = nullptr;
+  EXPECT_FALSE(handler);
 }

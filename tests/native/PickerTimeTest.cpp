@@ -28,3 +28,11 @@ TEST(Accelerator, IsTheCharacterAfterASingleAmpersand) {
   EXPECT_TRUE(IsAcceleratorOf('S', "&set"));
   EXPECT_FALSE(IsAcceleratorOf('&', "Rock && Roll"));
 }
+
+TEST(Accelerator, ACaptionReadsWithoutItsMarkAndNamesItsKeyForScreenReaders) {
+  EXPECT_EQ(CaptionText("&Save settings"), "Save settings");
+  EXPECT_EQ(CaptionText("Fish && &Chips"), "Fish & Chips");
+  EXPECT_EQ(CaptionText("Ends in &"), "Ends in &");
+  EXPECT_EQ(AcceleratorKeyName("S&tart time"), "Alt+T");
+  EXPECT_EQ(AcceleratorKeyName("Fish && chips"), "");
+}

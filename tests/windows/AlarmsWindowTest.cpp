@@ -81,7 +81,7 @@ BOOL CALLBACK AnswerModal(HWND window, LPARAM) {
   if (!IsWindowVisible(window)) return TRUE;
   if (std::string(caption).rfind("Alarm", 0) == 0 && std::string(caption) != "Alarms") {
     seenCaption = caption;
-    PostMessageA(window, WM_CHAR, VK_ESCAPE, 0);  // Escape: the window's Cancel
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);  // Escape: the close box, changing nothing
     return FALSE;
   }
   return TRUE;

@@ -164,6 +164,7 @@ const std::map<std::string, OptionHandler>& Handlers() {
          o.callLimitMs = ParseMilliseconds("--call-limit", a.Next("--call-limit"));
        }},
       {"--dismiss-boxes", [](ArgumentReader&, SimOptions& o) { o.dismissBoxes = true; }},
+      {"--screen-reader", [](ArgumentReader&, SimOptions& o) { o.screenReader = true; }},
       {"--playlist", [](ArgumentReader& a, SimOptions& o) { o.playlist = SplitAtBars(a.Next("--playlist")); }},
       {"--state", [](ArgumentReader& a, SimOptions& o) { o.state = ParsePlayState(a.Next("--state")); }},
       {"--position",

@@ -26,7 +26,8 @@ struct SimOptions {
   unsigned long afterUnloadMs = 0;
   unsigned long callLimitMs = 120000;  // 0: no limit
   bool dismissBoxes = false;
-  std::string uiSteps;  // a user's steps at the plug-in's windows (UiScript.h)
+  bool screenReader = false;  // log the accessibility events of the plug-in's windows
+  std::string uiSteps;        // a user's steps at the plug-in's windows (UiScript.h)
 
   std::vector<std::string> playlist;
   PlayState state = PlayState::stopped;

@@ -13,6 +13,7 @@
 #include "tools/player-sim/ChildWindows.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/PlayerWindow.h"
+#include "tools/player-sim/ScreenReader.h"
 #include "tools/player-sim/SimLog.h"
 #include "tools/player-sim/UiMenuSteps.h"
 #include "tools/player-sim/UiWaits.h"
@@ -20,6 +21,7 @@
 
 namespace {
 constexpr DWORD FinishWaitMs = 60000;
+constexpr int MostTabStops = 60;  // more than any of the plug-in's windows has
 
 struct Search {
   std::string text;
@@ -170,6 +172,30 @@ struct UiScript::Run {
     Settle(target);
   }
 
+  // Presses Tab until the focused control's accessible name is `name`, as a screen
+  // reader's user listens for it.
+  void TabTo(const std::string& name) {
+    for (int presses = 0; presses <= MostTabStops; ++presses) {
+      Settle(current);
+      if (AccessibleName(FocusOf(current)) == name) return;
+      Key("tab");
+    }
+    throw std::runtime_error("Tab never reaches " + Quoted(name));
+  }
+
+  // Presses Tab until the focus is back where it started, logging each stop.
+  void TabCycle() {
+    Settle(current);
+    HWND start = FocusOf(current);
+    for (int presses = 0; presses < MostTabStops; ++presses) {
+      Key("tab");
+      HWND now = FocusOf(current);
+      log->Line("ui: tab " + AccessibleSummary(now));
+      if (now == start) return;
+    }
+    throw std::runtime_error("Tab never comes back to where it started");
+  }
+
   void ChooseWindow(const std::string& title) {
     Search search{title};
     const auto found = [&] {
@@ -246,6 +272,16 @@ struct UiScript::Run {
       HWND control = Control(rest);
       log->Line("ui: " + Quoted(rest) + (Checked(control) ? " checked" : " unchecked") +
                 (IsWindowEnabled(control) ? ", enabled" : ", disabled"));
+    } else if (verb == "accessible") {
+      Settle(current);
+      LogAccessibleTree(*log, current);
+    } else if (verb == "focus") {
+      Settle(current);
+      log->Line("ui: focus " + AccessibleSummary(FocusOf(current)));
+    } else if (verb == "tab-to") {
+      TabTo(rest);
+    } else if (verb == "tab-cycle") {
+      TabCycle();
     } else if (verb == "texts") {
       Settle(current);
       LogTexts();
@@ -263,6 +299,11 @@ struct UiScript::Run {
 
   static DWORD WINAPI Main(void* self) {
     auto* run = static_cast<Run*>(self);
+    // The screen reader's steps take the plug-in's accessible objects through COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ScopeGuard comDone([com] {
+      if (SUCCEEDED(com)) CoUninitialize();
+    });
     std::istringstream steps(run->steps);
     std::string step;
     try {

@@ -28,6 +28,10 @@
 //   shot FILE          repaint the current window's thread, save the window (frame included)
 //                      as a BMP file
 //   texts              log the text of every visible child of the current window
+//   accessible         log the current window's accessible objects, as a screen reader reads them
+//   focus              log the role and name of the focused control, as a screen reader reads them
+//   tab-to NAME        press Tab until the focused control's accessible name is NAME
+//   tab-cycle          press Tab until the focus is back, logging "ui: tab <role> '<name>'" each time
 //   config             have the player's thread call the plug-in's config; returns once
 //                      it is being called (its dialog is modal on that thread)
 //   menu open main|options|'PATH', menu pick PATH

@@ -16,6 +16,7 @@
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/PlayerWindow.h"
 #include "tools/player-sim/PluginSession.h"
+#include "tools/player-sim/ScreenReader.h"
 #include "tools/player-sim/SettingsDump.h"
 #include "tools/player-sim/SettingsWriter.h"
 #include "tools/player-sim/SimHistory.h"
@@ -59,6 +60,8 @@ int Simulate(SimLog& log, const SimOptions& options) {
   if (!options.menusAnswered) player.Menus().Withhold();
   std::optional<BoxDismisser> dismisser;
   if (options.dismissBoxes) dismisser.emplace(log);
+  std::optional<ScreenReaderEvents> screenReader;
+  if (options.screenReader) screenReader.emplace(log);
   std::optional<UiScript> user;
   if (!options.uiSteps.empty()) user.emplace(log, player, options.uiSteps);
   const int exitCode = PluginSession(log, player, options,
