@@ -163,20 +163,29 @@ std::string TempPath(const std::string& name) {
 TEST(StyledComboStrings, IgnoreLetterCaseAsTheUserLocalePairsLetters) {
   TSCComboStrings items;
   items.Add("http://abc.example/");
-  items.Add("caf\xe9");
+  items.Add("caf\xc3\xa9");
+  items.Add("\xce\xb1\xcf\x89");
   EXPECT_EQ(items.IndexOf("HTTP://ABC.EXAMPLE/"), 0);
-  EXPECT_EQ(items.IndexOf("CAF\xc9"), 1);  // e acute and its capital in the ANSI code page
+  EXPECT_EQ(items.IndexOf("CAF\xc3\x89"), 1);       // e acute and its capital
+  EXPECT_EQ(items.IndexOf("\xce\x91\xce\xa9"), 2);  // Greek, outside the ANSI code page
   EXPECT_EQ(items.IndexOf("cafe"), -1);
 }
 
-TEST(StyledComboStrings, SaveAndLoadThroughThePlatformKeepEveryByte) {
+TEST(StyledComboStrings, SaveAndLoadThroughThePlatformKeepEveryCharacter) {
   const std::string path = TempPath("roundtrip.txt");
   TSCComboStrings items;
-  for (const char* item : {"http://radio.example/a.m3u", "", "C:\\M\xfcsic\\b.mp3"}) items.Add(item);
+  for (const char* item : {"http://radio.example/a.m3u", "", "C:\\M\xc3\xbcsic\\\xe6\x9c\x9d.mp3"}) items.Add(item);
   items.SaveToFile(path);
   TSCComboStrings loaded;
   loaded.LoadFromFile(path);
   EXPECT_EQ(loaded.Items(), items.Items());
+  // Without the mark the file is the ANSI code page's text, as earlier versions wrote it.
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "caf\xe9\r\n", 6, &written, nullptr);
+  CloseHandle(file);
+  loaded.LoadFromFile(path);
+  EXPECT_EQ(loaded.Items(), std::vector<std::string>{"caf\xc3\xa9"});
   DeleteFileA(path.c_str());
 }
 
