@@ -152,6 +152,33 @@ TEST_F(StyledCombobox, TheClipboardCarriesTheSelection) {
   EXPECT_EQ(combo->Text(), "http://copied.example/http://copied.example/");
 }
 
+TEST_F(StyledCombobox, TypedUnitsBeyondAsciiBecomeWholeCharacters) {
+  combo->SetText("");
+  combo->SetFocus();
+  for (const wchar_t unit : {L'\x671D', L'\xD83C', L'\xDFB5', L'\xDFB5'})  // 朝, a pair, a stray half
+    SendMessageW(combo->Handle(), WM_CHAR, unit, 1);
+  EXPECT_EQ(combo->Text(), "\xE6\x9C\x9D\xF0\x9F\x8E\xB5");
+  TypeChar(*combo, 8);  // Backspace takes the pair's character whole
+  EXPECT_EQ(combo->Text(), "\xE6\x9C\x9D");
+}
+
+TEST_F(StyledCombobox, TheClipboardCarriesCharactersBeyondTheCodePage) {
+  combo->SetText("C:\\\xE9\x9F\xB3\xE6\xA5\xBD\\\xE6\x9C\x9D.mp3");  // C:\音楽\朝.mp3
+  combo->SetFocus();
+  TypeChar(*combo, 1);  // Ctrl+A
+  TypeChar(*combo, 3);  // Ctrl+C
+  // Another program reads it as Unicode text.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+  if (data) GlobalUnlock(data);
+  CloseClipboard();
+  EXPECT_EQ(copied, L"C:\\\x97F3\x697D\\\x671D.mp3");
+  combo->SetText("");
+  TypeChar(*combo, 22);  // Ctrl+V
+  EXPECT_EQ(combo->Text(), "C:\\\xE9\x9F\xB3\xE6\xA5\xBD\\\xE6\x9C\x9D.mp3");
+}
+
 namespace {
 std::string TempPath(const std::string& name) {
   char folder[MAX_PATH];
