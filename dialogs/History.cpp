@@ -14,7 +14,7 @@ std::wstring ProgramFolder() {
   std::wstring folder = HostProgramWidePath();
   folder.erase(folder.find_last_of(L"\\:") + 1);  // cut after the last backslash or colon
   if (folder.empty() || !WideFolderExists(folder))
-    throw Exception("Cannot enter the player's folder \"" + AnsiFromWide(folder) + "\". " + LastErrorText());
+    throw Exception("Cannot enter the player's folder \"" + Utf8FromWide(folder) + "\". " + LastErrorText());
   return folder;
 }
 

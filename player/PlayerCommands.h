@@ -13,6 +13,16 @@ inline TGPFWinAmpPlayStatus PlayStatusFromReply(std::intptr_t reply) {
   return wpsStopped;
 }
 
+// How an address reaches the playlist.
+enum class EnqueueBy : std::uint8_t { CopyData, WideEnqueue };
+
+// Only an address the ANSI code page cannot carry goes by the wide message, and only to a
+// player that knows it (version 0x5000 and more); every other address reaches every
+// player by the original copy-data message, as it always did.
+inline EnqueueBy ChooseEnqueue(std::intptr_t playerVersion, bool fitsCodePage) {
+  return !fitsCodePage && playerVersion >= 0x5000 ? EnqueueBy::WideEnqueue : EnqueueBy::CopyData;
+}
+
 class PlayerCommands {
  public:
   virtual ~PlayerCommands() = default;
@@ -23,6 +33,7 @@ class PlayerCommands {
   virtual void StartPlay() = 0;
   virtual void Play() = 0;
   virtual void Pause() = 0;
+  // `address` is UTF-8.
   virtual void AddFile(const std::string& address) = 0;
 };
 

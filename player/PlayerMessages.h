@@ -3,6 +3,7 @@
 // in lParam), the Play button's WM_COMMAND id, and the WM_COPYDATA code that appends
 // to the playlist.
 namespace PlayerMessages {
+constexpr int Version = 0;  // answer: 0x5000 and more from player 5.0 on
 constexpr int StartPlay = 102;
 constexpr int PlayStatus = 104;
 constexpr int PlayPosition = 105;  // wParam 0: milliseconds into the current entry; wParam 1: its length in seconds
@@ -20,4 +21,11 @@ constexpr int PlayerMenus = 281;  // wParam 0: the main popup menu, 2: the Optio
 constexpr int MainMenu = 0;
 constexpr int OptionsMenu = 2;
 constexpr int CopyDataAddToPlaylist = 100;
+constexpr int EnqueueFileWide = 1100;  // wParam: an EnqueueFileWideRecord; from player 5.0 on
+
+struct EnqueueFileWideRecord {
+  const wchar_t* fileName;
+  const wchar_t* title;  // null: the player finds one
+  int length;            // 0: the player finds it
+};
 }  // namespace PlayerMessages

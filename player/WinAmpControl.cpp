@@ -78,11 +78,21 @@ void TGPFWinAmpControl::Play() { SendMessageA(WinampHandle(), WM_COMMAND, Player
 void TGPFWinAmpControl::Pause() { SendMessageA(WinampHandle(), WM_COMMAND, PlayerMessages::PauseButton, 0); }
 
 void TGPFWinAmpControl::AddFile(const std::string& address) {
-  // The text and the record need only live until the synchronous send returns.
+  const std::wstring wide = WideFromUtf8(address);
+  const bool fits = FitsAnsiCodePage(wide);
+  // Asked only when the answer matters, so an address in the code page is sent as ever.
+  const LRESULT version = fits ? 0 : SendUserMessage(0, PlayerMessages::Version);
+  // The texts and the records need only live until the synchronous send returns.
+  if (ChooseEnqueue(version, fits) == EnqueueBy::WideEnqueue) {
+    PlayerMessages::EnqueueFileWideRecord record = {wide.c_str(), nullptr, 0};
+    SendMessageW(WinampHandle(), WM_USER, reinterpret_cast<WPARAM>(&record), PlayerMessages::EnqueueFileWide);
+    return;
+  }
+  const std::string ansi = AnsiFromWide(wide);
   COPYDATASTRUCT record;
   record.dwData = PlayerMessages::CopyDataAddToPlaylist;
-  record.cbData = static_cast<DWORD>(address.size() + 1);
-  record.lpData = const_cast<char*>(address.c_str());
+  record.cbData = static_cast<DWORD>(ansi.size() + 1);
+  record.lpData = const_cast<char*>(ansi.c_str());
   SendMessageA(WinampHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&record));
 }
 

@@ -21,7 +21,7 @@ bool SameId(REFIID a, const IID& b) { return memcmp(&a, &b, sizeof b) == 0; }
 BSTR ScreenReaderText(const std::string& text) {
   static const auto allocate = SystemFunction<decltype(SysAllocString)>("oleaut32.dll", "SysAllocString");
   if (text.empty() || !allocate) return nullptr;
-  return allocate(WideFromAnsi(text).c_str());
+  return allocate(WideFromUtf8(text).c_str());
 }
 
 HRESULT TextAnswer(const std::string& text, BSTR* answer) {

@@ -1,5 +1,7 @@
 #include "runtime/Canvas.h"
 
+#include "runtime/WideText.h"
+
 TCanvas::TCanvas(HDC dc)
     : dc_(dc),
       savedState_(SaveDC(dc)),
@@ -94,14 +96,16 @@ TColor TCanvas::GetPixel(int x, int y) const { return ::GetPixel(dc_, x, y); }
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   UseFont();
   UseBrush();
-  ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+  const std::wstring wide = WideFromUtf8(text);
+  ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 int TCanvas::DrawText(const std::string& text, Rect& r, UINT format) {
   UseFont();
   UseBrush();
   RECT rect = ToRECT(r);
-  const int height = ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rect, format);
+  const std::wstring wide = WideFromUtf8(text);
+  const int height = ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &rect, format);
   if (format & DT_CALCRECT) r = FromRECT(rect);
   return height;
 }
@@ -109,7 +113,8 @@ int TCanvas::DrawText(const std::string& text, Rect& r, UINT format) {
 Size TCanvas::TextExtent(const std::string& text) {
   UseFont();
   SIZE size = {0, 0};
-  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+  const std::wstring wide = WideFromUtf8(text);
+  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
   return {size.cx, size.cy};
 }
 

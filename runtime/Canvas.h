@@ -2,6 +2,7 @@
 // Drawing on a device context with a font, a pen and a brush that the canvas selects as
 // each operation needs them. The canvas does not own the device context; it puts the
 // context's own objects back when it goes.
+// Texts are UTF-8; they are drawn and measured through the wide functions.
 #include <windows.h>
 
 #include <string>

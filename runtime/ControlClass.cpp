@@ -6,11 +6,12 @@
 #include "runtime/Exception.h"
 #include "runtime/Lock.h"
 #include "runtime/SystemError.h"
+#include "runtime/WideText.h"
 #include "runtime/WinControl.h"
 
 namespace {
-constexpr const char* ClassName = "VelmoraControl";
-constexpr const char* TimerClass = "VelmoraTimer";
+constexpr const wchar_t* ClassName = L"VelmoraControl";
+constexpr const wchar_t* TimerClass = L"VelmoraTimer";
 
 // The module holding this code; null when the system cannot tell.
 HINSTANCE ThisModule() {
@@ -24,19 +25,19 @@ HINSTANCE ThisModule() {
 OnceFlag registered;
 }  // namespace
 
-const char* ControlClassName() { return ClassName; }
-const char* TimerClassName() { return TimerClass; }
+const wchar_t* ControlClassName() { return ClassName; }
+const wchar_t* TimerClassName() { return TimerClass; }
 
 namespace {
-void RegisterWindowClass(const char* name, WNDPROC procedure) {
-  WNDCLASSEXA windowClass = {};
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = ThisModule();
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.lpszClassName = name;
-  if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    throw Exception(std::string("Cannot register the window class ") + name + ": " + LastErrorText());
+  if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    throw Exception("Cannot register the window class " + Utf8FromWide(name) + ": " + LastErrorText());
 }
 }  // namespace
 
@@ -50,32 +51,32 @@ HINSTANCE ControlClassInstance() {
 }
 
 TWinControl* ControlFromHandle(HWND window) {
-  if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&ControlWindowProc))
+  if (!window || GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&ControlWindowProc))
     return nullptr;
-  return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 void UnregisterControlClass() {
   if (HINSTANCE module = ThisModule()) {
-    UnregisterClassA(ClassName, module);
-    UnregisterClassA(TimerClass, module);
+    UnregisterClassW(ClassName, module);
+    UnregisterClassW(TimerClass, module);
   }
 }
 
 LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
     if (auto* control = static_cast<TWinControl*>(create->lpCreateParams)) {
       control->handle_ = window;
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+      SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
     }
   }
-  auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!control) return DefWindowProcA(window, message, wParam, lParam);
+  auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!control) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     control->handle_ = nullptr;
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
   }
   // A failing handler is reported like any application error and never unwinds
   // through the system into the player.

@@ -3,6 +3,7 @@
 #include "runtime/HostProgram.h"
 #include "runtime/MessageText.h"
 #include "runtime/ScopedHandles.h"
+#include "runtime/WideText.h"
 
 namespace {
 thread_local HWND boxOwner = nullptr;
@@ -21,7 +22,7 @@ ErrorBoxOwner::ErrorBoxOwner(HWND window) : previous_(boxOwner) { boxOwner = win
 ErrorBoxOwner::~ErrorBoxOwner() { boxOwner = previous_; }
 
 std::string ApplicationTitle() {
-  std::string name = HostProgramPath();
+  std::string name = Utf8FromWide(HostProgramWidePath());
   const std::size_t slash = name.find_last_of("\\/");
   if (slash != std::string::npos) name.erase(0, slash + 1);
   const std::size_t dot = name.find_last_of('.');
@@ -38,7 +39,7 @@ void ShowApplicationError(const std::string& message) noexcept {
     const BoxUp up{text, topBox};
     topBox = &up;
     const ScopeGuard boxDown([&up] { topBox = up.under; });
-    MessageBoxA(owner, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONSTOP);
+    MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(ApplicationTitle()).c_str(), MB_OK | MB_ICONSTOP);
   } catch (...) {
     // No memory left to build the text: the message as it came, under the system's title.
     MessageBoxA(owner, message.c_str(), nullptr, MB_OK | MB_ICONSTOP);

@@ -81,7 +81,7 @@ TCloseAction TForm::RunModalLoop() {
   for (;;) {
     MSG msg;
     while (modalResult_ == mrNone) {
-      const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
       if (got <= 0) {
         if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
         modalResult_ = mrCancel;
@@ -89,7 +89,7 @@ TCloseAction TForm::RunModalLoop() {
       }
       if (!HandleDialogKey(msg)) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
       }
     }
     TCloseAction action = TCloseAction::caHide;

@@ -3,21 +3,21 @@
 #include <commdlg.h>
 
 #include <string>
-#include <vector>
 
 #include "runtime/Exception.h"
 #include "runtime/NumberText.h"
 #include "runtime/SystemLibrary.h"
+#include "runtime/WideText.h"
 
 bool TOpenDialog::Execute(HWND owner) {
-  std::vector<char> name(32768, '\0');  // room for long paths
-  OPENFILENAMEA request = {};
+  std::wstring name(32768, L'\0');  // room for long paths, in any characters
+  OPENFILENAMEW request = {};
   request.lStructSize = sizeof request;
   request.hwndOwner = owner;
-  request.lpstrFile = name.data();
+  request.lpstrFile = &name[0];
   request.nMaxFile = static_cast<DWORD>(name.size());
   request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  const auto getOpenFileName = SystemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+  const auto getOpenFileName = SystemFunction<decltype(GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
   if (!getOpenFileName) throw Exception("Cannot show the file dialog: the system has no common dialogs");
   if (!getOpenFileName(&request)) {
     // Cancel reports no error; anything else is a failure the user has to hear of.
@@ -26,6 +26,6 @@ bool TOpenDialog::Execute(HWND owner) {
     if (error == 0) return false;
     throw Exception("Cannot show the file dialog (common dialog error " + ZeroPadded(error) + ")");
   }
-  fileName_ = name.data();
+  fileName_ = Utf8FromWide(name.c_str());
   return true;
 }

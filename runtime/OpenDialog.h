@@ -13,6 +13,7 @@ class TOpenDialog : public TComponent {
 
   // Runs the dialog over `owner`; true when the user confirmed a name.
   bool Execute(HWND owner);
+  // The chosen file's path as UTF-8.
   const std::string& FileName() const { return fileName_; }
 
  private:

@@ -16,7 +16,7 @@ namespace {
 // The failure of the call just made, named with the file's full path.
 Exception FileError(const char* what, const std::wstring& fullPath) {
   const std::string reason = LastErrorText();  // before anything else can change the last error
-  return Exception(std::string(what) + " \"" + AnsiFromWide(fullPath) + "\". " + reason);
+  return Exception(std::string(what) + " \"" + Utf8FromWide(fullPath) + "\". " + reason);
 }
 
 ScopedHandle OpenFile(const std::wstring& fullPath, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
@@ -92,6 +92,7 @@ class PlatformFiles : public StringListFiles {
       throw FileError("Cannot create file", full);
     removeSibling.Dismiss();
   }
+  std::string Utf8FromCodePage(const std::string& text) const override { return Utf8FromWide(WideFromAnsi(text)); }
 
  private:
   static void ReplaceInPlace(const std::wstring& full, const std::string& bytes) {
@@ -116,7 +117,7 @@ std::wstring FullWidePath(const std::string& path) {
 
 // The list's messages name files as the platform's own do: resolved in UTF-16, shown in
 // the ANSI code page.
-std::string FullPath(const std::string& path) { return AnsiFromWide(FullWidePath(path)); }
+std::string FullPath(const std::string& path) { return Utf8FromWide(FullWidePath(path)); }
 
 const StringListFiles& PlatformStringListFiles() {
   static const PlatformFiles files;

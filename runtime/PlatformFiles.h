@@ -1,7 +1,7 @@
 #pragma once
 // String-list files through the system's wide file functions. Paths are UTF-8 text, so
 // any folder name works, beyond MAX_PATH characters too; messages name the file's full
-// path in the ANSI code page the error boxes use.
+// path, in UTF-8 like every text of the plug-in.
 #include "runtime/StringList.h"
 
 // Reading denies other programs write access; a save replaces the file atomically.

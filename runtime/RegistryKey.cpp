@@ -1,9 +1,9 @@
 #include "runtime/RegistryKey.h"
 
 #include <cstring>
-#include <vector>
 
 #include "runtime/Exception.h"
+#include "runtime/WideText.h"
 
 namespace {
 Exception FailedToGet(const std::string& name) { return Exception("Failed to get data for '" + name + "'"); }
@@ -11,6 +11,16 @@ Exception InvalidType(const std::string& name) { return Exception("Invalid data 
 Exception FailedToSet(const std::string& name) { return Exception("Failed to set data for '" + name + "'"); }
 
 constexpr REGSAM FullAccess = 0xF003F;
+
+// A string value's data, `size` bytes as its first query gave them, read wide so that any
+// character survives, up to its first NUL (a spare one covers data stored without it);
+// none when the read fails. `type` gets the type the data had.
+std::optional<std::string> WideData(HKEY key, const std::wstring& name, DWORD size, DWORD& type) {
+  std::wstring buffer(size / sizeof(wchar_t) + 2, L'\0');
+  if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&buffer[0]), &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return Utf8FromWide(buffer.c_str());
+}
 }  // namespace
 
 RegistryKey::RegistryKey(const std::string& path) {
@@ -41,15 +51,14 @@ bool RegistryKey::ValueExists(const std::string& name) const {
 }
 
 std::string RegistryKey::ReadString(const std::string& name) const {
+  const std::wstring wideName = WideFromUtf8(name);
   DWORD type = 0, size = 0;
-  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size < 1)
+  if (!key_ || RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || size < 1)
     return std::string();
-  std::vector<char> buffer(size + 1, '\0');  // one spare NUL for data stored without one
-  if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
-      ERROR_SUCCESS)
-    throw FailedToGet(name);
+  const std::optional<std::string> text = WideData(key_, wideName, size, type);
+  if (!text) throw FailedToGet(name);
   if (type != REG_SZ && type != REG_EXPAND_SZ) throw InvalidType(name);
-  return std::string(buffer.data());  // the text ends at the first NUL
+  return *text;
 }
 
 double RegistryKey::ReadBinaryDouble(const std::string& name) const {
@@ -93,19 +102,21 @@ std::optional<double> RegistryKey::TryReadBinaryDouble(const std::string& name) 
 }
 
 std::optional<std::string> RegistryKey::TryReadString(const std::string& name) const {
+  const std::wstring wideName = WideFromUtf8(name);
   DWORD type = 0, size = 0;
-  if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
-    return std::nullopt;
-  std::vector<char> buffer(size + 1, '\0');  // one spare NUL for data stored without one
-  if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
-          ERROR_SUCCESS ||
+  if (!key_ || RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
       type != REG_SZ)
     return std::nullopt;
-  return std::string(buffer.data());
+  const std::optional<std::string> text = WideData(key_, wideName, size, type);
+  return text && type == REG_SZ ? text : std::nullopt;
 }
 
 void RegistryKey::WriteString(const std::string& name, const std::string& value) {
-  Write(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+  const std::wstring wide = WideFromUtf8(value);
+  const auto size = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
+  if (!key_ || RegSetValueExW(key_, WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                              size) != ERROR_SUCCESS)
+    throw FailedToSet(name);
 }
 
 void RegistryKey::WriteBinaryDouble(const std::string& name, double value) {

@@ -1,6 +1,8 @@
 #pragma once
 // One open key of the current user's registry. Reads and writes follow the plug-in's
-// rules for its three kinds of value and raise the three registry messages.
+// rules for its three kinds of value and raise the three registry messages. Texts are
+// UTF-8 here and go through the wide functions, so that any character survives; a
+// program reading them in ANSI gets the code page's substitutes, as Windows makes them.
 #include <windows.h>
 
 #include <optional>

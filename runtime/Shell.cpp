@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "runtime/SystemLibrary.h"
+#include "runtime/WideText.h"
 
 namespace {
 void OpenThroughShell(const std::string& verb, const std::string& target) {
@@ -25,6 +26,6 @@ ShellOpener ReplaceShellOpener(ShellOpener opener) {
 }
 
 bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(WideFromUtf8(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -16,4 +16,5 @@ void OpenLink(const std::string& link);
 // Replaces the shell for tests and returns the previous opener.
 ShellOpener ReplaceShellOpener(ShellOpener opener);
 
+// Whether the UTF-8 `path` names an existing file (not a folder).
 bool FileExists(const std::string& path);

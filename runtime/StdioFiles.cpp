@@ -48,6 +48,19 @@ class StdioSource : public TextSource {
 
 class StdioFiles : public StringListFiles {
  public:
+  std::string Utf8FromCodePage(const std::string& text) const override {
+    std::string utf8;
+    for (const char c : text) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte < 0x80) {
+        utf8 += c;
+      } else {
+        utf8 += static_cast<char>(0xC0 | byte >> 6);
+        utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+      }
+    }
+    return utf8;
+  }
   std::unique_ptr<TextSource> OpenForReading(const std::string& path) const override {
     return std::make_unique<StdioSource>(path);
   }

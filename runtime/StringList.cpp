@@ -45,6 +45,12 @@ std::string ReadText(TextSource& source) {
   return text;
 }
 
+// A file's text as UTF-8, whichever form it has.
+std::string DecodedText(const std::string& text, const StringListFiles& files) {
+  if (text.compare(0, Utf8Mark.size(), Utf8Mark) != 0) return files.Utf8FromCodePage(text);
+  return ValidUtf8(std::string_view(text).substr(Utf8Mark.size()));
+}
+
 }  // namespace
 
 std::string FileErrorText(const char* what, const std::string& path, const std::string& reason) {
@@ -75,6 +81,38 @@ std::vector<std::string> SplitLines(std::string_view text) {
     if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
   return lines;
+}
+
+std::string ValidUtf8(std::string_view text) {
+  std::string valid;
+  valid.reserve(text.size());
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(at);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    bool wellFormed = length != 0 && at + length <= text.size();
+    for (std::size_t i = 1; wellFormed && i < length; ++i) wellFormed = (byte(at + i) & 0xC0) == 0x80;
+    // The second byte also rules out overlong forms, surrogates and code points past U+10FFFF.
+    if (wellFormed && length > 2) {
+      const unsigned second = byte(at + 1);
+      wellFormed = !(lead == 0xE0 && second < 0xA0) && !(lead == 0xED && second > 0x9F) &&
+                   !(lead == 0xF0 && second < 0x90) && !(lead == 0xF4 && second > 0x8F);
+    }
+    if (wellFormed) {
+      valid.append(text.substr(at, length));
+      at += length;
+    } else {
+      valid.append("\xEF\xBF\xBD");
+      ++at;
+    }
+  }
+  return valid;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -121,7 +159,7 @@ void TStringList::LoadFromFile(const std::string& path) {
   const std::unique_ptr<TextSource> source = files_->OpenForReading(path);
   std::vector<std::string> lines;
   try {
-    lines = SplitLines(ReadText(*source));
+    lines = SplitLines(DecodedText(ReadText(*source), *files_));
   } catch (const std::bad_alloc&) {  // a size past the library's limits ends here too
     throw Exception(FileErrorText("Cannot read file", path, "The file is too large to load."));
   } catch (const std::length_error&) {
@@ -130,4 +168,6 @@ void TStringList::LoadFromFile(const std::string& path) {
   items_ = std::move(lines);
 }
 
-void TStringList::SaveToFile(const std::string& path) const { files_->CreateWith(path, JoinLines(items_)); }
+void TStringList::SaveToFile(const std::string& path) const {
+  files_->CreateWith(path, std::string(Utf8Mark) + JoinLines(items_));
+}

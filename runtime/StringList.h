@@ -1,7 +1,8 @@
 #pragma once
-// An ordered list of 8-bit texts with the operations of the address history: search
+// An ordered list of UTF-8 texts with the operations of the address history: search
 // ignoring letter case, insert and delete by index, and a text-file form of one item per
-// line. Case and files reach the platform through two small seams, so the product
+// line: UTF-8 after a byte-order mark, or without the mark the code page's text, as
+// earlier versions wrote it. Case and files reach the platform through two small seams, so the product
 // compares by the user's locale and shuts out writers while it reads, and the tests run
 // anywhere.
 #include <cstddef>
@@ -25,6 +26,12 @@ std::vector<std::string> SplitLines(std::string_view text);
 // Every item followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
 
+// The byte-order mark that opens a UTF-8 file.
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+// `text` with every byte that starts no well-formed UTF-8 sequence replaced by U+FFFD,
+// so that a damaged line stays one line and later conversions cannot fail on it.
+std::string ValidUtf8(std::string_view text);
+
 // Bytes read from a file opened for reading; 0 once the file is exhausted.
 class TextSource {
  public:
@@ -40,12 +47,15 @@ class StringListFiles {
   virtual std::unique_ptr<TextSource> OpenForReading(const std::string& path) const = 0;
   // Creates the file, or empties an existing one, and writes `bytes` to it.
   virtual void CreateWith(const std::string& path, const std::string& bytes) const = 0;
+  // A file's text without the mark, in the code page, as UTF-8.
+  virtual std::string Utf8FromCodePage(const std::string& text) const = 0;
 };
 
 // "<what> "<full path>". <reason>": the message of a failed file operation.
 std::string FileErrorText(const char* what, const std::string& path, const std::string& reason);
 
-// Files through the C library: what the native tests and tools use.
+// Files through the C library: what the native tests and tools use; their code page is
+// Latin-1.
 const StringListFiles& PortableStringListFiles();
 
 class TStringList {

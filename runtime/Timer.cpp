@@ -12,15 +12,15 @@ constexpr UINT_PTR TimerId = 1;
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   // A message-only window of the timers' own class: it receives WM_TIMER and nothing else.
   const HINSTANCE instance = ControlClassInstance();
-  window_ = CreateWindowExA(0, TimerClassName(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+  window_ = CreateWindowExW(0, TimerClassName(), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
   if (!window_) throw Exception("Cannot create a timer: " + LastErrorText());
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   Restart();
 }
 
 TTimer::~TTimer() {
   KillTimer(window_, TimerId);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   DestroyWindow(window_);
 }
 
@@ -43,8 +43,8 @@ void TTimer::Restart() {
 }
 
 LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message != WM_TIMER || !timer) return DefWindowProcA(window, message, wParam, lParam);
+  auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message != WM_TIMER || !timer) return DefWindowProcW(window, message, wParam, lParam);
   if (timer->OnTimer) ShowingErrors([timer] { timer->OnTimer(timer); });
   return 0;
 }

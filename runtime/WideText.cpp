@@ -29,6 +29,14 @@ std::string Utf8FromWide(const std::wstring& text) { return FromWide(CP_UTF8, te
 std::wstring WideFromAnsi(const std::string& text) { return ToWide(CP_ACP, text); }
 std::string AnsiFromWide(const std::wstring& text) { return FromWide(CP_ACP, text); }
 
+bool FitsAnsiCodePage(const std::wstring& text) {
+  if (text.empty() || text.size() > INT_MAX) return text.empty();
+  BOOL substituted = FALSE;
+  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, &substituted);
+  return length > 0 && !substituted;
+}
+
 std::wstring ExtendedLengthPath(const std::wstring& fullPath) {
   if (fullPath.size() < MAX_PATH || fullPath.compare(0, 4, L"\\\\?\\") == 0) return fullPath;
   if (fullPath.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + fullPath.substr(2);

@@ -11,6 +11,7 @@
 #include "runtime/OffscreenBitmap.h"
 #include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
+#include "runtime/WideText.h"
 
 TShiftState KeyboardShiftState() {
   TShiftState shift = 0;
@@ -95,7 +96,7 @@ void TWinControl::CreateHandle() {
   // A top-level window gets the bounds of its client area from the control's size.
   RECT frame = {0, 0, bounds_.width, bounds_.height};
   if (!child) AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
-  handle_ = CreateWindowExA(params.exStyle, ControlClassName(), params.caption.c_str(), params.style,
+  handle_ = CreateWindowExW(params.exStyle, ControlClassName(), WideFromUtf8(params.caption).c_str(), params.style,
                             child ? bounds_.left : bounds_.left + frame.left,
                             child ? bounds_.top : bounds_.top + frame.top, frame.right - frame.left,
                             frame.bottom - frame.top, params.parent, nullptr, ControlClassInstance(), this);
@@ -111,7 +112,7 @@ void TWinControl::DestroyHandle() {
   HWND window = handle_;
   // From here on the window's messages no longer reach this object, which may be
   // half destroyed already.
-  SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   handle_ = nullptr;
   for (TWinControl* child : children_) child->handle_ = nullptr;
   DestroyWindow(window);
@@ -263,7 +264,7 @@ void TWinControl::NotifyChildren(void (TWinControl::*notify)()) {
 void TWinControl::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
-  if (handle_) SetWindowTextA(handle_, caption.c_str());
+  if (handle_) SetWindowTextW(handle_, WideFromUtf8(caption).c_str());
   TextChanged();
   TellScreenReaders(EVENT_OBJECT_NAMECHANGE);
 }
@@ -424,7 +425,7 @@ void TWinControl::MouseMoveMessage(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWinControl::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(handle_, message, wParam, lParam);
+  return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -460,8 +461,10 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_CHAR: {
+      // KeyPress takes ASCII; a UTF-16 unit beyond it would arrive cut to a wrong byte, so
+      // the text field reads those itself.
       char key = static_cast<char>(wParam);
-      KeyPress(key);
+      if (wParam < 0x80) KeyPress(key);
       return 0;
     }
     case WM_SETFOCUS:

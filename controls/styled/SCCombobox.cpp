@@ -7,6 +7,7 @@
 #include "controls/styled/SCText.h"
 #include "controls/styled/TextClipboard.h"
 #include "runtime/ScopedHandles.h"
+#include "runtime/WideText.h"
 
 namespace {
 constexpr int TextMargin = 2;
@@ -56,17 +57,17 @@ int TSCCombobox::TextTop() {
 }
 
 std::vector<int> TSCCombobox::PrefixWidths() {
-  const std::string& text = Text();
-  std::vector<int> widths(text.size() + 1, 0);
+  const std::wstring wide = WideFromUtf8(Text());
+  std::vector<int> extents(wide.size(), 0);
   const ScopedScreenDc screen;
-  if (!screen.Get() || text.empty()) return widths;
-  const ScopedSelectedObject font(screen.Get(), Font().Handle());
-  std::vector<INT> extents(text.size());
-  SIZE total = {};
-  const int length = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
-  if (!GetTextExtentExPointA(screen.Get(), text.data(), length, 0, nullptr, extents.data(), &total)) return widths;
-  std::copy(extents.begin(), extents.begin() + length, widths.begin() + 1);
-  return widths;
+  if (screen.Get() && !wide.empty()) {
+    const ScopedSelectedObject font(screen.Get(), Font().Handle());
+    SIZE total = {};
+    const int length = static_cast<int>(std::min<std::size_t>(wide.size(), INT_MAX));
+    if (!GetTextExtentExPointW(screen.Get(), wide.data(), length, 0, nullptr, extents.data(), &total))
+      std::fill(extents.begin(), extents.end(), 0);
+  }
+  return BytePrefixWidths(Text(), extents);
 }
 
 void TSCCombobox::CaretMoved() {
@@ -275,6 +276,17 @@ void TSCCombobox::KeyPress(char& key) {
   if (code >= 0x20 && code != 0x7F) Edited(editor_.Insert(std::string(1, key)));
 }
 
+void TSCCombobox::TypeUnit(wchar_t unit) {
+  // A character beyond the 16-bit range comes as two units: the first waits for its pair.
+  const bool high = unit >= 0xD800 && unit <= 0xDBFF, low = unit >= 0xDC00 && unit <= 0xDFFF;
+  std::wstring typed;
+  if (low && pendingHighSurrogate_) typed += pendingHighSurrogate_;
+  pendingHighSurrogate_ = high ? unit : L'\0';
+  if (high || (low && typed.empty())) return;
+  typed += unit;
+  Edited(editor_.Insert(Utf8FromWide(typed)));
+}
+
 void TSCCombobox::CopySelection() {
   if (editor_.HasSelection()) CopyTextToClipboard(Handle(), editor_.SelectedText());
 }
@@ -335,6 +347,12 @@ LRESULT TSCCombobox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_CANCELMODE:
       list_.CloseUp();
+      break;
+    case WM_CHAR:
+      if (wParam >= 0x80) {
+        TypeUnit(static_cast<wchar_t>(wParam));
+        return 0;
+      }
       break;
     default:
       break;

@@ -58,6 +58,8 @@ class TSCCombobox : public TSCCustomControl {
   void Edited(bool changed);
   bool ListKey(WORD key);
   void EditKey(WORD key, TShiftState shift);
+  // A UTF-16 unit beyond ASCII from WM_CHAR, typed into the text.
+  void TypeUnit(wchar_t unit);
   void CopySelection();
   void CutSelection();
   void Paste();
@@ -72,4 +74,5 @@ class TSCCombobox : public TSCCustomControl {
   int scroll_ = 0;
   bool buttonHot_ = false;
   bool hasList_ = true;
+  wchar_t pendingHighSurrogate_ = L'\0';
 };

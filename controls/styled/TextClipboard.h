@@ -1,5 +1,6 @@
 #pragma once
-// Plain text to and from the clipboard, for the address box.
+// Plain text to and from the clipboard, for the address box: UTF-8 here, Unicode text
+// there, so that any character survives (the system offers it to ANSI programs too).
 #include <windows.h>
 
 #include <string>

@@ -95,3 +95,50 @@ TEST(ScrollToShowCaret, ScrollsOnlyAsFarAsTheCaretNeeds) {
   // After deleting, text no longer longer than the field comes back into view.
   EXPECT_EQ(ScrollToShowCaret(60, 51, 100, 60), 0);
 }
+
+// "a朝b🎵": a three-byte and a four-byte character between one-byte ones.
+const std::string Morning =
+    "a\xE6\x9C\x9D"
+    "b\xF0\x9F\x8E\xB5";
+
+TEST(LineEditorCharacters, CaretStepsOverWholeCharactersBothWays) {
+  LineEditor editor = EditorWith(Morning, 0);
+  std::vector<std::size_t> stops;
+  for (int i = 0; i < 5; ++i, editor.MoveRight(false)) stops.push_back(editor.Caret());
+  EXPECT_EQ(stops, (std::vector<std::size_t>{0, 1, 4, 5, 9}));
+  editor.MoveLeft(false);
+  EXPECT_EQ(editor.Caret(), 5u);
+  editor.MoveLeft(true);
+  editor.MoveLeft(true);
+  EXPECT_EQ(editor.SelectedText(),
+            "\xE6\x9C\x9D"
+            "b");
+  // A position inside a character, as a click or a stale index may ask, is its start.
+  editor.MoveCaret(3, false);
+  EXPECT_EQ(editor.Caret(), 1u);
+}
+
+TEST(LineEditorCharacters, BackspaceAndDeleteTakeWholeCharacters) {
+  LineEditor editor = EditorWith(Morning, 9);
+  EXPECT_TRUE(editor.Backspace());
+  EXPECT_EQ(editor.Text(),
+            "a\xE6\x9C\x9D"
+            "b");
+  editor.MoveCaret(1, false);
+  EXPECT_TRUE(editor.DeleteForward());
+  EXPECT_EQ(editor.Text(), "ab");
+  editor.Insert("\xE6\x9C\x9D");
+  EXPECT_EQ(editor.Caret(), 4u);
+  EXPECT_TRUE(editor.Backspace());
+  EXPECT_EQ(editor.Text(), "ab");
+  EXPECT_EQ(editor.Caret(), 1u);
+}
+
+TEST(LineEditorCharacters, PrefixWidthsPutPositionsInsideACharacterBeforeIt) {
+  // UTF-16 units of "a朝b🎵": a, 朝, b and the two halves of the pair.
+  const std::vector<int> widths = BytePrefixWidths(Morning, {5, 17, 22, 30, 34});
+  EXPECT_EQ(widths, (std::vector<int>{0, 5, 5, 5, 17, 22, 22, 22, 22, 34}));
+  EXPECT_EQ(CaretNearest(10, widths), 1u) << "nearer the character's start";
+  EXPECT_EQ(CaretNearest(12, widths), 4u) << "nearer its end";
+  EXPECT_EQ(CaretNearest(33, widths), 9u);
+}

@@ -143,16 +143,48 @@ TEST(StringListDelete, RemovesOneItemAndRefusesIndexesOutsideTheList) {
   EXPECT_EQ(ErrorOf([&] { empty.Delete(0); }), "List index out of bounds (0)");
 }
 
-TEST(StringListFile, SavesEveryItemWithCrLfAndLoadsItBack) {
+TEST(StringListFile, SavesUtf8AfterTheMarkWithCrLfAndLoadsItBack) {
   const std::string path = TempFile("roundtrip.txt");
-  const Lines items{"http://radio.example/a.m3u", "", "C:\\Music\\b.mp3", "\xe9t\xe9"};
+  const std::string morning = "C:\\\xE9\x9F\xB3\xE6\xA5\xBD\\\xE6\x9C\x9D.mp3";  // C:\音楽\朝.mp3
+  const Lines items{"http://radio.example/a.m3u", "", morning, "\xC3\xA9t\xC3\xA9", "\xF0\x9F\x8E\xB5"};
   ListOf(items).SaveToFile(path);
-  EXPECT_EQ(ReadBytes(path), JoinLines(items));
+  EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBF" + JoinLines(items));
   TStringList loaded = ListOf({"replaced"});
   loaded.LoadFromFile(path);
   EXPECT_EQ(loaded.Items(), items);
   TStringList().SaveToFile(path);
-  EXPECT_EQ(ReadBytes(path), "");
+  EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBF");
+  loaded.LoadFromFile(path);
+  EXPECT_EQ(loaded.Items(), Lines{});
+  std::remove(path.c_str());
+}
+
+TEST(StringListFile, AFileWithoutTheMarkIsTheCodePagesText) {
+  const std::string path = TempFile("codepage.txt");
+  // As earlier versions wrote it: one byte a character, here Latin-1 (the portable code page).
+  WriteBytes(path, "caf\xE9.mp3\r\n\xC3\xA9\r\n");
+  TStringList list;
+  list.LoadFromFile(path);
+  EXPECT_EQ(list.Items(), (Lines{"caf\xC3\xA9.mp3", "\xC3\x83\xC2\xA9"}));
+  std::remove(path.c_str());
+}
+
+namespace {
+std::string Repeated(const std::string& text, int times) {
+  std::string repeated;
+  while (times-- > 0) repeated += text;
+  return repeated;
+}
+}  // namespace
+
+// Overlong forms, surrogates and code points past U+10FFFF are as malformed as stray bytes.
+TEST(StringListFile, MalformedBytesAfterTheMarkBecomeReplacementCharactersInTheirOwnLine) {
+  const std::string path = TempFile("malformed.txt");
+  WriteBytes(path, "\xEF\xBB\xBFok\r\nbad\xFF\xC3\r\n\xE6\x9C\r\n\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\r\nlast");
+  TStringList list;
+  list.LoadFromFile(path);
+  const std::string bad = "\xEF\xBF\xBD";
+  EXPECT_EQ(list.Items(), (Lines{"ok", "bad" + bad + bad, bad + bad, Repeated(bad, 9), "last"}));
   std::remove(path.c_str());
 }
 
@@ -199,6 +231,7 @@ class EndlessFiles : public StringListFiles {
     return std::make_unique<EndlessSource>(nulAt_, &delivered);
   }
   void CreateWith(const std::string&, const std::string&) const override {}
+  std::string Utf8FromCodePage(const std::string& text) const override { return text; }
   mutable std::size_t delivered = 0;
 
  private:

@@ -152,6 +152,33 @@ TEST_F(StyledCombobox, TheClipboardCarriesTheSelection) {
   EXPECT_EQ(combo->Text(), "http://copied.example/http://copied.example/");
 }
 
+TEST_F(StyledCombobox, TypedUnitsBeyondAsciiBecomeWholeCharacters) {
+  combo->SetText("");
+  combo->SetFocus();
+  for (const wchar_t unit : {L'\x671D', L'\xD83C', L'\xDFB5', L'\xDFB5'})  // 朝, a pair, a stray half
+    SendMessageW(combo->Handle(), WM_CHAR, unit, 1);
+  EXPECT_EQ(combo->Text(), "\xE6\x9C\x9D\xF0\x9F\x8E\xB5");
+  TypeChar(*combo, 8);  // Backspace takes the pair's character whole
+  EXPECT_EQ(combo->Text(), "\xE6\x9C\x9D");
+}
+
+TEST_F(StyledCombobox, TheClipboardCarriesCharactersBeyondTheCodePage) {
+  combo->SetText("C:\\\xE9\x9F\xB3\xE6\xA5\xBD\\\xE6\x9C\x9D.mp3");  // C:\音楽\朝.mp3
+  combo->SetFocus();
+  TypeChar(*combo, 1);  // Ctrl+A
+  TypeChar(*combo, 3);  // Ctrl+C
+  // Another program reads it as Unicode text.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+  if (data) GlobalUnlock(data);
+  CloseClipboard();
+  EXPECT_EQ(copied, L"C:\\\x97F3\x697D\\\x671D.mp3");
+  combo->SetText("");
+  TypeChar(*combo, 22);  // Ctrl+V
+  EXPECT_EQ(combo->Text(), "C:\\\xE9\x9F\xB3\xE6\xA5\xBD\\\xE6\x9C\x9D.mp3");
+}
+
 namespace {
 std::string TempPath(const std::string& name) {
   char folder[MAX_PATH];
@@ -163,20 +190,29 @@ std::string TempPath(const std::string& name) {
 TEST(StyledComboStrings, IgnoreLetterCaseAsTheUserLocalePairsLetters) {
   TSCComboStrings items;
   items.Add("http://abc.example/");
-  items.Add("caf\xe9");
+  items.Add("caf\xc3\xa9");
+  items.Add("\xce\xb1\xcf\x89");
   EXPECT_EQ(items.IndexOf("HTTP://ABC.EXAMPLE/"), 0);
-  EXPECT_EQ(items.IndexOf("CAF\xc9"), 1);  // e acute and its capital in the ANSI code page
+  EXPECT_EQ(items.IndexOf("CAF\xc3\x89"), 1);       // e acute and its capital
+  EXPECT_EQ(items.IndexOf("\xce\x91\xce\xa9"), 2);  // Greek, outside the ANSI code page
   EXPECT_EQ(items.IndexOf("cafe"), -1);
 }
 
-TEST(StyledComboStrings, SaveAndLoadThroughThePlatformKeepEveryByte) {
+TEST(StyledComboStrings, SaveAndLoadThroughThePlatformKeepEveryCharacter) {
   const std::string path = TempPath("roundtrip.txt");
   TSCComboStrings items;
-  for (const char* item : {"http://radio.example/a.m3u", "", "C:\\M\xfcsic\\b.mp3"}) items.Add(item);
+  for (const char* item : {"http://radio.example/a.m3u", "", "C:\\M\xc3\xbcsic\\\xe6\x9c\x9d.mp3"}) items.Add(item);
   items.SaveToFile(path);
   TSCComboStrings loaded;
   loaded.LoadFromFile(path);
   EXPECT_EQ(loaded.Items(), items.Items());
+  // Without the mark the file is the ANSI code page's text, as earlier versions wrote it.
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "caf\xe9\r\n", 6, &written, nullptr);
+  CloseHandle(file);
+  loaded.LoadFromFile(path);
+  EXPECT_EQ(loaded.Items(), std::vector<std::string>{"caf\xc3\xa9"});
   DeleteFileA(path.c_str());
 }
 

@@ -67,14 +67,17 @@ TEST(ConfigurationDialog, SaveWritesHistoryThenAllSevenSettingsAndCloses) {
   EXPECT_EQ(log.Setting("VelActive"), "REG_DWORD 4 bytes 1");
   EXPECT_EQ(log.Setting("VelSnooze"), "REG_DWORD 4 bytes 0");  // clicked off
   EXPECT_EQ(log.Setting("VelNoRestart"), "REG_DWORD 4 bytes 0");
-  EXPECT_EQ(log.First("history file").text,
-            "history file 59 bytes 'http://radio.example/new\\r\\nHTTP://radio.example/old\\r\\nb.mp3\\r\\n'");
+  EXPECT_EQ(
+      log.First("history file").text,
+      "history file 62 bytes '\xEF\xBB\xBFhttp://radio.example/new\\r\\nHTTP://radio.example/old\\r\\nb.mp3\\r\\n'");
 }
 
 TEST(ConfigurationDialog, SavingAnAddressDifferingOnlyInCaseAddsNoHistoryEntry) {
   const SimulatorLog log = Configure({"--url", "http://radio.example/OLD", "--history", "a|http://radio.example/old"},
                                      "click &Save settings");
-  EXPECT_EQ(log.First("history file").text, "history file 29 bytes 'a\\r\\nhttp://radio.example/old\\r\\n'");
+  EXPECT_EQ(log.First("history file").text,
+            "history file 32 bytes '\xEF\xBB\xBF"
+            "a\\r\\nhttp://radio.example/old\\r\\n'");
 }
 
 TEST(ConfigurationDialog, CloseBoxWritesNothing) {
@@ -149,7 +152,7 @@ TEST(ConfigurationDialog, LocatedFileAlreadyListedIsAddedAgainAtTheHeadAndSaved)
   const SimulatorLog log = Configure({"--history", dll + "|b.mp3"}, "click Locate file; window Open; field 1148 " +
                                                                         dll + "; press 1; window " + ConfigDialogTitle +
                                                                         "; close");
-  const std::string expected = "'" + dll + "\\r\\n" + dll + "\\r\\nb.mp3\\r\\n'";
+  const std::string expected = "'\xEF\xBB\xBF" + dll + "\\r\\n" + dll + "\\r\\nb.mp3\\r\\n'";
   EXPECT_NE(log.First("history file").text.find(expected), std::string::npos) << log.Text();
 }
 

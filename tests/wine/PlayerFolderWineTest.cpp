@@ -62,7 +62,7 @@ TEST(PlayerSettingsFolder, LockedProgramFolderSavesIntoTheSettingsFolder) {
   ExpectSaved(log);
   for (const char* name : {"VelWakeupTime", "VelVolume", "VelStreaming", "VelSnooze", "VelNoRestart"})
     EXPECT_FALSE(log.Setting(name).empty()) << name;
-  EXPECT_EQ(FileBytes(settings + "/velhistory.ini"), "http://radio.example/new\r\n");
+  EXPECT_EQ(FileBytes(settings + "/velhistory.ini"), "\xEF\xBB\xBFhttp://radio.example/new\r\n");
   EXPECT_EQ(FileBytes(program + "/velhistory.ini"), "(missing)");
 }
 
@@ -72,7 +72,7 @@ TEST_P(UnusualFolderName, SavesThere) {
   const std::string settings = FreshFolder(GetParam());
   const SimulatorLog log = SaveWithSettingsFolder(settings);
   ExpectSaved(log);
-  EXPECT_EQ(FileBytes(settings + "/velhistory.ini"), "http://radio.example/new\r\n") << log.Text();
+  EXPECT_EQ(FileBytes(settings + "/velhistory.ini"), "\xEF\xBB\xBFhttp://radio.example/new\r\n") << log.Text();
 }
 
 std::string DeepFolder() {
@@ -93,8 +93,9 @@ TEST(PlayerSettingsFolder, PortableLayoutWritesExactlyWhatTheProgramFolderGot) {
       {"--reset-settings", "--arm", "07:30", "--url", "http://radio.example/new", "--history",
        "HTTP://radio.example/old|b.mp3", "--settings-folder", WindowsPath(DIST_DIR "/" + TargetFolder()), "--config",
        "--run", "0", "--dump-history", "--ui", "window " + ConfigDialogTitle + "; click &Save settings"});
-  EXPECT_EQ(log.First("history file").text,
-            "history file 59 bytes 'http://radio.example/new\\r\\nHTTP://radio.example/old\\r\\nb.mp3\\r\\n'")
+  EXPECT_EQ(
+      log.First("history file").text,
+      "history file 62 bytes '\xEF\xBB\xBFhttp://radio.example/new\\r\\nHTTP://radio.example/old\\r\\nb.mp3\\r\\n'")
       << log.Text();
 }
 
@@ -102,14 +103,15 @@ TEST(PlayerSettingsFolder, ListBesideTheProgramIsReadUntilTheSettingsFolderHasOn
   const std::string settings = FreshFolder("migrating-settings");
   const SimulatorLog log = SaveWithSettingsFolder(settings, {"--history", "old.mp3|older.mp3", "--dump-history"});
   ExpectSaved(log);
-  EXPECT_EQ(FileBytes(settings + "/velhistory.ini"), "http://radio.example/new\r\nold.mp3\r\nolder.mp3\r\n");
+  EXPECT_EQ(FileBytes(settings + "/velhistory.ini"),
+            "\xEF\xBB\xBFhttp://radio.example/new\r\nold.mp3\r\nolder.mp3\r\n");
   EXPECT_EQ(log.First("history file").text, "history file 20 bytes 'old.mp3\\r\\nolder.mp3\\r\\n'") << "left as it was";
 }
 
 TEST(PlayerSettingsFolder, FolderThatDoesNotExistMeansTheProgramFolder) {
   const SimulatorLog log = SaveWithSettingsFolder(SOURCE_DIR "/build/no-such-settings-folder", {"--dump-history"});
   ExpectSaved(log);
-  EXPECT_EQ(log.First("history file").text, "history file 26 bytes 'http://radio.example/new\\r\\n'");
+  EXPECT_EQ(log.First("history file").text, "history file 29 bytes '\xEF\xBB\xBFhttp://radio.example/new\\r\\n'");
 }
 
 TEST(PlayerSettingsFolder, FolderAllowingNoNewFileGetsTheExistingFileChangedInPlace) {
@@ -119,5 +121,5 @@ TEST(PlayerSettingsFolder, FolderAllowingNoNewFileGetsTheExistingFileChangedInPl
   if (!lock.Held()) GTEST_SKIP() << "this file system cannot make folders immutable (chattr +i)";
   const SimulatorLog log = SaveWithSettingsFolder(settings);
   ExpectSaved(log);
-  EXPECT_EQ(FileBytes(settings + "/velhistory.ini"), "http://radio.example/new\r\nkept.mp3\r\n");
+  EXPECT_EQ(FileBytes(settings + "/velhistory.ini"), "\xEF\xBB\xBFhttp://radio.example/new\r\nkept.mp3\r\n");
 }

@@ -9,6 +9,7 @@
 #include "runtime/MonotonicClock.h"
 #include "runtime/ScopedHandles.h"
 #include "runtime/SystemError.h"
+#include "runtime/WideText.h"
 #include "tools/player-sim/LogText.h"
 #include "tools/player-sim/SimLog.h"
 
@@ -177,6 +178,11 @@ LRESULT PlayerWindow::OnPlayerMessage(WPARAM wParam, LPARAM lParam) {
     case PlayerMessages::SettingsFolder:
     case PlayerMessages::SettingsFolderWide:
       return OnSettingsFolder(lParam);
+    case PlayerMessages::Version:
+      log_.Line(Format("version asked: 0x%lx (WM_USER lParam 0)", version_));
+      return version_;
+    case PlayerMessages::EnqueueFileWide:
+      return OnEnqueueFileWide(wParam);
     default:
       log_.Line(Format("unknown WM_USER wParam %llu lParam %lld", w, static_cast<long long>(lParam)));
       return 0;
@@ -271,6 +277,21 @@ LRESULT PlayerWindow::OnCopyData(const COPYDATASTRUCT* record) {
                    record->cbData, terminated ? "NUL-terminated" : "not NUL-terminated", entries));
   StateChanged();
   return TRUE;
+}
+
+// The playlist keeps the wide name as UTF-8, which the log shows as it is.
+LRESULT PlayerWindow::OnEnqueueFileWide(WPARAM wParam) {
+  const auto* record = reinterpret_cast<const PlayerMessages::EnqueueFileWideRecord*>(wParam);
+  if (!record || !record->fileName) {
+    log_.Line("wide enqueue ignored (no file name)");
+    return 0;
+  }
+  const std::string text = Utf8FromWide(record->fileName);
+  const std::int32_t entries = state_.Append(text);
+  log_.Line(Format("playlist add wide %s (WM_USER lParam 1100, title %s, length %d) (%d entries)", Quoted(text).c_str(),
+                   record->title ? Quoted(Utf8FromWide(record->title)).c_str() : "null", record->length, entries));
+  StateChanged();
+  return 0;
 }
 
 void PlayerWindow::OnPaint() {

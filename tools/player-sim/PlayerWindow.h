@@ -27,6 +27,8 @@ class PlayerWindow : NonCopyable {
 
   // Answers WM_USER lParam 1335 with `folder` and 335 with its ANSI form.
   void AnswerSettingsFolder(const std::wstring& folder);
+  // Answers WM_USER lParam 0, the player's version.
+  void AnswerVersion(long version) { version_ = version; }
   // Runs `action` once, inside the handling of the first WM_USER with this lParam.
   void RunInsideHandling(long lParam, std::function<void()> action);
 
@@ -55,6 +57,7 @@ class PlayerWindow : NonCopyable {
   LRESULT OnSettingsFolder(LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnCopyData(const COPYDATASTRUCT* record);
+  LRESULT OnEnqueueFileWide(WPARAM wParam);
   void OnPaint();
   void StateChanged();
 
@@ -64,6 +67,7 @@ class PlayerWindow : NonCopyable {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   bool stopRequested_ = false;
+  long version_ = 0;
   std::wstring settingsFolder_;
   std::string settingsFolderAnsi_;
   long insideLParam_ = 0;

@@ -7,6 +7,8 @@
 
 #include <shellapi.h>
 
+#include "runtime/WideText.h"
+
 namespace {
 // Long enough for any demo, short enough that a typo cannot leave a run going for days.
 constexpr unsigned long LongestPeriodMs = 24UL * 60 * 60 * 1000;
@@ -189,6 +191,10 @@ const std::map<std::string, OptionHandler>& Handlers() {
          a.Next("--settings-folder");
          o.settingsFolder = a.LastAsWide();
        }},
+      {"--player-version",
+       [](ArgumentReader& a, SimOptions& o) {
+         o.playerVersion = ParseNumber<long>("--player-version", a.Next("--player-version"), 0, 0xFFFF);
+       }},
       {"--quit-inside",
        [](ArgumentReader& a, SimOptions& o) {
          o.quitInside = ParseNumber<long>("--quit-inside", a.Next("--quit-inside"), 1, 0xFFFF);
@@ -216,7 +222,11 @@ const std::map<std::string, OptionHandler>& Handlers() {
          edit.name = a.Next("--delete-value");
          o.rawEdits.push_back(edit);
        }},
-      {"--ui", [](ArgumentReader& a, SimOptions& o) { o.uiSteps = a.Next("--ui"); }},
+      {"--ui",
+       [](ArgumentReader& a, SimOptions& o) {
+         a.Next("--ui");
+         o.uiSteps = Utf8FromWide(a.LastAsWide());  // what the steps type may be any text
+       }},
       {"--history",
        [](ArgumentReader& a, SimOptions& o) {
          o.history = SplitAtBars(a.Next("--history"));

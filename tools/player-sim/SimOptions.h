@@ -37,6 +37,7 @@ struct SimOptions {
   std::vector<std::string> silentEntries;  // their play position never moves
   std::optional<int> trackSeconds;         // every entry's length, when given
   std::wstring settingsFolder;             // the answer to WM_USER 335 and 1335; empty: none
+  long playerVersion = 0x5666;             // the answer to WM_USER lParam 0
   std::optional<long> quitInside;          // the WM_USER lParam whose handling calls quit
   bool menusAnswered = true;               // WM_USER lParam 281 answers the player's menus
 

@@ -50,6 +50,8 @@ const char* const Usage =
     "                         105 answers N (default: -1, unknown)\n"
     "  --settings-folder PATH answer WM_USER lParam 1335 (wide) and 335 (ANSI) with\n"
     "                         PATH, the player's settings folder (default: no answer)\n"
+    "  --player-version N     answer WM_USER lParam 0 with N, decimal (default 22118,\n"
+    "                         0x5666: a 5.x player, which takes wide names by 1100)\n"
     "  --quit-inside N        call quit while handling the first WM_USER lParam N\n"
     "  --no-menus             answer 0 to WM_USER lParam 281 (the player's menus),\n"
     "                         as an older player does\n"

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "runtime/ScopedHandles.h"
+#include "runtime/WideText.h"
 #include "tools/common/WindowCapture.h"
 #include "tools/player-sim/ChildWindows.h"
 #include "tools/player-sim/LogText.h"
@@ -256,7 +257,8 @@ struct UiScript::Run {
       Settle(target);
     } else if (verb == "type") {
       HWND target = FocusOf(current);
-      for (char c : rest) PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1);
+      // UTF-16 units, as the keyboard gives a Unicode window any character.
+      for (const wchar_t unit : WideFromUtf8(rest)) PostMessageW(target, WM_CHAR, unit, 1);
       Settle(target);
     } else if (verb == "field") {
       std::istringstream parts(rest);

@@ -3,5 +3,5 @@
 
 #include <string>
 
-// A window's text, asked of its thread with a time limit: a stuck thread gives "".
+// A window's text as UTF-8, asked of its thread with a time limit: a stuck thread gives "".
 std::string WindowText(HWND window);

@@ -57,6 +57,7 @@ int Simulate(SimLog& log, const SimOptions& options) {
   initialState.SetTrackSeconds(options.trackSeconds);
   PlayerWindow player(log, std::move(initialState), options.playerWindowFindable);
   player.AnswerSettingsFolder(options.settingsFolder);
+  player.AnswerVersion(options.playerVersion);
   if (!options.menusAnswered) player.Menus().Withhold();
   std::optional<BoxDismisser> dismisser;
   if (options.dismissBoxes) dismisser.emplace(log);
