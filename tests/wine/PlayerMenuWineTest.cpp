@@ -80,16 +80,22 @@ TEST(PlayerMenu, APlayerWithoutMenusGetsNothingAndKeepsItsWindowProcedure) {
 }
 
 TEST(PlayerMenu, SkipNextAlarmStoresTheSkippedDateAndTheLineNamesTheRingAfter) {
-  const std::string skipped = NextDateOf0645();
+  const std::string dateBefore = NextDateOf0645();
   const SimulatorLog log = RunSimulator(
       With(ArmedForWork, {"--ui", Ready + "menu open main; menu pick Alarm clock > Skip next alarm; menu open main"}));
+  // A run across 06:45 may have skipped either day; any other run only the one date.
+  const std::string dateAfter = NextDateOf0645();
+  const std::string stored = log.Setting("VelSkipDate");
   const std::vector<std::string> before = ItemsOfOpening(log, 0), after = ItemsOfOpening(log, 1);
   ASSERT_FALSE(before.empty() || after.empty()) << log.Text();
   EXPECT_NE(before[0], after[0]) << "the line names the ring after the skipped one\n" << log.Text();
   EXPECT_NE(after[0].find(", 06:45 (Work)"), std::string::npos) << after[0];
   EXPECT_TRUE(HasItem(after, "Skip next alarm' id 41802 checked")) << log.Text();
-  EXPECT_EQ(log.Setting("VelSkipDate"), "REG_DWORD 4 bytes " + skipped) << log.Text();
+  EXPECT_TRUE(stored == "REG_DWORD 4 bytes " + dateBefore || stored == "REG_DWORD 4 bytes " + dateAfter)
+      << stored << "\n"
+      << log.Text();
 
+  const std::string skipped = NextDateOf0645();
   const SimulatorLog again = RunSimulator(
       With(ArmedForWork, {"--set-value", "VelSkipDate", "dword", skipped, "--ui",
                           Ready + "menu open main; menu pick Alarm clock > Skip next alarm; menu open main"}));
