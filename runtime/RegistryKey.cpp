@@ -113,10 +113,7 @@ std::optional<std::string> RegistryKey::TryReadString(const std::string& name) c
 
 void RegistryKey::WriteString(const std::string& name, const std::string& value) {
   const std::wstring wide = WideFromUtf8(value);
-  const auto size = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
-  if (!key_ || RegSetValueExW(key_, WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
-                              size) != ERROR_SUCCESS)
-    throw FailedToSet(name);
+  Write(name, REG_SZ, wide.c_str(), static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
 void RegistryKey::WriteBinaryDouble(const std::string& name, double value) {
@@ -133,6 +130,8 @@ void RegistryKey::DeleteValue(const std::string& name) {
 }
 
 void RegistryKey::Write(const std::string& name, DWORD type, const void* data, DWORD size) {
-  if (!key_ || RegSetValueExA(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
+  // Wide, so that a string's data is taken as UTF-16 as it is given.
+  if (!key_ ||
+      RegSetValueExW(key_, WideFromUtf8(name).c_str(), 0, type, static_cast<const BYTE*>(data), size) != ERROR_SUCCESS)
     throw FailedToSet(name);
 }
