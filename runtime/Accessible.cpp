@@ -91,14 +91,10 @@ class ControlAccessible final : public IAccessible {
     return *child ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT which, BSTR* name) override {
-    AccessibleFacts facts;
-    const HRESULT asked = Ask(which, facts);
-    return FAILED(asked) ? asked : TextAnswer(facts.name, name);
+    return TextFact(which, &AccessibleFacts::name, name);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT which, BSTR* value) override {
-    AccessibleFacts facts;
-    const HRESULT asked = Ask(which, facts);
-    return FAILED(asked) ? asked : TextAnswer(facts.value, value);
+    return TextFact(which, &AccessibleFacts::value, value);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* description) override {
     return TextAnswer({}, description);
@@ -119,9 +115,7 @@ class ControlAccessible final : public IAccessible {
     return TextAnswer({}, file);
   }
   HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT which, BSTR* shortcut) override {
-    AccessibleFacts facts;
-    const HRESULT asked = Ask(which, facts);
-    return FAILED(asked) ? asked : TextAnswer(facts.shortcut, shortcut);
+    return TextFact(which, &AccessibleFacts::shortcut, shortcut);
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
     if (!focus) return E_INVALIDARG;
@@ -136,9 +130,7 @@ class ControlAccessible final : public IAccessible {
     return S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT which, BSTR* action) override {
-    AccessibleFacts facts;
-    const HRESULT asked = Ask(which, facts);
-    return FAILED(asked) ? asked : TextAnswer(facts.defaultAction, action);
+    return TextFact(which, &AccessibleFacts::defaultAction, action);
   }
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT which) override {
     if (!IsSelf(which)) return E_INVALIDARG;
@@ -201,6 +193,13 @@ class ControlAccessible final : public IAccessible {
     answer->vt = VT_I4;
     answer->lVal = number;
     return S_OK;
+  }
+
+  // Answers with one text of the control's facts.
+  HRESULT TextFact(const VARIANT& which, std::string AccessibleFacts::*text, BSTR* answer) {
+    AccessibleFacts facts;
+    const HRESULT asked = Ask(which, facts);
+    return FAILED(asked) ? asked : TextAnswer(facts.*text, answer);
   }
 
   // Asks the control for its facts.
